@@ -1,0 +1,69 @@
+#pragma once
+
+#include "recorder/AudioFile.h"
+#include "recorder/WaveFormat.h"
+
+// Writes PCM WAV files with plain POSIX file I/O.
+//
+// Layout (the header is always 80 bytes, data starts at offset 80):
+//
+//    0  "RIFF" riffSize "WAVE"
+//   12  "JUNK" 28 <28 zero bytes>      room for a ds64 chunk
+//   48  "fmt " 16 <PCM, tag 1>
+//   72  "data" dataSize
+//
+// Below 4 GiB this is a classic WAV every reader accepts. Once the RIFF size no
+// longer fits 32 bits the file turns into RF64 (EBU Tech 3306): "RIFF" becomes
+// "RF64", JUNK becomes "ds64" with the 64-bit RIFF size, data size and frame
+// count, and both 32-bit sizes read 0xFFFFFFFF.
+//
+// After every block the whole header is rewritten in place (one pwrite into the
+// first page of the file), so a process killed at any moment leaves a valid file
+// holding every block it wrote. The writer does not fsync: the page cache
+// outlives the process, which is what matters for a crashing recorder.
+//
+// Writing past RLIMIT_FSIZE raises SIGXFSZ, which would kill the process
+// before the write could report EFBIG. Creating a file therefore sets SIGXFSZ
+// to ignored, unless the program has installed a handler of its own.
+class WavAudioFile : public AudioFile
+{
+public:
+    static constexpr int HeaderSize = 80;
+
+    WavAudioFile() = default;
+    ~WavAudioFile() override;
+    WavAudioFile(const WavAudioFile &) = delete;
+    WavAudioFile &operator=(const WavAudioFile &) = delete;
+
+    void CloseFile() override;
+    void CreateWaveFile(const QString &path, qint32 reserved) override;
+    void WriteBlock(const QByteArray &block) override;
+    void SetWaveFormat(qint32 sampleRate, qint16 channels, qint32 bitsPerSample) override;
+    qint32 OpenStatus() const override;
+    qint32 FormatUnit() const override;
+    qint32 FormatDescriptor() const override;
+
+    WaveFormat format() const { return m_format; }
+    // Bytes of sample data in the open file (0 when none is open).
+    quint64 dataBytes() const { return m_dataBytes; }
+
+    // For tests and tools: grows the data chunk of the open file by `bytes`
+    // zero bytes without writing them (a sparse hole made with ftruncate), so
+    // the RF64 switch can be exercised without writing 4 GiB. `bytes` must be
+    // a whole number of frames. A hole reads as 0x00, which is silence for
+    // 16-bit but full negative scale for unsigned 8-bit (silence is 0x80);
+    // that is fine for testing sizes, not for making real recordings.
+    void AppendSparseZeros(quint64 bytes);
+
+private:
+    // Rewrites the header for the current sizes; returns 0 or the errno of the failure.
+    int writeHeader(quint64 padBytes);
+    void trimTo(quint64 dataBytes);
+    [[noreturn]] void throwSystem(int error, const QString &what) const;
+
+    WaveFormat m_format;      // for the next file and the format numbers
+    WaveFormat m_fileFormat;  // of the file that is open
+    QString m_path;
+    int m_fd = -1;
+    quint64 m_dataBytes = 0;
+};
