@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QVector>
+
+// The recorder: capture devices, their source lines with volume and balance,
+// and capture itself, delivered in blocks.
+//
+// Devices are numbered 0 .. DeviceCount()-1 and the lines of the current
+// device 0 .. SourceCount()-1. The index equal to the count is accepted as
+// "one past the end": there DeviceValid() and SourceSelected() are false,
+// SourceCount() is 0 and HasVolume()/HasBalance() are false, while
+// DeviceName(), SourceName(), Volume() and Balance() throw, so a list filled
+// from 0 to the count inclusive gets no empty row. Indices beyond the count
+// throw AudioFailure on the put.
+//
+// Every call is made on the user-interface thread, and every signal arrives
+// there. Failures are thrown as AudioFailure.
+class AudioRecord : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~AudioRecord() override = default;
+
+    // --- capture ---
+    // Starts capture in the format last given to SetFormat. Returns at once or
+    // after a short timeout; CaptureStatus() tells whether it started.
+    virtual void StartCapture() = 0;
+    // Stops capture. What was captured and not yet handed out through
+    // EndArrayRecord stays available to GetBlock.
+    virtual void StopCapture() = 0;
+    // Takes AudioFile::FormatDescriptor() and AudioFile::FormatUnit().
+    virtual void SetFormat(qint32 formatDescriptor, qint32 formatUnit) = 0;
+    // Inside EndArrayRecord: that block. After StopCapture: the remaining
+    // complete blocks, then the partial tail, then an empty array. Anywhere
+    // else: an empty array. No sample is ever returned twice.
+    virtual QByteArray GetBlock() = 0;
+    // The block length unit is the frame: DurationToLength(1000) is one second.
+    virtual qint32 DurationToLength(qint32 milliseconds) const = 0;
+    virtual qint32 SamplesToMilliseconds(qint32 samples) const = 0;
+    // The latest count samples (interleaved left/right, 16-bit, mono duplicated
+    // into both channels), oldest first; fewer at the very start of capture.
+    virtual QVector<qint16> GetDisplayData(qint32 count) const = 0;
+    virtual qint32 BlockLength() const = 0;
+    virtual void setBlockLength(qint32 frames) = 0;
+    // 0 or more while capture runs or after a clean stop; negative when
+    // capture did not start or died (see lastError()).
+    virtual qint32 CaptureStatus() const = 0;
+
+    // --- devices ---
+    virtual qint32 DeviceCount() const = 0;
+    virtual QString DeviceName() const = 0;
+    virtual qint32 DeviceIndex() const = 0;
+    virtual void setDeviceIndex(qint32 index) = 0;
+    virtual bool DeviceValid() const = 0;
+
+    // --- source lines of the current device ---
+    virtual qint32 SourceCount() const = 0;
+    virtual QString SourceName() const = 0;
+    virtual qint32 SourceIndex() const = 0;
+    virtual void setSourceIndex(qint32 index) = 0;
+    virtual bool HasVolume() const = 0;
+    virtual qint32 Volume() const = 0;          // 0 .. 65535
+    virtual void setVolume(qint32 volume) = 0;
+    virtual bool HasBalance() const = 0;
+    virtual qint32 Balance() const = 0;         // 0 .. 100, 50 is the centre
+    virtual void setBalance(qint32 balance) = 0;
+    virtual bool SourceSelected() const = 0;
+    virtual void setSourceSelected(bool selected) = 0;
+
+    // --- health of the current or last capture ---
+    // Frames the server reported as holes (written to the blocks as silence).
+    virtual qint64 holeFrames() const = 0;
+    // Frames lost because the program did not keep up (estimated where the
+    // server drops them without a word).
+    virtual qint64 lostFrames() const = 0;
+    // Description of the last failure, empty if none.
+    virtual QString lastError() const = 0;
+
+signals:
+    // At least 20 times a second while capture runs. CurrentSamples is the
+    // number of frames captured since StartCapture; the levels are the peaks
+    // since the previous Timer, 0 .. 32767.
+    void Timer(qint32 CurrentSamples, qint32 LevelLeft, qint32 LevelRight);
+    // Block number nBlock (1, 2, ...) is complete; GetBlock inside the handler
+    // returns it. A block not fetched there is dropped.
+    void EndArrayRecord(qint32 nBlock);
+    // The volume of the selected line was changed outside the program.
+    void GainChange(qint32 newVolume);
+    // Capture stopped by itself (the server went away, the device vanished).
+    // CaptureStatus() is negative from now on.
+    void CaptureError(qint32 number, const QString &description);
+    // The list of devices or lines changed (a device appeared or left, the
+    // server came back).
+    void DevicesChanged();
+};

@@ -1,0 +1,409 @@
+#include "recorder/PulseAudioRecord.h"
+
+#include "recorder/AudioFailure.h"
+#include "recorder/PulseVolume.h"
+
+#include <algorithm>
+#include <limits>
+
+PulseAudioRecord::PulseAudioRecord(QObject *parent) : AudioRecord(parent), m_capture(m_server)
+{
+    m_tick.setInterval(TimerIntervalMs);
+    connect(&m_tick, &QTimer::timeout, this, &PulseAudioRecord::onTick);
+    connect(&m_server, &PulseServer::stateChanged, this, &PulseAudioRecord::onServerState);
+    connect(&m_server, &PulseServer::connectionLost, this, &PulseAudioRecord::onConnectionLost);
+    // The windows list the devices right after creating the recorder, so wait
+    // (briefly) for the server's answer; without a server we start empty and
+    // the devices appear when it does.
+    if (m_server.waitUntilReady(ServerTimeoutMs))
+        onServerState();
+}
+
+PulseAudioRecord::~PulseAudioRecord()
+{
+    m_tick.stop();
+    m_capture.stop();
+}
+
+void PulseAudioRecord::fail(int number, const QString &description) const
+{
+    throw AudioFailure(number, description);
+}
+
+// ---------------------------------------------------------------- server state
+
+void PulseAudioRecord::onServerState()
+{
+    const ServerState &state = m_server.state();
+    const QList<CaptureDevice> before = m_devices;
+    m_devices = mapDevices(state);
+
+    if (m_deviceName.isEmpty() && before.isEmpty()) {
+        // First sight of the devices: start on the one the server records from by default.
+        const LinePosition def = findDefaultLine(m_devices, state);
+        m_device = def.device >= 0 ? def.device : 0;
+        m_line = 0;
+    } else if (!m_deviceName.isEmpty()) {
+        for (int d = 0; d < m_devices.size(); ++d)
+            if (m_devices[d].name == m_deviceName)
+                m_device = d;
+    }
+    if (m_device >= 0 && m_device < m_devices.size())
+        m_deviceName = m_devices[m_device].name;
+
+    // A volume that changed without us having written it was changed by
+    // someone else (a mixer): tell the program about the recording line.
+    QString watched;
+    if (const CaptureDevice *dev = currentDevice()) {
+        const int line = selectedLine(m_device);
+        if (line >= 0)
+            watched = dev->lines[line].sourceName;
+    }
+    QHash<QString, qint32> levels;
+    for (const auto &s : state.sources)
+        levels.insert(s.name, PulseVolume::levelOf(s.volume));
+    if (!watched.isEmpty() && m_knownLevels.contains(watched) && levels.contains(watched)
+        && levels.value(watched) != m_knownLevels.value(watched)) {
+        m_knownLevels = levels;
+        emit GainChange(levels.value(watched));
+    }
+    m_knownLevels = levels;
+
+    auto shape = [](const QList<CaptureDevice> &list) {
+        QStringList names;
+        for (const auto &d : list) {
+            names << d.name;
+            for (const auto &l : d.lines)
+                names << QLatin1Char(' ') + l.name;
+        }
+        return names;
+    };
+    if (shape(before) != shape(m_devices))
+        emit DevicesChanged();
+}
+
+void PulseAudioRecord::onConnectionLost(const QString &reason)
+{
+    if (m_capturing)
+        failCapture(QStringLiteral("The connection to the sound server was lost (%1).").arg(reason));
+}
+
+// --------------------------------------------------------------------- capture
+
+void PulseAudioRecord::SetFormat(qint32 formatDescriptor, qint32 formatUnit)
+{
+    const WaveFormat f = WaveFormat::fromDescriptor(formatDescriptor);
+    if (!f.isValid() || formatUnit != f.bytesPerFrame())
+        fail(AudioFailure::InvalidArgument, QStringLiteral("Unsupported recording format."));
+    m_format = f;
+    if (!m_capturing)
+        m_captureFormat = f;
+}
+
+void PulseAudioRecord::setBlockLength(qint32 frames)
+{
+    if (frames <= 0)
+        fail(AudioFailure::InvalidArgument, QStringLiteral("The block length must be positive."));
+    m_blockLength = frames;
+}
+
+qint64 PulseAudioRecord::blockBytes() const
+{
+    const qint64 frames = m_blockLength > 0 ? m_blockLength : m_captureFormat.sampleRate;
+    return frames * m_captureFormat.bytesPerFrame();
+}
+
+qint32 PulseAudioRecord::DurationToLength(qint32 milliseconds) const
+{
+    const qint64 frames = qint64(milliseconds) * m_format.sampleRate / 1000;
+    return qint32(std::clamp<qint64>(frames, 0, std::numeric_limits<qint32>::max()));
+}
+
+qint32 PulseAudioRecord::SamplesToMilliseconds(qint32 samples) const
+{
+    const qint64 ms = qint64(samples) * 1000 / m_captureFormat.sampleRate;
+    return qint32(std::clamp<qint64>(ms, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()));
+}
+
+void PulseAudioRecord::StartCapture()
+{
+    if (m_capturing)
+        finishCapture();
+    m_afterStop.clear();
+    m_assembling.clear();
+    m_eventBlock.reset();
+    m_frames = 0;
+    m_peakLeft = m_peakRight = 0;
+    m_blockNumber = 0;
+    m_holeFrames = m_lostFrames = 0;
+    m_lastError.clear();
+    m_status = -1;
+
+    const CaptureDevice *dev = currentDevice();
+    const int line = dev ? selectedLine(m_device) : -1;
+    if (!dev || line < 0) {
+        m_lastError = m_server.isConnected() ? QStringLiteral("This device has nothing to record from.")
+                                             : QStringLiteral("There is no connection to the sound server.");
+        fail(AudioFailure::NoSuchDevice, m_lastError);
+    }
+    m_captureFormat = m_format;
+    QString error;
+    if (!m_capture.start(dev->lines[line].sourceName, m_captureFormat, &error, ServerTimeoutMs)) {
+        m_lastError = error;
+        fail(AudioFailure::CaptureFailed, error);
+    }
+    m_status = 0;
+    m_capturing = true;
+    m_tick.start();
+}
+
+void PulseAudioRecord::StopCapture()
+{
+    if (m_capturing)
+        finishCapture();
+}
+
+void PulseAudioRecord::finishCapture()
+{
+    m_tick.stop();
+    m_capture.stop();
+    absorb(m_capture.take());
+    m_capturing = false;
+    // Whole blocks first, then the tail, in the order they were captured.
+    const qint64 size = blockBytes();
+    for (qint64 at = 0; at < m_assembling.size(); at += size)
+        m_afterStop.append(m_assembling.mid(at, size));
+    m_assembling.clear();
+}
+
+void PulseAudioRecord::failCapture(const QString &reason)
+{
+    finishCapture();
+    m_status = -1;
+    m_lastError = reason;
+    emit CaptureError(AudioFailure::CaptureFailed, reason);
+}
+
+void PulseAudioRecord::absorb(PulseCapture::Taken &&taken)
+{
+    m_frames += taken.data.size() / m_captureFormat.bytesPerFrame();
+    m_assembling.append(taken.data);
+    m_peakLeft = std::max(m_peakLeft, taken.peakLeft);
+    m_peakRight = std::max(m_peakRight, taken.peakRight);
+    m_holeFrames = taken.holeFrames;
+    m_lostFrames = taken.lostFrames;
+}
+
+void PulseAudioRecord::onTick()
+{
+    PulseCapture::Taken taken = m_capture.take();
+    const bool failed = taken.failed;
+    const QString error = taken.error;
+    absorb(std::move(taken));
+    deliverBlocks();
+    if (!m_capturing)
+        return;   // a handler stopped the capture
+    emit Timer(qint32(std::min<qint64>(m_frames, std::numeric_limits<qint32>::max())), m_peakLeft, m_peakRight);
+    m_peakLeft = m_peakRight = 0;
+    if (failed && m_capturing)
+        failCapture(error);
+}
+
+void PulseAudioRecord::deliverBlocks()
+{
+    // Handlers may stop or restart the capture; check again after each one.
+    while (m_capturing && m_assembling.size() >= blockBytes()) {
+        const qint64 size = blockBytes();
+        m_eventBlock = m_assembling.left(size);
+        m_assembling.remove(0, size);
+        emit EndArrayRecord(++m_blockNumber);
+        m_eventBlock.reset();   // not fetched: dropped
+    }
+}
+
+QByteArray PulseAudioRecord::GetBlock()
+{
+    if (m_eventBlock) {
+        QByteArray block = std::move(*m_eventBlock);
+        m_eventBlock.reset();
+        return block;
+    }
+    if (!m_capturing && !m_afterStop.isEmpty())
+        return m_afterStop.takeFirst();
+    return {};
+}
+
+QVector<qint16> PulseAudioRecord::GetDisplayData(qint32 count) const
+{
+    return m_capture.displayData(count);
+}
+
+// --------------------------------------------------------------------- devices
+
+const CaptureDevice *PulseAudioRecord::currentDevice() const
+{
+    return m_device >= 0 && m_device < m_devices.size() ? &m_devices[m_device] : nullptr;
+}
+
+const SourceLine *PulseAudioRecord::currentLine() const
+{
+    const CaptureDevice *dev = currentDevice();
+    return dev && m_line >= 0 && m_line < dev->lines.size() ? &dev->lines[m_line] : nullptr;
+}
+
+const ServerSource &PulseAudioRecord::currentSource() const
+{
+    const SourceLine *line = currentLine();
+    if (!line)
+        fail(AudioFailure::NoSuchDevice, QStringLiteral("There is no such source line."));
+    const ServerSource *source = m_server.state().source(line->sourceName);
+    if (!source)
+        fail(AudioFailure::NoSuchDevice, QStringLiteral("The source line %1 is gone.").arg(line->name));
+    return *source;
+}
+
+int PulseAudioRecord::selectedLine(int device) const
+{
+    if (device < 0 || device >= m_devices.size())
+        return -1;
+    const CaptureDevice &dev = m_devices[device];
+    const QString chosen = m_chosenLine.value(dev.name);
+    for (int l = 0; l < dev.lines.size(); ++l)
+        if (dev.lines[l].name == chosen)
+            return l;
+    return initialLine(m_devices, device, m_server.state());
+}
+
+QString PulseAudioRecord::captureSourceName() const
+{
+    const int line = selectedLine(m_device);
+    return line >= 0 ? m_devices[m_device].lines[line].sourceName : QString();
+}
+
+QString PulseAudioRecord::DeviceName() const
+{
+    const CaptureDevice *dev = currentDevice();
+    if (!dev)
+        fail(AudioFailure::NoSuchDevice, QStringLiteral("There is no such device."));
+    return dev->name;
+}
+
+void PulseAudioRecord::setDeviceIndex(qint32 index)
+{
+    if (index < 0 || index > DeviceCount())
+        fail(AudioFailure::NoSuchDevice, QStringLiteral("There is no device %1.").arg(index));
+    m_device = index;
+    m_deviceName = index < m_devices.size() ? m_devices[index].name : QString();
+    m_line = 0;
+}
+
+bool PulseAudioRecord::DeviceValid() const
+{
+    const CaptureDevice *dev = currentDevice();
+    return dev && !dev->lines.isEmpty();
+}
+
+qint32 PulseAudioRecord::SourceCount() const
+{
+    const CaptureDevice *dev = currentDevice();
+    return dev ? qint32(dev->lines.size()) : 0;
+}
+
+QString PulseAudioRecord::SourceName() const
+{
+    const SourceLine *line = currentLine();
+    if (!line)
+        fail(AudioFailure::NoSuchDevice, QStringLiteral("There is no such source line."));
+    return line->name;
+}
+
+void PulseAudioRecord::setSourceIndex(qint32 index)
+{
+    if (index < 0 || index > SourceCount())
+        fail(AudioFailure::NoSuchDevice, QStringLiteral("There is no source line %1.").arg(index));
+    m_line = index;
+}
+
+bool PulseAudioRecord::HasVolume() const
+{
+    const SourceLine *line = currentLine();
+    return line && m_server.state().source(line->sourceName);
+}
+
+qint32 PulseAudioRecord::Volume() const
+{
+    return PulseVolume::levelOf(currentSource().volume);
+}
+
+void PulseAudioRecord::setVolume(qint32 volume)
+{
+    if (volume < 0 || volume > PulseVolume::MaxLevel)
+        fail(AudioFailure::InvalidArgument, QStringLiteral("The volume must be between 0 and 65535."));
+    const ServerSource &source = currentSource();
+    const pa_cvolume target = PulseVolume::withLevel(source.volume, volume);
+    const QString name = source.name;
+    QString error;
+    if (!m_server.setSourceVolume(name, target, &error, ServerTimeoutMs))
+        fail(AudioFailure::ServerTimeout, error);
+    m_knownLevels.insert(name, PulseVolume::levelOf(target));
+}
+
+bool PulseAudioRecord::HasBalance() const
+{
+    const SourceLine *line = currentLine();
+    const ServerSource *source = line ? m_server.state().source(line->sourceName) : nullptr;
+    return source && PulseVolume::canBalance(source->channelMap);
+}
+
+qint32 PulseAudioRecord::Balance() const
+{
+    const ServerSource &source = currentSource();
+    return PulseVolume::balanceOf(source.volume, source.channelMap);
+}
+
+void PulseAudioRecord::setBalance(qint32 balance)
+{
+    if (balance < 0 || balance > 100)
+        fail(AudioFailure::InvalidArgument, QStringLiteral("The balance must be between 0 and 100."));
+    const ServerSource &source = currentSource();
+    if (!PulseVolume::canBalance(source.channelMap))
+        fail(AudioFailure::InvalidArgument, QStringLiteral("This source line has no balance."));
+    const pa_cvolume target = PulseVolume::withBalance(source.volume, source.channelMap, balance);
+    const QString name = source.name;
+    QString error;
+    if (!m_server.setSourceVolume(name, target, &error, ServerTimeoutMs))
+        fail(AudioFailure::ServerTimeout, error);
+    m_knownLevels.insert(name, PulseVolume::levelOf(target));
+}
+
+bool PulseAudioRecord::SourceSelected() const
+{
+    return currentLine() && m_line == selectedLine(m_device);
+}
+
+void PulseAudioRecord::setSourceSelected(bool selected)
+{
+    const SourceLine *line = currentLine();
+    if (!line)
+        fail(AudioFailure::NoSuchDevice, QStringLiteral("There is no such source line."));
+    if (!selected)
+        return;   // a device always records from one of its lines; choose another instead
+    if (!line->portName.isEmpty()) {
+        QString error;
+        if (!m_server.setSourcePort(line->sourceName, line->portName, &error, ServerTimeoutMs))
+            fail(AudioFailure::ServerTimeout, error);
+    }
+    const QString before = captureSourceName();
+    m_chosenLine.insert(m_devices[m_device].name, line->name);
+
+    // A capture running on this device follows the new line at once, without
+    // a break in its blocks.
+    const QString after = captureSourceName();
+    if (m_capturing && after != before) {
+        m_capture.stop();
+        absorb(m_capture.take());
+        QString error;
+        if (!m_capture.start(after, m_captureFormat, &error, ServerTimeoutMs))
+            failCapture(error);
+    }
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "recorder/AudioRecord.h"
+#include "recorder/DeviceMap.h"
+#include "recorder/PulseCapture.h"
+#include "recorder/PulseServer.h"
+#include "recorder/WaveFormat.h"
+
+#include <QHash>
+#include <QList>
+#include <QTimer>
+
+#include <optional>
+
+// The recorder on a PulseAudio (or PipeWire-pulse) sound server.
+//
+// Threads: PulseServer's loop thread talks to the server and fills
+// PulseCapture's buffer; everything here runs on the user-interface thread.
+// A timer takes the captured sound out of that buffer, cuts it into blocks
+// and raises Timer and EndArrayRecord.
+class PulseAudioRecord : public AudioRecord
+{
+    Q_OBJECT
+public:
+    static constexpr int TimerIntervalMs = 30;      // about 33 Timer events a second
+    static constexpr int ServerTimeoutMs = 2000;    // the longest any call waits for the server
+
+    explicit PulseAudioRecord(QObject *parent = nullptr);
+    ~PulseAudioRecord() override;
+
+    void StartCapture() override;
+    void StopCapture() override;
+    void SetFormat(qint32 formatDescriptor, qint32 formatUnit) override;
+    QByteArray GetBlock() override;
+    qint32 DurationToLength(qint32 milliseconds) const override;
+    qint32 SamplesToMilliseconds(qint32 samples) const override;
+    QVector<qint16> GetDisplayData(qint32 count) const override;
+    qint32 BlockLength() const override { return m_blockLength; }
+    void setBlockLength(qint32 frames) override;
+    qint32 CaptureStatus() const override { return m_status; }
+
+    qint32 DeviceCount() const override { return qint32(m_devices.size()); }
+    QString DeviceName() const override;
+    qint32 DeviceIndex() const override { return m_device; }
+    void setDeviceIndex(qint32 index) override;
+    bool DeviceValid() const override;
+
+    qint32 SourceCount() const override;
+    QString SourceName() const override;
+    qint32 SourceIndex() const override { return m_line; }
+    void setSourceIndex(qint32 index) override;
+    bool HasVolume() const override;
+    qint32 Volume() const override;
+    void setVolume(qint32 volume) override;
+    bool HasBalance() const override;
+    qint32 Balance() const override;
+    void setBalance(qint32 balance) override;
+    bool SourceSelected() const override;
+    void setSourceSelected(bool selected) override;
+
+    qint64 holeFrames() const override { return m_holeFrames; }
+    qint64 lostFrames() const override { return m_lostFrames; }
+    QString lastError() const override { return m_lastError; }
+
+    // The server's name of the source the current device records from.
+    QString captureSourceName() const;
+
+private:
+    void onServerState();
+    void onConnectionLost(const QString &reason);
+    void onTick();
+    void absorb(PulseCapture::Taken &&taken);
+    void deliverBlocks();
+    void failCapture(const QString &reason);
+    void finishCapture();
+    [[noreturn]] void fail(int number, const QString &description) const;
+
+    const CaptureDevice *currentDevice() const;
+    const SourceLine *currentLine() const;          // nullptr at "one past the end"
+    const ServerSource &currentSource() const;      // throws when there is none
+    int selectedLine(int device) const;
+    qint64 blockBytes() const;
+
+    PulseServer m_server;
+    PulseCapture m_capture;
+    QTimer m_tick;
+
+    QList<CaptureDevice> m_devices;
+    int m_device = 0;
+    QString m_deviceName;                       // follows the device when the list changes
+    int m_line = 0;
+    QHash<QString, QString> m_chosenLine;       // device name -> line the user made the input
+    QHash<QString, qint32> m_knownLevels;       // source -> last volume seen or written
+
+    WaveFormat m_format;                        // for the next capture
+    WaveFormat m_captureFormat;                 // of the running or last capture
+    qint32 m_blockLength = 0;                   // frames; 0: one second
+
+    bool m_capturing = false;
+    qint32 m_status = 0;
+    qint64 m_frames = 0;
+    int m_peakLeft = 0;
+    int m_peakRight = 0;
+    qint64 m_holeFrames = 0;
+    qint64 m_lostFrames = 0;
+    QString m_lastError;
+    QByteArray m_assembling;                    // captured, not yet a whole block
+    qint32 m_blockNumber = 0;
+    std::optional<QByteArray> m_eventBlock;     // the block of the EndArrayRecord being raised
+    QList<QByteArray> m_afterStop;              // what StopCapture left for GetBlock
+};

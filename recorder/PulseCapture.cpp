@@ -1,0 +1,244 @@
+#include "recorder/PulseCapture.h"
+
+#include "recorder/PulseServer.h"
+
+#include <pulse/error.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Frames the server may legitimately be ahead of what we have received: the
+// fragment in flight, start-up latency, and clock drift of a real card.
+qint64 allowedLagFrames(qint64 expected, int rate)
+{
+    return rate / 2 + expected / 500;
+}
+
+} // namespace
+
+PulseCapture::PulseCapture(PulseServer &server) : m_server(server), m_display(2 * DisplayFrames, 0) {}
+
+PulseCapture::~PulseCapture()
+{
+    stop();
+}
+
+bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QString *error, int timeoutMs)
+{
+    stop();
+    {
+        std::lock_guard g(m_mutex);
+        m_format = format;
+        m_streamState = PA_STREAM_UNCONNECTED;
+        m_stopping = false;
+        m_pending.clear();
+        m_pending.reserve(format.bytesPerSecond());
+        m_peakLeft = m_peakRight = 0;
+        m_framesReceived = m_holeFrames = m_droppedFrames = m_lateFrames = 0;
+        m_failed = false;
+        m_error.clear();
+        std::fill(m_display.begin(), m_display.end(), 0);
+        m_displayPos = m_displayFilled = 0;
+    }
+
+    {
+        PulseServer::Lock lock(m_server);
+        pa_context *context = m_server.context();
+        if (!context || pa_context_get_state(context) != PA_CONTEXT_READY) {
+            *error = QStringLiteral("There is no connection to the sound server.");
+            return false;
+        }
+        pa_sample_spec spec;
+        spec.format = format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+        spec.rate = uint32_t(format.sampleRate);
+        spec.channels = uint8_t(format.channels);
+        m_stream = pa_stream_new(context, "Recording", &spec, nullptr);
+        if (!m_stream) {
+            *error = QString::fromUtf8(pa_strerror(pa_context_errno(context)));
+            return false;
+        }
+        pa_stream_set_read_callback(m_stream, &PulseCapture::onRead, this);
+        pa_stream_set_state_callback(m_stream, &PulseCapture::onState, this);
+
+        // Ask for small fragments: the server's default is about two seconds.
+        // The server-side queue stays at its default (4 MiB) as a second cushion.
+        pa_buffer_attr attr;
+        attr.maxlength = uint32_t(-1);
+        attr.fragsize = uint32_t(format.bytesPerFrame() * (format.sampleRate * FragmentMs / 1000));
+        attr.tlength = attr.prebuf = attr.minreq = uint32_t(-1);
+        // A capture that loses its device must end, not wander off to another one.
+        const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
+        if (pa_stream_connect_record(m_stream, sourceName.toUtf8().constData(), &attr, flags) < 0) {
+            *error = QString::fromUtf8(pa_strerror(pa_context_errno(context)));
+            closeStream();
+            return false;
+        }
+    }
+
+    std::unique_lock g(m_mutex);
+    const bool settled = m_stateCond.wait_for(g, std::chrono::milliseconds(timeoutMs), [this] {
+        return m_streamState == PA_STREAM_READY || m_streamState == PA_STREAM_FAILED
+               || m_streamState == PA_STREAM_TERMINATED;
+    });
+    if (settled && m_streamState == PA_STREAM_READY)
+        return true;
+    *error = settled ? (m_error.isEmpty() ? QStringLiteral("The sound server refused to record from %1.").arg(sourceName)
+                                          : m_error)
+                     : QStringLiteral("The sound server did not start recording in time.");
+    g.unlock();
+    PulseServer::Lock lock(m_server);
+    closeStream();
+    return false;
+}
+
+void PulseCapture::stop()
+{
+    PulseServer::Lock lock(m_server);
+    if (!m_stream)
+        return;
+    {
+        std::lock_guard g(m_mutex);
+        m_stopping = true;
+    }
+    // Whatever the server has already handed over is part of the recording.
+    if (pa_stream_get_state(m_stream) == PA_STREAM_READY)
+        readAvailable();
+    closeStream();
+}
+
+void PulseCapture::closeStream()
+{
+    if (!m_stream)
+        return;
+    pa_stream_set_read_callback(m_stream, nullptr, nullptr);
+    pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+    if (pa_stream_get_state(m_stream) == PA_STREAM_READY || pa_stream_get_state(m_stream) == PA_STREAM_CREATING)
+        pa_stream_disconnect(m_stream);
+    pa_stream_unref(m_stream);
+    m_stream = nullptr;
+}
+
+void PulseCapture::onState(pa_stream *s, void *userdata)
+{
+    auto *self = static_cast<PulseCapture *>(userdata);
+    const pa_stream_state_t state = pa_stream_get_state(s);
+    std::lock_guard g(self->m_mutex);
+    self->m_streamState = state;
+    if (state == PA_STREAM_READY)
+        self->m_readyAt = std::chrono::steady_clock::now();
+    if ((state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) && !self->m_stopping) {
+        self->m_failed = true;
+        const int err = pa_context_errno(pa_stream_get_context(s));
+        self->m_error = state == PA_STREAM_TERMINATED || err == PA_OK
+                            ? QStringLiteral("The recording device was removed.")
+                            : QString::fromUtf8(pa_strerror(err));
+    }
+    self->m_stateCond.notify_all();
+}
+
+void PulseCapture::onRead(pa_stream *, size_t, void *userdata)
+{
+    static_cast<PulseCapture *>(userdata)->readAvailable();
+}
+
+void PulseCapture::readAvailable()
+{
+    for (;;) {
+        const void *data = nullptr;
+        size_t bytes = 0;
+        if (pa_stream_peek(m_stream, &data, &bytes) < 0 || bytes == 0)
+            return;
+        // A hole (data == nullptr) is filled with silence and counted; it
+        // must be dropped like real data.
+        append(static_cast<const char *>(data), bytes, data == nullptr);
+        pa_stream_drop(m_stream);
+    }
+}
+
+void PulseCapture::append(const char *data, size_t bytes, bool hole)
+{
+    const int frameBytes = m_format.bytesPerFrame();
+    const qint64 frames = qint64(bytes) / frameBytes;
+    if (frames <= 0)
+        return;
+    bytes = size_t(frames * frameBytes);
+
+    std::lock_guard g(m_mutex);
+    m_framesReceived += frames;
+    if (hole)
+        m_holeFrames += frames;
+
+    const qint64 capacity = qint64(BufferSeconds) * m_format.bytesPerSecond();
+    if (m_pending.size() + qint64(bytes) > capacity) {
+        m_droppedFrames += frames;
+    } else if (hole) {
+        m_pending.append(qsizetype(bytes), m_format.bitsPerSample == 8 ? char(0x80) : char(0));
+    } else {
+        m_pending.append(data, qsizetype(bytes));
+    }
+
+    const auto elapsed = std::chrono::steady_clock::now() - m_readyAt;
+    const qint64 expected = std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count()
+                            * m_format.sampleRate / 1000000;
+    const qint64 late = expected - m_framesReceived - allowedLagFrames(expected, m_format.sampleRate);
+    m_lateFrames = std::max(m_lateFrames, late);
+
+    // Levels and the display ring, as 16-bit stereo.
+    const bool stereo = m_format.channels == 2;
+    const bool eightBit = m_format.bitsPerSample == 8;
+    for (qint64 f = 0; f < frames; ++f) {
+        int left = 0;
+        int right = 0;
+        if (!hole) {
+            if (eightBit) {
+                const auto *p = reinterpret_cast<const quint8 *>(data) + f * frameBytes;
+                left = (int(p[0]) - 128) * 256;
+                right = stereo ? (int(p[1]) - 128) * 256 : left;
+            } else {
+                qint16 s[2];
+                std::memcpy(s, data + f * frameBytes, size_t(frameBytes));
+                left = s[0];
+                right = stereo ? s[1] : left;
+            }
+        }
+        m_peakLeft = std::max(m_peakLeft, std::min(std::abs(left), 32767));
+        m_peakRight = std::max(m_peakRight, std::min(std::abs(right), 32767));
+        m_display[2 * m_displayPos] = qint16(left);
+        m_display[2 * m_displayPos + 1] = qint16(right);
+        m_displayPos = (m_displayPos + 1) % DisplayFrames;
+    }
+    m_displayFilled = std::min<size_t>(m_displayFilled + size_t(frames), DisplayFrames);
+}
+
+PulseCapture::Taken PulseCapture::take()
+{
+    std::lock_guard g(m_mutex);
+    Taken t;
+    t.data.swap(m_pending);
+    m_pending.reserve(m_format.bytesPerSecond() / 4);
+    t.peakLeft = m_peakLeft;
+    t.peakRight = m_peakRight;
+    m_peakLeft = m_peakRight = 0;
+    t.holeFrames = m_holeFrames;
+    t.lostFrames = m_droppedFrames + std::max<qint64>(0, m_lateFrames);
+    t.failed = m_failed;
+    t.error = m_error;
+    return t;
+}
+
+QVector<qint16> PulseCapture::displayData(int count) const
+{
+    std::lock_guard g(m_mutex);
+    const size_t frames = std::min<size_t>(size_t(std::max(count, 0)) / 2, m_displayFilled);
+    QVector<qint16> out(qsizetype(frames * 2));
+    size_t pos = (m_displayPos + DisplayFrames - frames) % DisplayFrames;
+    for (size_t i = 0; i < frames; ++i) {
+        out[qsizetype(2 * i)] = m_display[2 * pos];
+        out[qsizetype(2 * i + 1)] = m_display[2 * pos + 1];
+        pos = (pos + 1) % DisplayFrames;
+    }
+    return out;
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "recorder/WaveFormat.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <vector>
+
+#include <pulse/stream.h>
+
+class PulseServer;
+
+// One record stream on the sound server. The server's thread appends what it
+// captures to a buffer here; the user-interface thread takes it out with
+// take(). The capture side never waits for the user-interface thread: the
+// buffer holds up to BufferSeconds of sound, so a user-interface thread that
+// is blocked for that long loses nothing.
+class PulseCapture
+{
+public:
+    static constexpr int BufferSeconds = 60;
+    static constexpr int FragmentMs = 20;
+    static constexpr int DisplayFrames = 16384;
+
+    explicit PulseCapture(PulseServer &server);
+    ~PulseCapture();
+    PulseCapture(const PulseCapture &) = delete;
+    PulseCapture &operator=(const PulseCapture &) = delete;
+
+    // Connects a record stream to the source and waits (at most timeoutMs)
+    // until the server has accepted it. User-interface thread.
+    bool start(const QString &sourceName, const WaveFormat &format, QString *error, int timeoutMs);
+    // Takes in what the server has delivered so far and closes the stream.
+    // User-interface thread.
+    void stop();
+
+    // What arrived since the last take. Thread-safe.
+    struct Taken
+    {
+        QByteArray data;
+        int peakLeft = 0;   // 0 .. 32767 since the last take
+        int peakRight = 0;
+        qint64 holeFrames = 0;   // totals since start
+        qint64 lostFrames = 0;
+        bool failed = false;
+        QString error;
+    };
+    Taken take();
+
+    // The latest count samples, interleaved left/right as 16-bit. Thread-safe.
+    QVector<qint16> displayData(int count) const;
+
+private:
+    static void onRead(pa_stream *s, size_t nbytes, void *self);
+    static void onState(pa_stream *s, void *self);
+
+    void readAvailable();                                 // loop thread, lock held
+    void append(const char *data, size_t bytes, bool hole); // loop thread
+    void closeStream();                                   // loop lock held
+
+    PulseServer &m_server;
+    pa_stream *m_stream = nullptr;   // under the loop lock
+    WaveFormat m_format;
+
+    // Shared between the loop thread and the user-interface thread.
+    mutable std::mutex m_mutex;
+    std::condition_variable m_stateCond;
+    pa_stream_state_t m_streamState = PA_STREAM_UNCONNECTED;
+    bool m_stopping = false;
+    QByteArray m_pending;
+    int m_peakLeft = 0;
+    int m_peakRight = 0;
+    qint64 m_framesReceived = 0;
+    qint64 m_holeFrames = 0;
+    qint64 m_droppedFrames = 0;   // our own buffer was full
+    qint64 m_lateFrames = 0;      // the server went ahead of us (estimate)
+    std::chrono::steady_clock::time_point m_readyAt;
+    bool m_failed = false;
+    QString m_error;
+    std::vector<qint16> m_display;   // ring of stereo frames
+    size_t m_displayPos = 0;
+    size_t m_displayFilled = 0;
+};

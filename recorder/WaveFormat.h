@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The PCM format of a recording, and the two numbers the file writer hands
+// to the recorder to describe it:
+//
+//   FormatUnit       = bytes per frame (1, 2 or 4 for 8/16 bits, mono/stereo).
+//   FormatDescriptor = rate | (channels << 20) | (bitsPerSample << 24),
+//                      e.g. 48000 Hz stereo 16-bit = 0x10 2 0BB80.
+//
+// Both are plain numbers so the windows can pass them along unchanged.
+struct WaveFormat
+{
+    qint32 sampleRate = 44100;
+    qint16 channels = 2;
+    qint32 bitsPerSample = 16;
+
+    qint32 bytesPerSample() const { return bitsPerSample / 8; }
+    qint32 bytesPerFrame() const { return bytesPerSample() * channels; }
+    qint32 bytesPerSecond() const { return bytesPerFrame() * sampleRate; }
+
+    qint32 descriptor() const { return sampleRate | (qint32(channels) << 20) | (bitsPerSample << 24); }
+    static WaveFormat fromDescriptor(qint32 descriptor)
+    {
+        WaveFormat f;
+        f.sampleRate = descriptor & 0xFFFFF;
+        f.channels = qint16((descriptor >> 20) & 0xF);
+        f.bitsPerSample = (descriptor >> 24) & 0x7F;
+        return f;
+    }
+
+    // What the file writer and the recorder accept: PCM 8 or 16 bits, mono or
+    // stereo, 1 kHz to 192 kHz.
+    bool isValid() const
+    {
+        return sampleRate >= 1000 && sampleRate <= 192000 && (channels == 1 || channels == 2)
+               && (bitsPerSample == 8 || bitsPerSample == 16);
+    }
+
+    bool operator==(const WaveFormat &) const = default;
+};

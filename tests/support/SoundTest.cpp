@@ -1,0 +1,84 @@
+#include "support/SoundTest.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryFile>
+#include <memory>
+
+#include <cmath>
+
+namespace SoundTest {
+
+bool serverRequired()
+{
+    return qEnvironmentVariableIntValue("TARVELL_TEST_SOUND_SERVER") == 1;
+}
+
+bool serverAnswers()
+{
+    bool ok = false;
+    pactl({QStringLiteral("info")}, &ok);
+    return ok;
+}
+
+QString pactl(const QStringList &args, bool *ok)
+{
+    QProcess p;
+    p.start(QStringLiteral("pactl"), args);
+    const bool finished = p.waitForFinished(10000);
+    if (ok)
+        *ok = finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QByteArray noise(int frames, int channels, int bits, quint32 seed, double amplitude)
+{
+    QRandomGenerator rng(seed);
+    QByteArray out;
+    out.reserve(frames * channels * bits / 8);
+    for (int i = 0; i < frames * channels; ++i) {
+        const double v = (rng.generateDouble() * 2.0 - 1.0) * amplitude;
+        if (bits == 8) {
+            out.append(char(quint8(std::lround(128 + v * 127))));
+        } else {
+            const qint16 s = qint16(std::lround(v * 32767));
+            out.append(char(s & 0xFF));
+            out.append(char((s >> 8) & 0xFF));
+        }
+    }
+    return out;
+}
+
+std::unique_ptr<QProcess> play(const QString &sink, const QByteArray &pcm, int rate, int channels, int bits)
+{
+    // From a file, not a pipe: a pipe fed by this (possibly blocked) thread
+    // would starve the player.
+    auto file = std::make_unique<QTemporaryFile>();
+    if (!file->open() || file->write(pcm) != pcm.size() || !file->flush())
+        return nullptr;
+    auto p = std::make_unique<QProcess>();
+    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p->start(QStringLiteral("pacat"),
+             {QStringLiteral("--playback"), QStringLiteral("--device=") + sink, QStringLiteral("--raw"),
+              QStringLiteral("--format=") + (bits == 8 ? QStringLiteral("u8") : QStringLiteral("s16le")),
+              QStringLiteral("--rate=%1").arg(rate), QStringLiteral("--channels=%1").arg(channels),
+              QStringLiteral("--latency-msec=20"), file->fileName()});
+    if (!p->waitForStarted(5000))
+        return nullptr;
+    file->setParent(p.get());
+    file.release();
+    return p;
+}
+
+qint64 findExact(const QByteArray &haystack, const QByteArray &needle, int frameBytes, int probeFrames)
+{
+    const qint64 probe = qint64(probeFrames) * frameBytes;
+    if (needle.size() < probe)
+        return -1;
+    const QByteArray head = needle.left(probe);
+    for (qint64 at = haystack.indexOf(head); at >= 0; at = haystack.indexOf(head, at + 1))
+        if (at % frameBytes == 0)
+            return at;
+    return -1;
+}
+
+} // namespace SoundTest
