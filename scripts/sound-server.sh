@@ -10,11 +10,22 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 cmd=${1:?start or stop}
 dir=${2:?runtime folder}
 
+# A killed server whose parent does not reap it stays a zombie: count it as gone.
+alive() {
+  local state
+  state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 1
+  [ -n "$state" ] && [ "$state" != Z ]
+}
+
 case "$cmd" in
 start)
   mkdir -p "$dir"
   chmod 700 "$dir"
   export XDG_RUNTIME_DIR=$dir
+  # A server that was killed leaves its PID file behind.
+  if [ -f "$dir/pulse/pid" ] && ! alive "$(cat "$dir/pulse/pid")"; then
+    rm -f "$dir/pulse/pid"
+  fi
   # A server of our own must never be mistaken for a desktop one.
   unset PULSE_SERVER DISPLAY
   pulseaudio --daemonize=yes --system=false --exit-idle-time=-1 --disallow-exit=no \
@@ -37,7 +48,7 @@ stop)
   pid=$(cat "$pidfile")
   kill -TERM "$pid" 2>/dev/null || exit 0
   for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || exit 0
+    alive "$pid" || exit 0
     sleep 0.1
   done
   kill -KILL "$pid" 2>/dev/null || true
