@@ -51,7 +51,8 @@ QByteArray noise(int frames, int channels, int bits, quint32 seed, double amplit
 std::unique_ptr<QProcess> play(const QString &sink, const QByteArray &pcm, int rate, int channels, int bits)
 {
     // From a file, not a pipe: a pipe fed by this (possibly blocked) thread
-    // would starve the player.
+    // would starve the player. A generous latency keeps a busy machine from
+    // making the player underrun, which would put a gap into the signal.
     auto file = std::make_unique<QTemporaryFile>();
     if (!file->open() || file->write(pcm) != pcm.size() || !file->flush())
         return nullptr;
@@ -61,7 +62,7 @@ std::unique_ptr<QProcess> play(const QString &sink, const QByteArray &pcm, int r
              {QStringLiteral("--playback"), QStringLiteral("--device=") + sink, QStringLiteral("--raw"),
               QStringLiteral("--format=") + (bits == 8 ? QStringLiteral("u8") : QStringLiteral("s16le")),
               QStringLiteral("--rate=%1").arg(rate), QStringLiteral("--channels=%1").arg(channels),
-              QStringLiteral("--latency-msec=20"), file->fileName()});
+              QStringLiteral("--latency-msec=250"), file->fileName()});
     if (!p->waitForStarted(5000))
         return nullptr;
     file->setParent(p.get());
