@@ -453,8 +453,8 @@ void AudioDisplayWidget::updateLayout()
     m_rmsBrush = zones(1.0);
     m_peakBrush = zones(0.6);
 
-    const QRectF &spec = l.plot[Spectrum];
-    QLinearGradient fill(0, spec.top(), 0, spec.bottom());
+    const QRectF &plot = l.plot[Spectrum];
+    QLinearGradient fill(0, plot.top(), 0, plot.bottom());
     QColor c = kSpectrumLine;
     c.setAlpha(150);
     fill.setColorAt(0, c);

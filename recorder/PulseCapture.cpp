@@ -51,11 +51,11 @@ bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QS
             *error = QStringLiteral("There is no connection to the sound server.");
             return false;
         }
-        pa_sample_spec spec;
-        spec.format = format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-        spec.rate = uint32_t(format.sampleRate);
-        spec.channels = uint8_t(format.channels);
-        m_stream = pa_stream_new(context, "Recording", &spec, nullptr);
+        pa_sample_spec sampleSpec;
+        sampleSpec.format = format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+        sampleSpec.rate = uint32_t(format.sampleRate);
+        sampleSpec.channels = uint8_t(format.channels);
+        m_stream = pa_stream_new(context, "Recording", &sampleSpec, nullptr);
         if (!m_stream) {
             *error = QString::fromUtf8(pa_strerror(pa_context_errno(context)));
             return false;

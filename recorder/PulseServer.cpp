@@ -17,6 +17,33 @@ QString fromUtf8(const char *s)
 {
     return s ? QString::fromUtf8(s) : QString();
 }
+
+ServerCard cardOf(const pa_card_info &i)
+{
+    return {i.index, fromUtf8(i.name), fromUtf8(pa_proplist_gets(i.proplist, "device.description"))};
+}
+
+ServerSink sinkOf(const pa_sink_info &i)
+{
+    return {i.index, fromUtf8(i.name), fromUtf8(i.description), i.card, fromUtf8(i.monitor_source_name)};
+}
+
+ServerSource sourceOf(const pa_source_info &i)
+{
+    ServerSource src;
+    src.index = i.index;
+    src.name = fromUtf8(i.name);
+    src.description = fromUtf8(i.description);
+    src.card = i.card;
+    src.monitorOfSink = i.monitor_of_sink;
+    for (uint32_t p = 0; p < i.n_ports; ++p)
+        src.ports.append({fromUtf8(i.ports[p]->name), fromUtf8(i.ports[p]->description)});
+    if (i.active_port)
+        src.activePort = fromUtf8(i.active_port->name);
+    src.volume = i.volume;
+    src.channelMap = i.channel_map;
+    return src;
+}
 } // namespace
 
 // One copy of the server's state being collected from four separate replies.
@@ -27,6 +54,13 @@ struct PulseServer::Snapshot
     quint64 serial = 0;
     quint64 writesBefore = 0;   // our own changes completed when it was asked for
     ServerState state;
+
+    // One of the four replies is complete; the last one publishes the copy.
+    void replyDone()
+    {
+        if (--pending == 0)
+            owner->publishSnapshot(this);
+    }
 };
 
 // Lets the user-interface thread wait, with a timeout, for one reply of the
@@ -193,58 +227,37 @@ void PulseServer::requestRefresh()
             auto *s = static_cast<Snapshot *>(u);
             if (i)
                 s->state.defaultSource = fromUtf8(i->default_source_name);
-            if (--s->pending == 0)
-                s->owner->publishSnapshot(s);
+            s->replyDone();
         },
         snap));
     pa_operation_unref(pa_context_get_card_info_list(
         m_context,
         [](pa_context *, const pa_card_info *i, int eol, void *u) {
             auto *s = static_cast<Snapshot *>(u);
-            if (eol == 0 && i) {
-                s->state.cards.append({i->index, fromUtf8(i->name),
-                                       fromUtf8(pa_proplist_gets(i->proplist, "device.description"))});
-                return;
-            }
-            if (--s->pending == 0)
-                s->owner->publishSnapshot(s);
+            if (eol == 0 && i)
+                s->state.cards.append(cardOf(*i));
+            else
+                s->replyDone();
         },
         snap));
     pa_operation_unref(pa_context_get_sink_info_list(
         m_context,
         [](pa_context *, const pa_sink_info *i, int eol, void *u) {
             auto *s = static_cast<Snapshot *>(u);
-            if (eol == 0 && i) {
-                s->state.sinks.append({i->index, fromUtf8(i->name), fromUtf8(i->description), i->card,
-                                       fromUtf8(i->monitor_source_name)});
-                return;
-            }
-            if (--s->pending == 0)
-                s->owner->publishSnapshot(s);
+            if (eol == 0 && i)
+                s->state.sinks.append(sinkOf(*i));
+            else
+                s->replyDone();
         },
         snap));
     pa_operation_unref(pa_context_get_source_info_list(
         m_context,
         [](pa_context *, const pa_source_info *i, int eol, void *u) {
             auto *s = static_cast<Snapshot *>(u);
-            if (eol == 0 && i) {
-                ServerSource src;
-                src.index = i->index;
-                src.name = fromUtf8(i->name);
-                src.description = fromUtf8(i->description);
-                src.card = i->card;
-                src.monitorOfSink = i->monitor_of_sink;
-                for (uint32_t p = 0; p < i->n_ports; ++p)
-                    src.ports.append({fromUtf8(i->ports[p]->name), fromUtf8(i->ports[p]->description)});
-                if (i->active_port)
-                    src.activePort = fromUtf8(i->active_port->name);
-                src.volume = i->volume;
-                src.channelMap = i->channel_map;
-                s->state.sources.append(src);
-                return;
-            }
-            if (--s->pending == 0)
-                s->owner->publishSnapshot(s);
+            if (eol == 0 && i)
+                s->state.sources.append(sourceOf(*i));
+            else
+                s->replyDone();
         },
         snap));
 }
