@@ -1,0 +1,52 @@
+// Monitoring (capture while no recording runs) and the level display's style button.
+
+#include "recorder/AudioDisplay.h"
+#include "recorder/AudioFile.h"
+#include "recorder/AudioRecord.h"
+#include "resources/Artwork.h"
+#include "shell/PublicDim.h"
+#include "shell/SkipOnError.h"
+#include "shell/Twips.h"
+#include "shell/frmCapture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+void frmCapture::CheckPreview_Click()
+{
+    if (!CheckPreview->isChecked())
+        return;
+    skipOnError([&] { SelectSource(); });
+    skipOnError([&] { m_record->SetFormat(m_file->FormatDescriptor(), m_file->FormatUnit()); });
+    skipOnError([&] { m_record->setBlockLength(m_record->DurationToLength(1000)); });
+    skipOnError([&] { m_record->StartCapture(); });
+}
+
+void frmCapture::PicPreset1_Click()
+{
+    qint32 n = 0;
+    skipOnError([&] { n = AudioDisplay21->DisplayStyle() + 1; });
+    if (n > 4)
+        n = 0;
+    skipOnError([&] { AudioDisplay21->setDisplayStyle(n); });
+    PublicDim::PreviewIndex = n;
+}
+
+void frmCapture::PicPreset1_MouseMove(int, int, int x, int y)
+{
+    const int width = PicPreset1->width() * Twips::PerPixel;
+    const int height = PicPreset1->height() * Twips::PerPixel;
+    if (x >= 0 && x <= width && y >= 0 && y <= height) {
+        // Holding the mouse lets the picture see the pointer leave.
+        PicPreset1->grabMouse();
+        PicPreset1->setPixmap(Artwork::styleButton(true));
+    } else {
+        PicPreset1->releaseMouse();
+        PicPreset1->setPixmap(Artwork::styleButton(false));
+    }
+}
+
+void frmCapture::PicPreset1_MouseUp(int, int, int, int)
+{
+    PicPreset1->setPixmap(Artwork::styleButton(false));
+}

@@ -1,0 +1,224 @@
+// The recording itself: Record, Pause and Stop, opening and finishing the
+// output file, and the recorder's Timer and EndArrayRecord events.
+
+#include "recorder/AudioDisplay.h"
+#include "recorder/AudioFailure.h"
+#include "recorder/AudioFile.h"
+#include "recorder/AudioRecord.h"
+#include "shell/Dialogs.h"
+#include "shell/PublicDim.h"
+#include "shell/SkipOnError.h"
+#include "shell/frmCapture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+#include <limits>
+#include <utility>
+
+namespace {
+
+// Size of the file on disk in units of 1024 bytes; 0 when it cannot be read.
+double fileSizeKb(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() ? double(info.size()) / 1024.0 : 0.0;
+}
+
+// "#,#0.#0": grouped thousands, two decimals, in the user's locale.
+QString sizeText(double kb)
+{
+    return PublicDim::UserLocale().toString(kb, 'f', 2);
+}
+
+} // namespace
+
+void frmCapture::setRecordingControlsEnabled(bool stopped)
+{
+    CmdStop->setEnabled(!stopped);
+    CmdPause->setEnabled(!stopped);
+    for (QWidget *w : std::initializer_list<QWidget *>{CmdStart, CmdPlay, TextWavFile, Command2, CheckPreview,
+                                                        slBalance, slVolume})
+        w->setEnabled(stopped);
+    for (QMenu *m : {Menu_File, Menu_Mode, Menu_Hep})
+        m->setEnabled(stopped);
+}
+
+void frmCapture::CmdStart_Click()
+{
+    skipOnError([&] { setRecordingControlsEnabled(false); });
+    PublicDim::WavFileName = TextWavFile->text();
+
+    if (IsPaused) {
+        // Resume: capture never stopped.
+        IsPaused = false;
+        setPanelText(1, QStringLiteral("Recording..."));
+        return;
+    }
+    if (!IsRecording) {
+        CmdSet->setEnabled(false);
+        ComboSource->setEnabled(false);
+        DeviceCombo->setEnabled(false);
+        skipOnError([&] { FinishRecording(); });   // stops the monitoring capture
+        skipOnError([&] { StartRecording(); });
+    }
+}
+
+void frmCapture::StartRecording()
+{
+    clearLastStepFailure();
+    if (!PublicDim::WavFileName.right(4).endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive)) {
+        PublicDim::WavFileName += QStringLiteral(".wav");
+        TextWavFile->setText(PublicDim::WavFileName);
+    }
+
+    bool started = false;
+    skipOnError([&] { m_file->CreateWaveFile(PublicDim::WavFileName, 0); });
+    // A status that cannot be read counts as a failure.
+    if (valueOrSkip<qint32>([&] { return m_file->OpenStatus(); }, -1) >= 0) {
+        skipOnError([&] { m_record->SetFormat(m_file->FormatDescriptor(), m_file->FormatUnit()); });
+        skipOnError([&] { m_record->setBlockLength(m_record->DurationToLength(1000)); });
+        skipOnError([&] { m_record->StartCapture(); });
+        if (valueOrSkip<qint32>([&] { return m_record->CaptureStatus(); }, -1) >= 0) {
+            IsRecording = true;
+            setPanelText(1, QStringLiteral("Recording..."));
+            started = true;
+        } else {
+            skipOnError([&] { m_file->CloseFile(); });
+        }
+    }
+    if (started)
+        return;
+
+    // The failure path: tell why, then end exactly like Stop. A recorder that
+    // only returned a negative status still has a reason to give.
+    QString reason = lastStepFailure().description;
+    if (reason.isEmpty())
+        reason = valueOrSkip<QString>([&] { return m_record->lastError(); }, QString());
+    Dialogs::instance().messageBox(this, reason, QStringLiteral("Error"), Dialogs::Icon::Critical,
+                                   Dialogs::Buttons::Ok);
+    IsRecording = true;
+    CmdStop_Click();
+}
+
+void frmCapture::CmdPause_Click()
+{
+    CmdStart->setEnabled(true);
+    CmdPause->setEnabled(false);
+    IsPaused = true;
+    setPanelText(1, QStringLiteral("Paused"));
+}
+
+void frmCapture::CmdStop_Click()
+{
+    if (!IsRecording)
+        return;
+    skipOnError([&] {
+        setRecordingControlsEnabled(true);
+        CmdSet->setEnabled(true);
+        ComboSource->setEnabled(true);
+        DeviceCombo->setEnabled(true);
+    });
+    skipOnError([&] { FinishRecording(); });
+    skipOnError([&] { CheckPreview_Click(); });
+}
+
+void frmCapture::FinishRecording()
+{
+    skipOnError([&] { m_record->StopCapture(); });
+    if (IsRecording) {
+        // Everything captured while not paused reaches the file: whatever the
+        // recorder still holds after the stop is written, block by block,
+        // until it hands out an empty one.
+        for (;;) {
+            QByteArray block;
+            if (!skipOnError([&] { block = m_record->GetBlock(); }) || block.isEmpty())
+                break;
+            try {
+                m_file->WriteBlock(block);
+            } catch (...) {
+                if (m_recordingFailure.isEmpty())
+                    m_recordingFailure = describeFailure(std::current_exception()).description;
+                break;
+            }
+        }
+        skipOnError([&] { m_file->CloseFile(); });
+        setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(PublicDim::WavFileName))
+                            + QStringLiteral(" Kb"));
+        if (!m_recordingFailure.isEmpty())
+            reportRecordingFailure(std::exchange(m_recordingFailure, QString()));
+    } else {
+        // Monitoring: what is left is nobody's.
+        while (!valueOrSkip<QByteArray>([&] { return m_record->GetBlock(); }, QByteArray()).isEmpty()) {
+        }
+    }
+    IsRecording = false;
+    IsPaused = false;
+    setPanelText(1, QStringLiteral("Ready to record"));
+}
+
+void frmCapture::AudioRecord_Timer(qint32 CurrentSamples, qint32, qint32)
+{
+    if (IsPaused)
+        return;
+    QVector<qint16> data;
+    skipOnError([&] {
+        const qint64 count = qint64(m_file->FormatUnit()) * 1024;
+        if (count <= std::numeric_limits<qint32>::max())
+            data = m_record->GetDisplayData(qint32(count));
+    });
+    if (IsRecording) {
+        skipOnError([&] {
+            const qint32 ms = m_record->SamplesToMilliseconds(CurrentSamples);
+            setPanelText(2, QStringLiteral("Elapsed: ") + PublicDim::FormatTime(double(ms / 1000)));
+        });
+        setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(PublicDim::WavFileName))
+                            + QStringLiteral(" KB"));
+    }
+    skipOnError([&] { AudioDisplay21->ShowSamples(data); });
+}
+
+void frmCapture::AudioRecord_EndArrayRecord(qint32)
+{
+    if (IsPaused)
+        return;   // not fetched: the recorder drops it
+    QByteArray block;
+    skipOnError([&] { block = m_record->GetBlock(); });
+    if (!IsRecording)
+        return;
+    try {
+        m_file->WriteBlock(block);
+    } catch (...) {
+        // The disk is full, the file too large, the drive gone: a recording
+        // that goes on writing nothing would only pretend. Keep what is
+        // written (the file stays valid), stop, and say why.
+        m_recordingFailure = describeFailure(std::current_exception()).description;
+        CmdStop_Click();   // finishing the file reports it
+    }
+}
+
+void frmCapture::AudioRecord_CaptureError(qint32, const QString &description)
+{
+    // The sound server or the device went away. A recording ends cleanly with
+    // what was captured; monitoring simply stops.
+    if (!IsRecording)
+        return;
+    m_recordingFailure = description;
+    CmdStop_Click();   // finishing the file reports it
+}
+
+void frmCapture::reportRecordingFailure(const QString &text)
+{
+    // Shown once the recorder's event is over, not from inside it.
+    QTimer::singleShot(0, this, [this, text] {
+        Dialogs::instance().messageBox(this, QStringLiteral("The recording was stopped: %1").arg(text),
+                                       QStringLiteral("Error"), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
+    });
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+class QWidget;
+
+// Program-wide state shared by the windows, one instance each, alive for the
+// whole run. User-interface thread only.
+namespace PublicDim {
+
+inline QString AppFolder;        // the program's folder, always ending in "/"
+inline QString WavFolder;        // default recordings folder, ending in "/"
+inline QString WavFileName;      // full path of the next (or current) recording
+inline qint32 WavFreq = 0;       // sample rate in Hz
+inline qint16 WavChannel = 0;    // 1 mono, 2 stereo
+inline qint32 WavBit = 0;        // bits per sample, 8 or 16
+inline qint32 PreviewIndex = 0;  // level display style 0 to 4
+inline QString LastCheckUpdate;  // date of the last update-check question
+inline bool AutoStartRecord = false;
+inline bool AutoStopRecord = false;
+
+// The record wizard's choices.
+inline bool WizardAccepted = false;
+inline int WizardSource = 0;       // 1 media file, 2 another application, 3 URL
+inline QString WizardMediaFile;
+inline QString WizardWavFile;
+inline QString WizardURL;
+inline int WizardMediaAction = 0;  // 1 play and record now, 2 play now record later, 3 open now play later
+inline bool WizardRecordNow = false;
+
+// "hh:mm:ss" for a number of seconds; the hours grow past two digits.
+QString FormatTime(double seconds);
+
+// Gives a window the program's icon.
+void SetFormIcon(QWidget *form);
+
+// Puts every variable back to its value at program start (for tests).
+void ResetForTests();
+
+} // namespace PublicDim
+
+#include <QLocale>
+
+namespace PublicDim {
+// The user's locale for numbers shown in the windows; an unset ("C") locale
+// falls back to English so that thousands are still grouped.
+QLocale UserLocale();
+} // namespace PublicDim

@@ -1,0 +1,426 @@
+#include "shell/frmCapture.h"
+
+#include "info/ProductLinks.h"
+#include "media/MediaPlayer.h"
+#include "recorder/AudioFailure.h"
+#include "recorder/AudioDisplay.h"
+#include "recorder/AudioFile.h"
+#include "recorder/AudioRecord.h"
+#include "resources/Artwork.h"
+#include "resources/CaptureLayout.h"
+#include "shell/Dialogs.h"
+#include "shell/PublicDim.h"
+#include "shell/Settings.h"
+#include "shell/SkipOnError.h"
+#include "shell/modSpecialFolder.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSessionManager>
+#include <QSlider>
+#include <QStatusBar>
+
+using namespace CaptureLayout;
+
+namespace {
+
+template<typename W>
+W *place(W *widget, const Twips::Box &box, const char *name)
+{
+    widget->setGeometry(box.rect());
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel *label(QWidget *parent, const QString &text, const Twips::Box &box, const char *name)
+{
+    auto *l = place(new QLabel(text, parent), box, name);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // A caption a little wider in this font than in the layout's own keeps its end.
+    if (!text.isEmpty() && l->sizeHint().width() > l->width())
+        l->resize(l->sizeHint().width(), l->height());
+    return l;
+}
+
+QPushButton *button(QWidget *parent, const QString &text, const Twips::Box &box, const char *name)
+{
+    return place(new QPushButton(text, parent), box, name);
+}
+
+QLabel *picture(QWidget *parent, const QPixmap &pm, const Twips::Box &box)
+{
+    auto *l = new QLabel(parent);
+    l->setPixmap(pm);
+    l->setGeometry(box.rect());
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+} // namespace
+
+frmCapture::frmCapture(Components components, QWidget *parent)
+    : QMainWindow(parent), m_components(std::move(components))
+{
+    setObjectName(QStringLiteral("frmCapture"));
+    setWindowTitle(QStringLiteral("Tarvell Recorder"));
+    // Fixed single border, no maximize button.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    // The stored layout was made for an 8-point sans-serif face.
+    QFont face = font();
+    face.setPointSizeF(8);
+    setFont(face);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(Twips::size(ClientWidth, StatusBar1.top));
+    setCentralWidget(client);
+
+    buildMenus();
+    buildMediaPanel();
+    buildRecorderPanel();
+    buildStatusBar();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &manager) {
+        // A session that ends while we record: finish the recording, refuse.
+        if (!Form_QueryUnload())
+            manager.cancel();
+    });
+    Form_Initialize();
+}
+
+frmCapture::~frmCapture() = default;
+
+void frmCapture::buildMenus()
+{
+    Menu_File = menuBar()->addMenu(QStringLiteral("&File"));
+    Menu_Wizard = Menu_File->addAction(QStringLiteral("Record Wizard"), this, &frmCapture::Menu_Wizard_Click);
+    Menu_File->addSeparator();
+    Menu_Exit = Menu_File->addAction(QStringLiteral("E&xit"), this, &frmCapture::Menu_Exit_Click);
+
+    Menu_Mode = menuBar()->addMenu(QStringLiteral("&Mode"));
+    Menu_PR = Menu_Mode->addAction(QStringLiteral("&Play && Record"), this, &frmCapture::Menu_PR_Click);
+    Menu_Record = Menu_Mode->addAction(QStringLiteral("&Record"), this, &frmCapture::Menu_Record_Click);
+    Menu_Play = Menu_Mode->addAction(QStringLiteral("P&lay"), this, &frmCapture::Menu_Play_Click);
+    for (QAction *a : {Menu_PR, Menu_Record, Menu_Play})
+        a->setCheckable(true);
+    Menu_PR->setChecked(true);
+
+    // Stored switched off; nothing switches it on.
+    Menu_Options = menuBar()->addMenu(QStringLiteral("Options"));
+    Menu_StartR = Menu_Options->addAction(QStringLiteral("Start recording when media file starts"), this,
+                                          &frmCapture::Menu_StartR_Click);
+    Menu_StopR = Menu_Options->addAction(QStringLiteral("Stop recording when media file stops"), this,
+                                         &frmCapture::Menu_StopR_Click);
+    for (QAction *a : {Menu_StartR, Menu_StopR}) {
+        a->setCheckable(true);
+        a->setChecked(true);
+    }
+    Menu_Options->setEnabled(false);
+
+    Menu_More = menuBar()->addMenu(QStringLiteral("More &Tools..."));
+    for (int i = 0; i < int(ProductLinks.size()); ++i)
+        Menu_MoreItems << Menu_More->addAction(QString::fromUtf8(ProductLinks[i].caption), this,
+                                               [this, i] { Menu_More_Click(i); });
+
+    Menu_Hep = menuBar()->addMenu(QStringLiteral("&Help"));
+    Menu_Contents = Menu_Hep->addAction(QStringLiteral("Contents"), this, &frmCapture::Menu_Contents_Click);
+    Menu_CheckUpdate = Menu_Hep->addAction(QStringLiteral("Check Update"), this, &frmCapture::Menu_CheckUpdate_Click);
+    Menu_Hep->addSeparator();
+    Menu_About = Menu_Hep->addAction(QStringLiteral("About"), this, &frmCapture::Menu_About_Click);
+}
+
+void frmCapture::buildMediaPanel()
+{
+    Frame1 = place(new QGroupBox(QStringLiteral("Media Player"), centralWidget()), CaptureLayout::Frame1, "Frame1");
+    Picture2 = place(new QWidget(Frame1), CaptureLayout::Picture2, "Picture2");
+    Label8 = label(Picture2, QStringLiteral("File Name:"), CaptureLayout::Label8, "Label8");
+    TextMedia = place(new QLineEdit(Picture2), CaptureLayout::TextMedia, "TextMedia");
+    Command1 = button(Picture2, QStringLiteral("B&rowse..."), CaptureLayout::Command1, "Command1");
+    CmdURL = button(Picture2, QStringLiteral("&URL"), CaptureLayout::CmdURL, "CmdURL");
+    connect(Command1, &QPushButton::clicked, this, &frmCapture::Command1_Click);
+    connect(CmdURL, &QPushButton::clicked, this, &frmCapture::CmdURL_Click);
+
+    MediaPlayer1 = m_components.makePlayer(Picture2);
+    place(MediaPlayer1->widget(), CaptureLayout::MediaPlayer1, "MediaPlayer1");
+}
+
+void frmCapture::buildRecorderPanel()
+{
+    Frame2 = place(new QGroupBox(QStringLiteral("Sound Recorder"), centralWidget()), CaptureLayout::Frame2, "Frame2");
+    Picture1 = place(new QWidget(Frame2), CaptureLayout::Picture1, "Picture1");
+
+    Label3 = label(Picture1, QStringLiteral("Save as:"), CaptureLayout::Label3, "Label3");
+    TextWavFile = place(new QLineEdit(Picture1), CaptureLayout::TextWavFile, "TextWavFile");
+    Command2 = button(Picture1, QStringLiteral("&Browse..."), CaptureLayout::Command2, "Command2");
+    CmdStart = button(Picture1, QStringLiteral("&Record"), CaptureLayout::CmdStart, "CmdStart");
+    CmdPause = button(Picture1, QStringLiteral("&Pause"), CaptureLayout::CmdPause, "CmdPause");
+    CmdStop = button(Picture1, QStringLiteral("&Stop"), CaptureLayout::CmdStop, "CmdStop");
+    CmdPlay = button(Picture1, QStringLiteral("&Play"), CaptureLayout::CmdPlay, "CmdPlay");
+    CmdPause->setEnabled(false);
+    CmdStop->setEnabled(false);
+    CmdPlay->setEnabled(false);
+    Label4 = label(Picture1, QStringLiteral("Quality:"), CaptureLayout::Label4, "Label4");
+    LabelFomartStr = label(Picture1, QString(), CaptureLayout::LabelFomartStr, "LabelFomartStr");
+    CmdSet = button(Picture1, QStringLiteral("Se&t"), CaptureLayout::CmdSet, "CmdSet");
+    Label6 = label(Picture1, QStringLiteral("Source:"), CaptureLayout::Label6, "Label6");
+    ComboSource = place(new QComboBox(Picture1), CaptureLayout::ComboSource, "ComboSource");
+    ComboSource->setToolTip(QStringLiteral(
+        "We strongly recommend you select 'Stereo Mix' to record most sound. The name for 'Stereo Mix' could be "
+        "'Sound Mix', 'WAV Mix' etc."));
+    Label2 = label(Picture1, QStringLiteral("Device:"), CaptureLayout::Label2, "Label2");
+    DeviceCombo = place(new QComboBox(Picture1), CaptureLayout::DeviceCombo, "DeviceCombo");
+
+    place(new QFrame(Picture1), CaptureLayout::Divider, "Divider")->setFrameShape(QFrame::VLine);
+    picture(Picture1, Artwork::speaker(false), SpeakerLeft);
+    picture(Picture1, Artwork::speaker(true), SpeakerRight);
+    Label5 = label(Picture1, QStringLiteral("Balance:"), CaptureLayout::Label5, "Label5");
+    slBalance = place(new QSlider(Qt::Horizontal, Picture1), CaptureLayout::slBalance, "slBalance");
+    slBalance->setRange(0, 100);
+    slBalance->setValue(50);
+    picture(Picture1, Artwork::balanceScale(), BalanceScale);
+    Label1 = label(Picture1, QStringLiteral("Volume:"), CaptureLayout::Label1, "Label1");
+    slVolume = place(new QSlider(Qt::Vertical, Picture1), CaptureLayout::slVolume, "slVolume");
+    slVolume->setRange(0, 65535);
+    slVolume->setInvertedAppearance(true);   // position 0 (loudest) at the top
+    slVolume->setPageStep(4096);
+    picture(Picture1, Artwork::volumeWedge(), VolumeWedge);
+    connect(slVolume, &QSlider::valueChanged, this, &frmCapture::slVolume_Scroll);
+    connect(slBalance, &QSlider::valueChanged, this, &frmCapture::slBalance_Scroll);
+
+    AudioDisplay21 = m_components.makeDisplay(Picture1);
+    if (auto *w = dynamic_cast<QWidget *>(AudioDisplay21))
+        place(w, CaptureLayout::AudioDisplay21, "AudioDisplay21");
+    PicPreset1 = place(new QLabel(Picture1), CaptureLayout::PicPreset1, "PicPreset1");
+    PicPreset1->setAlignment(Qt::AlignCenter);
+    PicPreset1->setCursor(Artwork::pointingHand());
+    PicPreset1->setMouseTracking(true);
+    PicPreset1->installEventFilter(this);
+    PicPreset1->raise();
+
+    CheckPreview = new QCheckBox(QStringLiteral("Preview"), Picture1);
+    CheckPreview->setObjectName(QStringLiteral("CheckPreview"));
+    CheckPreview->setChecked(true);
+    CheckPreview->hide();
+
+    connect(CmdStart, &QPushButton::clicked, this, &frmCapture::CmdStart_Click);
+    connect(CmdPause, &QPushButton::clicked, this, &frmCapture::CmdPause_Click);
+    connect(CmdStop, &QPushButton::clicked, this, &frmCapture::CmdStop_Click);
+    connect(CmdPlay, &QPushButton::clicked, this, &frmCapture::CmdPlay_Click);
+    connect(CmdSet, &QPushButton::clicked, this, &frmCapture::CmdSet_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmCapture::Command2_Click);
+    // activated: the user's choice only; choices made from code go through selectRow().
+    connect(DeviceCombo, &QComboBox::activated, this, &frmCapture::DeviceCombo_Click);
+    connect(ComboSource, &QComboBox::activated, this, &frmCapture::ComboSource_Click);
+}
+
+void frmCapture::buildStatusBar()
+{
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setFixedHeight(Twips::px(CaptureLayout::StatusBar1.height));
+    const QString texts[3] = {QStringLiteral("Ready to record"), QStringLiteral("Elapsed:"),
+                              QStringLiteral("File size:")};
+    const int stretch[3] = {0, 0, 1};
+    for (int i = 0; i < 3; ++i) {
+        StatusPanel[i] = new QLabel(texts[i], statusBar());
+        StatusPanel[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
+        StatusPanel[i]->setFrameShape(QFrame::Panel);
+        StatusPanel[i]->setFrameShadow(QFrame::Sunken);
+        StatusPanel[i]->setMinimumWidth(i == 2 ? 0 : Twips::px(1950));
+        statusBar()->addPermanentWidget(StatusPanel[i], stretch[i]);
+    }
+}
+
+void frmCapture::setPanelText(int panel, const QString &text)
+{
+    if (panel >= 1 && panel <= 3)
+        StatusPanel[panel - 1]->setText(text);
+}
+
+QString frmCapture::panelText(int panel) const
+{
+    return panel >= 1 && panel <= 3 ? StatusPanel[panel - 1]->text() : QString();
+}
+
+void frmCapture::selectRow(QComboBox *list, int row)
+{
+    {
+        const QSignalBlocker quiet(list);
+        list->setCurrentIndex(row);
+    }
+    if (list == DeviceCombo)
+        DeviceCombo_Click();
+    else if (list == ComboSource)
+        ComboSource_Click();
+}
+
+void frmCapture::endProgram(int code)
+{
+    m_ended = true;
+    m_exitCode = code;
+    if (m_components.endProgram)
+        m_components.endProgram(code);
+    else
+        QCoreApplication::exit(code);
+}
+
+// ------------------------------------------------------------ start-up
+
+void frmCapture::Form_Initialize()
+{
+    // Nothing to prepare: Qt sets up its controls itself.
+}
+
+bool frmCapture::Form_Load()
+{
+    try {
+        // 1. One instance at a time; a second one ends at once, silently.
+        if (!m_instance.tryAcquire(m_components.instanceLockPath)) {
+            endProgram(0);
+            return false;
+        }
+
+        // 2. The program's folder, ending in exactly one "/".
+        PublicDim::AppFolder = m_components.appFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                                : m_components.appFolder;
+        if (!PublicDim::AppFolder.endsWith(QLatin1Char('/')))
+            PublicDim::AppFolder += QLatin1Char('/');
+
+        // 3. The default recordings folder, created one level deep.
+        PublicDim::WavFolder = GetDocumentsFolder() + QStringLiteral("Wav/");
+        if (!QDir(PublicDim::WavFolder).exists() && !QDir().mkdir(PublicDim::WavFolder))
+            throw AudioFailure(AudioFailure::SystemBase + 13,
+                               QStringLiteral("Path/File access error: %1").arg(PublicDim::WavFolder));
+
+        // 4. The recorder and the file writer.
+        m_record = m_components.makeRecorder();
+        m_file = m_components.makeFile();
+        connectRecorder();
+
+        // 5. Devices, settings, display style.
+        InitAudioPanel();
+        if (m_ended)
+            return false;
+
+        // 6.-8. The format, its text, the output name.
+        m_file->SetWaveFormat(PublicDim::WavFreq, PublicDim::WavChannel, PublicDim::WavBit);
+        DisplayFormatStr();
+        PublicDim::WavFileName = PublicDim::WavFolder + QStringLiteral("1.wav");
+        TextWavFile->setText(PublicDim::WavFileName);
+
+        // 9.-11. Player volume, the Options check marks, the style button.
+        MediaPlayer1->setOutputVolume(-600);
+        Menu_StartR->setChecked(PublicDim::AutoStartRecord);
+        Menu_StopR->setChecked(PublicDim::AutoStopRecord);
+        PicPreset1->setFrameShape(QFrame::NoFrame);
+        PicPreset1->setPixmap(Artwork::styleButton(false));
+
+        // 12.-13. The chosen source, then monitoring.
+        SelectSource();
+        m_record->SetFormat(m_file->FormatDescriptor(), m_file->FormatUnit());
+        m_record->setBlockLength(m_record->DurationToLength(1000));
+        m_record->StartCapture();
+
+        // 14.-15. The record wizard comes first; until it exists the window shows itself.
+        show();
+
+        // 16.-17. Skin and icon.
+        PublicDim::SetFormIcon(this);
+        return true;
+    } catch (...) {
+        const StepFailure f = describeFailure(std::current_exception());
+        Dialogs::instance().messageBox(this, QStringLiteral("Run-time error '%1':\n\n%2").arg(f.number).arg(f.description),
+                                       QString(), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
+        endProgram(1);
+        return false;
+    }
+}
+
+void frmCapture::connectRecorder()
+{
+    connect(m_record.get(), &AudioRecord::Timer, this, &frmCapture::AudioRecord_Timer);
+    connect(m_record.get(), &AudioRecord::EndArrayRecord, this, &frmCapture::AudioRecord_EndArrayRecord);
+    connect(m_record.get(), &AudioRecord::GainChange, this, &frmCapture::AudioRecord_GainChange);
+    connect(m_record.get(), &AudioRecord::CaptureError, this, &frmCapture::AudioRecord_CaptureError);
+}
+
+// ------------------------------------------------------------ shutdown
+
+bool frmCapture::Form_QueryUnload()
+{
+    // A close while a recording is open (also paused) finishes the recording
+    // and is refused: the window stays.
+    if (IsRecording) {
+        CmdStop_Click();
+        return false;
+    }
+    return true;
+}
+
+void frmCapture::Form_Unload()
+{
+    if (MediaPlayer1)
+        skipOnError([&] { MediaPlayer1->HaltPlayback(); });
+    skipOnError([&] { FinishRecording(); });
+    skipOnError([&] { SaveSettings(); });
+    endProgram(0);
+}
+
+void frmCapture::closeEvent(QCloseEvent *event)
+{
+    if (m_ended) {
+        event->accept();
+        return;
+    }
+    if (!Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void frmCapture::Menu_Exit_Click()
+{
+    skipOnError([&] { close(); });
+}
+
+bool frmCapture::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == PicPreset1) {
+        auto twips = [](const QPointF &p) { return QPoint(int(p.x() * Twips::PerPixel), int(p.y() * Twips::PerPixel)); };
+        switch (event->type()) {
+        case QEvent::MouseMove: {
+            auto *e = static_cast<QMouseEvent *>(event);
+            const QPoint t = twips(e->position());
+            PicPreset1_MouseMove(int(e->buttons()), int(e->modifiers()), t.x(), t.y());
+            return true;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto *e = static_cast<QMouseEvent *>(event);
+            const QPoint t = twips(e->position());
+            PicPreset1_MouseUp(int(e->button()), int(e->modifiers()), t.x(), t.y());
+            if (e->button() == Qt::LeftButton && PicPreset1->rect().contains(e->position().toPoint()))
+                PicPreset1_Click();
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,206 @@
+#pragma once
+
+#include "shell/SingleInstance.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class AudioDisplay;
+class AudioFile;
+class AudioRecord;
+class MediaPlayer;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QSlider;
+class QWidget;
+
+// The main window: the media player frame above, the recorder frame below,
+// the status bar at the bottom. It lives for the whole run.
+//
+// Its handlers are spread over the folders of the parts they belong to:
+// start-up and shutdown here (shell/), recording, devices, preview, format and
+// output file in recorder/Capture*.cpp, the media panel and window modes in
+// media/Capture*.cpp, the wizard's hand-off in wizard/.
+class frmCapture : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // What the window is built from. The program uses real(); tests swap in
+    // doubles of the same interfaces.
+    struct Components
+    {
+        std::function<std::unique_ptr<AudioRecord>()> makeRecorder;
+        std::function<std::unique_ptr<AudioFile>()> makeFile;
+        std::function<AudioDisplay *(QWidget *parent)> makeDisplay;   // a QWidget too
+        std::function<MediaPlayer *(QWidget *parent)> makePlayer;
+        QString appFolder;              // empty: the executable's folder
+        QString instanceLockPath;       // empty: the per-user default
+        std::function<void(int)> endProgram;   // empty: quit the application
+
+        static Components real();
+    };
+
+    explicit frmCapture(Components components = Components::real(), QWidget *parent = nullptr);
+    ~frmCapture() override;
+
+    // The start-up sequence. Returns false when the program ended during it
+    // (a second instance, no usable sound device, a failing step).
+    bool Form_Load();
+    bool hasEnded() const { return m_ended; }
+    int exitCode() const { return m_exitCode; }
+
+    // --- controls, named as the program's handlers know them ---
+    QGroupBox *Frame1 = nullptr;        // "Media Player"
+    QWidget *Picture2 = nullptr;
+    QLabel *Label8 = nullptr;
+    QLineEdit *TextMedia = nullptr;
+    QPushButton *Command1 = nullptr;    // "B&rowse..."
+    QPushButton *CmdURL = nullptr;
+    MediaPlayer *MediaPlayer1 = nullptr;
+
+    QGroupBox *Frame2 = nullptr;        // "Sound Recorder"
+    QWidget *Picture1 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLineEdit *TextWavFile = nullptr;
+    QPushButton *Command2 = nullptr;    // "&Browse..."
+    QPushButton *CmdStart = nullptr;
+    QPushButton *CmdPause = nullptr;
+    QPushButton *CmdStop = nullptr;
+    QPushButton *CmdPlay = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *LabelFomartStr = nullptr;
+    QPushButton *CmdSet = nullptr;
+    QLabel *Label6 = nullptr;
+    QComboBox *ComboSource = nullptr;
+    QLabel *Label2 = nullptr;
+    QComboBox *DeviceCombo = nullptr;
+    QLabel *Label5 = nullptr;
+    QSlider *slBalance = nullptr;
+    QLabel *Label1 = nullptr;
+    QSlider *slVolume = nullptr;
+    AudioDisplay *AudioDisplay21 = nullptr;
+    QLabel *PicPreset1 = nullptr;
+    QCheckBox *CheckPreview = nullptr;  // hidden, always checked
+
+    QLabel *StatusPanel[3] = {};        // StatusBar1 panels 1, 2, 3
+
+    QMenu *Menu_File = nullptr;
+    QAction *Menu_Wizard = nullptr;
+    QAction *Menu_Exit = nullptr;
+    QMenu *Menu_Mode = nullptr;
+    QAction *Menu_PR = nullptr;
+    QAction *Menu_Record = nullptr;
+    QAction *Menu_Play = nullptr;
+    QMenu *Menu_Options = nullptr;
+    QAction *Menu_StartR = nullptr;
+    QAction *Menu_StopR = nullptr;
+    QMenu *Menu_More = nullptr;
+    QList<QAction *> Menu_MoreItems;
+    QMenu *Menu_Hep = nullptr;
+    QAction *Menu_Contents = nullptr;
+    QAction *Menu_CheckUpdate = nullptr;
+    QAction *Menu_About = nullptr;
+
+    // --- the components, created by the load step ---
+    AudioRecord *AudioRecord_() const { return m_record.get(); }
+    AudioFile *AudioFile_() const { return m_file.get(); }
+
+    // --- form-level state ---
+    bool IsRecording = false;
+    bool IsPaused = false;
+    qint16 CountSrc = 0;
+    qint32 SrcIndex = 0;
+
+    // status bar, 1-based as the program addresses its panels
+    void setPanelText(int panel, const QString &text);
+    QString panelText(int panel) const;
+
+public slots:
+    // start-up and shutdown
+    void Form_Initialize();
+    bool Form_QueryUnload();   // true: the close may go ahead
+    void Form_Unload();
+    void Menu_Exit_Click();
+
+    // recording
+    void CmdStart_Click();
+    void CmdPause_Click();
+    void CmdStop_Click();
+    void StartRecording();
+    void FinishRecording();
+    void AudioRecord_Timer(qint32 CurrentSamples, qint32 LevelLeft, qint32 LevelRight);
+    void AudioRecord_EndArrayRecord(qint32 nBlock);
+    void AudioRecord_GainChange(qint32 newVolume);
+    void AudioRecord_CaptureError(qint32 number, const QString &description);
+
+    // devices, sources and levels
+    void InitAudioPanel();
+    void FillDeviceList();
+    void DeviceCombo_Click();
+    void FillSourceList();
+    void ComboSource_Click();
+    void SelectSource();
+    void slVolume_Scroll();
+    void slBalance_Scroll();
+
+    // monitoring and the display style
+    void CheckPreview_Click();
+    void PicPreset1_Click();
+    void PicPreset1_MouseMove(int button, int shift, int x, int y);
+    void PicPreset1_MouseUp(int button, int shift, int x, int y);
+
+    // format and output file
+    void DisplayFormatStr();
+    void CmdSet_Click();
+    void Command2_Click();
+
+    // media panel, modes, player window
+    void Command1_Click();
+    void CmdURL_Click();
+    void Menu_StartR_Click();
+    void Menu_StopR_Click();
+    void Menu_PR_Click();
+    void Menu_Record_Click();
+    void Menu_Play_Click();
+    void CmdPlay_Click();
+
+    // wizard, help, links, about
+    void Menu_Wizard_Click();
+    void Menu_Contents_Click();
+    void Menu_CheckUpdate_Click();
+    void Menu_More_Click(int index);
+    void Menu_About_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildMediaPanel();
+    void buildRecorderPanel();
+    void buildStatusBar();
+    void connectRecorder();
+    void endProgram(int code);
+    // Selects a row from code and runs the list's click handling, as a
+    // user's choice would, whether or not the row changes.
+    void selectRow(QComboBox *list, int row);
+    void setRecordingControlsEnabled(bool enabled);
+    void reportRecordingFailure(const QString &text);
+
+    Components m_components;
+    SingleInstance m_instance;
+    std::unique_ptr<AudioRecord> m_record;
+    std::unique_ptr<AudioFile> m_file;
+    bool m_ended = false;
+    int m_exitCode = 0;
+    QString m_recordingFailure;   // why the open recording must end, reported once it has
+};

@@ -1,0 +1,37 @@
+// Tarvell Recorder: records what the computer can hear into WAV files.
+
+#include "shell/frmCapture.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+// Without a display Qt would abort; say what is wrong instead.
+bool haveDisplay()
+{
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
+           || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!haveDisplay()) {
+        std::fputs("Tarvell Recorder needs a graphical desktop: no display was found (DISPLAY and "
+                   "WAYLAND_DISPLAY are not set).\n",
+                   stderr);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tarvell-recorder"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tarvell Recorder"));
+    QApplication::setDesktopFileName(QStringLiteral("tarvell-recorder"));
+
+    frmCapture window;
+    if (!window.Form_Load())
+        return window.exitCode();
+    return app.exec();
+}
