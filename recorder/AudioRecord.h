@@ -27,7 +27,9 @@ public:
 
     // --- capture ---
     // Starts capture in the format last given to SetFormat. Returns at once or
-    // after a short timeout; CaptureStatus() tells whether it started.
+    // after a short timeout. A capture that cannot start (no server, no such
+    // device, the server refused) is not thrown: CaptureStatus() turns
+    // negative and lastError() tells why.
     virtual void StartCapture() = 0;
     // Stops capture. What was captured and not yet handed out through
     // EndArrayRecord stays available to GetBlock.

@@ -144,13 +144,13 @@ void PulseAudioRecord::StartCapture()
     if (!dev || line < 0) {
         m_lastError = m_server.isConnected() ? QStringLiteral("This device has nothing to record from.")
                                              : QStringLiteral("There is no connection to the sound server.");
-        fail(AudioFailure::NoSuchDevice, m_lastError);
+        return;
     }
     m_captureFormat = m_format;
     QString error;
     if (!m_capture.start(dev->lines[line].sourceName, m_captureFormat, &error, ServerTimeoutMs)) {
         m_lastError = error;
-        fail(AudioFailure::CaptureFailed, error);
+        return;
     }
     m_status = 0;
     m_capturing = true;

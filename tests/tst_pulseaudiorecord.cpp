@@ -376,7 +376,7 @@ private slots:
         rec.SetFormat(f.descriptor(), f.bytesPerFrame());
         QElapsedTimer clock;
         clock.start();
-        QVERIFY_THROWS_EXCEPTION(AudioFailure, rec.StartCapture());
+        rec.StartCapture();
         QVERIFY(clock.elapsed() < 3000);
         QVERIFY(rec.CaptureStatus() < 0);
         QVERIFY(!rec.lastError().isEmpty());

@@ -74,8 +74,9 @@ private slots:
         QVERIFY(kept > 0);
         QVERIFY(SoundTest::waitFor([&] { return rec.DeviceCount() == 0; }, 3000));
         // Starting now fails at once instead of hanging.
-        QVERIFY_THROWS_EXCEPTION(AudioFailure, rec.StartCapture());
+        rec.StartCapture();
         QVERIFY(rec.CaptureStatus() < 0);
+        QVERIFY(!rec.lastError().isEmpty());
 
         changed.clear();
         QVERIFY(serverScript(QStringLiteral("start"), m_dir.path()));
