@@ -1,0 +1,262 @@
+#include "shell/Settings.h"
+
+#include "shell/Dialogs.h"
+#include "shell/PublicDim.h"
+#include "shell/Shell.h"
+#include "shell/SkipOnError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+constexpr qint32 DefaultFreq = 44100;
+constexpr qint16 DefaultChannel = 2;
+constexpr qint32 DefaultBit = 16;
+
+// The file is five short lines; whatever else a damaged or foreign file holds
+// past the first MiB is not looked at.
+constexpr qint64 MaxBytesRead = 1 << 20;
+
+// The update question comes back when the last one is more than this old.
+constexpr qint64 DaysBetweenUpdateChecks = 10;
+
+const QString FileName = QStringLiteral("setting.ini");
+
+QDate todayOverride;
+
+QDate today()
+{
+    return todayOverride.isValid() ? todayOverride : QDate::currentDate();
+}
+
+QString configFolderSettingsPath()
+{
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (config.isEmpty())
+        return {};
+    return config + QStringLiteral("/tarvell-recorder/") + FileName;
+}
+
+// A stored number as a person would type it: blanks around it, a sign, a
+// fraction (rounded half to even) and an exponent are accepted; anything else
+// ("44100abc", "", "0x10", "1,000") is not a number. Out of range for the
+// variable it goes into is not a number either.
+std::optional<qint64> readWhole(const QString &value, qint64 min, qint64 max)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    const QString text = value.trimmed();
+    if (text.isEmpty() || text.size() > 64 || !number.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const double parsed = QLocale::c().toDouble(text, &ok);
+    if (!ok || !std::isfinite(parsed))
+        return std::nullopt;
+    const double whole = std::nearbyint(parsed);
+    if (whole < double(min) || whole > double(max))
+        return std::nullopt;
+    return qint64(whole);
+}
+
+template<typename T>
+void assignWhenNumber(T &target, const QString &value)
+{
+    if (const auto v = readWhole(value, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()))
+        target = T(*v);
+}
+
+// The recording format as the file states it; 0 where it says nothing usable.
+struct StoredFormat
+{
+    qint32 freq = 0;
+    qint16 channel = 0;
+    qint32 bit = 0;
+};
+
+void readLine(const QString &line, StoredFormat &format)
+{
+    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    if (equals < 0)
+        return;
+    // The key is compared as it stands: "wavfreq =" is not "wavfreq". The value
+    // is everything after the first "=", blanks and further "=" included.
+    const QString key = line.left(equals).toLower();
+    const QString value = line.mid(equals + 1);
+    if (key == QLatin1String("wavfreq"))
+        assignWhenNumber(format.freq, value);
+    else if (key == QLatin1String("wavchannel"))
+        assignWhenNumber(format.channel, value);
+    else if (key == QLatin1String("wavbit"))
+        assignWhenNumber(format.bit, value);
+    else if (key == QLatin1String("previewindex"))
+        assignWhenNumber(PublicDim::PreviewIndex, value);
+    else if (key == QLatin1String("lastcheckupdate"))
+        PublicDim::LastCheckUpdate = value.trimmed();
+}
+
+// Lines end in CR LF, LF or a lone CR.
+void readSettingsFile(const QString &path, StoredFormat &format)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray data = file.read(MaxBytesRead);
+    file.close();
+
+    const qsizetype size = data.size();
+    qsizetype start = 0;
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && data[end] != '\n' && data[end] != '\r')
+            ++end;
+        readLine(QString::fromLocal8Bit(data.constData() + start, end - start), format);
+        if (end + 1 < size && data[end] == '\r' && data[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+}
+
+bool usableRate(qint32 hz)
+{
+    return hz >= 1000 && hz <= 192000;
+}
+
+// The date of the last update question, in the forms this file has held:
+// "2005-1-1" (the first-run value) and the system's short date format, which
+// is what SaveSettings writes, also with a four-digit year.
+QDate readCheckDate(const QString &text, QDate now)
+{
+    QDate date = QDate::fromString(text, QStringLiteral("yyyy-M-d"));
+    if (date.isValid())
+        return date;
+
+    const QLocale system = QLocale::system();
+    const QString shortFormat = system.dateFormat(QLocale::ShortFormat);
+    date = system.toDate(text, shortFormat);
+    if (date.isValid() && shortFormat.contains(QLatin1String("yy")) && !shortFormat.contains(QLatin1String("yyyy"))) {
+        // A two-digit year comes back as 19yy; "3/7/24" written today means
+        // 2024. Put it in the hundred years that end twenty years from now.
+        while (date.year() <= now.year() - 80)
+            date = date.addYears(100);
+        return date;
+    }
+    if (date.isValid())
+        return date;
+
+    QString fourDigitYear = shortFormat;
+    fourDigitYear.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
+    return system.toDate(text, fourDigitYear);
+}
+
+void offerUpdatePageWhenDue(QWidget *owner)
+{
+    const QDate now = today();
+    const QDate last = readCheckDate(PublicDim::LastCheckUpdate, now);
+    if (last.isValid()) {
+        const qint64 days = last.daysTo(now);
+        if (days >= 0 && days <= DaysBetweenUpdateChecks)
+            return;
+    }
+
+    // A question that cannot be shown counts as No: no browser opens unasked.
+    const auto answer = valueOrSkip(
+        [&] {
+            return Dialogs::instance().messageBox(
+                owner, QStringLiteral("Do you want to visit our website to check if there is a new version released?"),
+                QString(), Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
+        },
+        Dialogs::Answer::No);
+    if (answer == Dialogs::Answer::Yes)
+        skipOnError([&] { Shell::instance().open(UpdatePageUrl); });
+    PublicDim::LastCheckUpdate = QLocale::system().toString(now, QLocale::ShortFormat);
+}
+
+} // namespace
+
+QString settingsFilePath()
+{
+    const QString &folder = PublicDim::AppFolder;
+    if (!folder.isEmpty()) {
+        const QString beside = folder + FileName;
+        const QFileInfo file(beside);
+        const QFileInfo dir(folder);
+        const bool usable = file.exists() ? file.isFile() && file.isWritable() : dir.isDir() && dir.isWritable();
+        if (usable)
+            return beside;
+    }
+    return configFolderSettingsPath();
+}
+
+void SetDefaultFormat()
+{
+    PublicDim::WavFreq = DefaultFreq;
+    PublicDim::WavChannel = DefaultChannel;
+    PublicDim::WavBit = DefaultBit;
+}
+
+void LoadSettings(QWidget *owner)
+{
+    using namespace PublicDim;
+    const QString path = settingsFilePath();
+
+    AutoStartRecord = AutoStopRecord = true;
+    PreviewIndex = 2;
+    LastCheckUpdate.clear();
+
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile() || info.isHidden()) {
+        SetDefaultFormat();
+    } else {
+        StoredFormat stored;
+        skipOnError([&] { readSettingsFile(path, stored); });
+        // Each part of the format that is missing or could not make a WAV
+        // file falls back on its own; a rate off the usual list is kept.
+        WavFreq = usableRate(stored.freq) ? stored.freq : DefaultFreq;
+        WavChannel = stored.channel == 1 || stored.channel == 2 ? stored.channel : DefaultChannel;
+        WavBit = stored.bit == 8 || stored.bit == 16 ? stored.bit : DefaultBit;
+    }
+
+    if (LastCheckUpdate.isEmpty())
+        LastCheckUpdate = QStringLiteral("2005-1-1");
+    offerUpdatePageWhenDue(owner);
+}
+
+void SaveSettings()
+{
+    using namespace PublicDim;
+    const QString path = settingsFilePath();
+    if (path.isEmpty())
+        return;
+
+    const QString crlf = QStringLiteral("\r\n");
+    const QString text = QStringLiteral("WAVFreq=") + QString::number(WavFreq) + crlf
+                         + QStringLiteral("WAVChannel=") + QString::number(WavChannel) + crlf
+                         + QStringLiteral("WAVBit=") + QString::number(WavBit) + crlf
+                         + QStringLiteral("PreviewIndex=") + QString::number(PreviewIndex) + crlf
+                         + QStringLiteral("LastCheckUpdate=") + LastCheckUpdate + crlf;
+
+    skipOnError([&] { QDir().mkpath(QFileInfo(path).absolutePath()); });
+    skipOnError([&] {
+        // Written beside the old file and renamed over it, so that a crash
+        // never leaves half a file; where the folder takes no new file but the
+        // file itself may be written, it is written in place.
+        QSaveFile file(path);
+        file.setDirectWriteFallback(true);
+        if (file.open(QIODevice::WriteOnly) && file.write(text.toLocal8Bit()) >= 0)
+            file.commit();
+    });
+}
+
+void setTodayForTests(QDate date)
+{
+    todayOverride = date;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+class QWidget;
+
+// The settings file "setting.ini": five lines of key=value, CR LF ended, in
+// this order: WAVFreq, WAVChannel, WAVBit, PreviewIndex, LastCheckUpdate.
+// Keys are read in any case and any order; a later line wins.
+
+// The page offered when the last update check is more than ten days old.
+inline const QString UpdatePageUrl = QStringLiteral("https://tarvell.example/update");
+
+// Where the settings live: "setting.ini" in the program's folder when it can be
+// written there (a program unpacked into a folder of its own), otherwise the
+// user's configuration folder, "<config>/tarvell-recorder/setting.ini" (an
+// installed program, e.g. in /usr/bin).
+QString settingsFilePath();
+
+// Reads the settings into PublicDim and, when the last update check is older
+// than ten days (or its date cannot be read), offers the update page.
+void LoadSettings(QWidget *owner);
+
+// Writes the five lines; a file that cannot be written is left as it was and
+// nothing is shown.
+void SaveSettings();
+
+// 44100 Hz, stereo, 16 bit.
+void SetDefaultFormat();
+
+// Fixes "today" for the update-check arithmetic; a null date restores the clock.
+void setTodayForTests(QDate today);

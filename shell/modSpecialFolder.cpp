@@ -1,0 +1,47 @@
+#include "shell/modSpecialFolder.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <optional>
+
+namespace {
+
+std::optional<QStandardPaths::StandardLocation> locationOf(int csidl)
+{
+    switch (csidl) {
+    case 0x00:   // CSIDL_DESKTOP
+    case 0x10:   // CSIDL_DESKTOPDIRECTORY
+        return QStandardPaths::DesktopLocation;
+    case 0x05:   // CSIDL_PERSONAL
+        return QStandardPaths::DocumentsLocation;
+    case 0x0d:   // CSIDL_MYMUSIC
+        return QStandardPaths::MusicLocation;
+    case 0x0e:   // CSIDL_MYVIDEO
+        return QStandardPaths::MoviesLocation;
+    case 0x27:   // CSIDL_MYPICTURES
+        return QStandardPaths::PicturesLocation;
+    case 0x28:   // CSIDL_PROFILE
+        return QStandardPaths::HomeLocation;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+QString GetSpecialFolder(int csidl)
+{
+    const auto location = locationOf(csidl);
+    if (!location)
+        return {};
+    const QString folder = QStandardPaths::writableLocation(*location);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return {};
+    return folder + QLatin1Char('/');
+}
+
+QString GetDocumentsFolder()
+{
+    return GetSpecialFolder(5);
+}
