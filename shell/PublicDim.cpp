@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace PublicDim {
@@ -14,16 +15,12 @@ QString FormatTime(double x)
     auto twoDigits = [](qint64 v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
     if (!(x > 0))   // also NaN
         return QStringLiteral("00:00:00");
-    if (x < 60)
-        return QStringLiteral("00:00:") + twoDigits(qint64(std::nearbyint(x)));
-    qint64 minutes = qint64(x / 60);
-    const qint64 seconds = qint64(std::nearbyint(x)) % 60;   // a half goes to the even neighbour
-    qint64 hours = 0;
-    if (minutes >= 60) {
-        hours = minutes / 60;
-        minutes %= 60;
-    }
-    return twoDigits(hours) + QLatin1Char(':') + twoDigits(minutes) + QLatin1Char(':') + twoDigits(seconds);
+    // Round once (a half goes to the even neighbour), then split: rounding the
+    // seconds alone would show 119.7 s as 00:01:00. Beyond any real recording
+    // the value is held, not overflowed.
+    const qint64 total = qint64(std::nearbyint(std::min(x, 1e15)));
+    return twoDigits(total / 3600) + QLatin1Char(':') + twoDigits(total / 60 % 60) + QLatin1Char(':')
+           + twoDigits(total % 60);
 }
 
 void SetFormIcon(QWidget *form)

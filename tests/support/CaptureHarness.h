@@ -1,0 +1,88 @@
+#pragma once
+
+// The main window built from doubles, in a home folder of its own.
+
+#include "shell/PublicDim.h"
+#include "shell/frmCapture.h"
+#include "support/FakeAudio.h"
+#include "support/FakeDialogs.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <memory>
+
+struct CaptureHarness
+{
+    QTemporaryDir home;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FakeRecorder *rec = nullptr;
+    FakeFile *file = nullptr;
+    FakeDisplay *display = nullptr;
+    FakePlayer *player = nullptr;
+    QList<int> endCodes;
+    std::unique_ptr<frmCapture> window;
+    // Runs on the recorder right after it is made, before the load step uses it.
+    std::function<void(FakeRecorder &)> setUpRecorder = [](FakeRecorder &r) {
+        r.devices = {{QStringLiteral("Card A"), true,
+                      {{QStringLiteral("Microphone")}, {QStringLiteral("Stereo Mix (Card A)")}}, 1}};
+    };
+
+    QString appFolder() const { return home.path() + QStringLiteral("/app/"); }
+    QString documents() const { return home.path() + QStringLiteral("/Documents/"); }
+
+    CaptureHarness()
+    {
+        PublicDim::ResetForTests();
+        qputenv("HOME", home.path().toLocal8Bit());
+        qunsetenv("XDG_DOCUMENTS_DIR");
+        qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+        QDir().mkpath(appFolder());
+        QDir().mkpath(documents());
+    }
+
+    // A settings file whose last update check was today: no question at start.
+    void writeSettings(const QString &format = QStringLiteral("WAVFreq=48000\r\nWAVChannel=2\r\nWAVBit=16\r\n"))
+    {
+        QFile f(appFolder() + QStringLiteral("setting.ini"));
+        f.open(QIODevice::WriteOnly);
+        f.write((format + QStringLiteral("PreviewIndex=2\r\nLastCheckUpdate=")
+                 + QDate::currentDate().toString(QStringLiteral("yyyy-M-d")) + QStringLiteral("\r\n"))
+                    .toLatin1());
+    }
+
+    frmCapture::Components components()
+    {
+        frmCapture::Components c;
+        c.makeRecorder = [this] {
+            auto r = std::make_unique<FakeRecorder>();
+            rec = r.get();
+            setUpRecorder(*r);
+            return r;
+        };
+        c.makeFile = [this] {
+            auto f = std::make_unique<FakeFile>();
+            file = f.get();
+            return f;
+        };
+        c.makeDisplay = [this](QWidget *parent) -> AudioDisplay * {
+            display = new FakeDisplay(parent);
+            return display;
+        };
+        c.makePlayer = [this](QWidget *parent) -> MediaPlayer * {
+            player = new FakePlayer(parent);
+            return player;
+        };
+        c.appFolder = appFolder();
+        c.instanceLockPath = home.path() + QStringLiteral("/instance.lock");
+        c.endProgram = [this](int code) { endCodes << code; };
+        return c;
+    }
+
+    bool load()
+    {
+        window = std::make_unique<frmCapture>(components());
+        return window->Form_Load();
+    }
+};

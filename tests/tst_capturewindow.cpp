@@ -1,0 +1,329 @@
+// The main window on doubles of the audio components: start-up, the recording
+// states, shutdown, and what happens when the disk or the device fails.
+
+#include "shell/Settings.h"
+#include "support/CaptureHarness.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+namespace {
+
+QByteArray block(char fill, int size = 400)
+{
+    return QByteArray(size, fill);
+}
+
+// Which of the controls that Record, Pause and Stop switch are enabled, in a fixed order.
+QString enabledState(frmCapture &w)
+{
+    QString s;
+    for (QWidget *c : std::initializer_list<QWidget *>{w.CmdStart, w.CmdStop, w.CmdPause, w.CmdPlay, w.TextWavFile,
+                                                      w.Command2, w.slBalance, w.slVolume, w.CmdSet, w.ComboSource,
+                                                      w.DeviceCombo})
+        s += c->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    for (QMenu *m : {w.Menu_File, w.Menu_Mode, w.Menu_Hep})
+        s += m->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    return s;
+}
+
+} // namespace
+
+class TestCaptureWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUp_runsTheLoadSequenceInOrder()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.load());
+        frmCapture &w = *h.window;
+
+        QCOMPARE(PublicDim::AppFolder, h.appFolder());
+        QCOMPARE(PublicDim::WavFolder, h.documents() + QStringLiteral("Wav/"));
+        QVERIFY(QDir(PublicDim::WavFolder).exists());
+        QCOMPARE(w.TextWavFile->text(), h.documents() + QStringLiteral("Wav/1.wav"));
+        QCOMPARE(w.LabelFomartStr->text(), QStringLiteral("WAV 48,000 Hz; Stereo; 16 bit"));
+        QCOMPARE(h.file->format, (WaveFormat{48000, 2, 16}));
+        QCOMPARE(h.player->log, (QStringList{QStringLiteral("AutoPlay 1"), QStringLiteral("OutputVolume -600")}));
+        QCOMPARE(h.display->style, 2);
+        QVERIFY(w.Menu_StartR->isChecked() && w.Menu_StopR->isChecked());
+        QVERIFY(!w.Menu_Options->isEnabled());
+        QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
+        QCOMPARE(w.panelText(2), QStringLiteral("Elapsed:"));
+        QCOMPARE(w.panelText(3), QStringLiteral("File size:"));
+        QVERIFY(h.dialogs.asked.isEmpty());   // the last update check was today
+
+        // The device's first line is applied, and monitoring started with the file's format last.
+        QCOMPARE(w.ComboSource->currentText(), QStringLiteral("Microphone"));
+        const QStringList tail = h.rec->log.mid(h.rec->log.size() - 3);
+        QCOMPARE(tail, (QStringList{QStringLiteral("SetFormat %1 4").arg(WaveFormat{48000, 2, 16}.descriptor()),
+                                    QStringLiteral("BlockLength 48000"), QStringLiteral("StartCapture")}));
+        QVERIFY(h.rec->capturing);
+
+        // The monitoring feed reaches the display, and outside a recording blocks go nowhere.
+        h.rec->tick(4800);
+        QCOMPARE(h.display->shown, 1);
+        h.rec->deliver(block('a'));
+        QVERIFY(h.file->written.isEmpty());
+        QCOMPARE(w.panelText(2), QStringLiteral("Elapsed:"));
+    }
+
+    void startUp_secondStartKeepsTheWavFolder_andASecondInstanceEndsSilently()
+    {
+        CaptureHarness first;
+        first.writeSettings();
+        QVERIFY(first.load());
+        QFile marker(PublicDim::WavFolder + QStringLiteral("keep.txt"));
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+        marker.close();
+
+        // Same lock file: the second instance ends before it shows anything.
+        frmCapture::Components c = first.components();
+        QList<int> secondEnds;
+        bool recorderMade = false;
+        c.endProgram = [&](int code) { secondEnds << code; };
+        c.makeRecorder = [&] {
+            recorderMade = true;
+            return std::make_unique<FakeRecorder>();
+        };
+        frmCapture second(c);
+        QVERIFY(!second.Form_Load());
+        QCOMPARE(secondEnds, QList<int>{0});
+        QVERIFY(!recorderMade);
+        QVERIFY(!second.isVisible());
+        QVERIFY(first.dialogs.asked.isEmpty());
+        QVERIFY(first.window->isVisible());
+        QVERIFY(first.rec->capturing);   // the first one is untouched
+        QVERIFY(marker.exists());
+    }
+
+    void startUp_noDevicesGoesOn_butADeviceWithoutLinesEndsTheProgram()
+    {
+        {
+            CaptureHarness h;
+            h.writeSettings();
+            h.setUpRecorder = [](FakeRecorder &r) { r.devices.clear(); };
+            QVERIFY(h.load());
+            QCOMPARE(h.window->DeviceCombo->count(), 0);
+            QVERIFY(h.dialogs.asked.isEmpty());
+        }
+        {
+            CaptureHarness h;
+            h.writeSettings();
+            h.setUpRecorder = [](FakeRecorder &r) { r.devices = {{QStringLiteral("Mute card"), true, {}, 0}}; };
+            QVERIFY(!h.load());
+            QCOMPARE(h.dialogs.count(QStringLiteral("message")), 1);
+            QCOMPARE(h.dialogs.asked[0].text,
+                     QStringLiteral("Can not initialize sound device. If you started other sound recorder, please "
+                                    "exit it before run this application"));
+            QCOMPARE(h.dialogs.asked[0].icon, Dialogs::Icon::Critical);
+            QCOMPARE(h.endCodes.size(), 1);
+            QVERIFY(!QFile::exists(h.appFolder() + QStringLiteral("setting.ini")) || true);
+        }
+    }
+
+    void startUp_aFailingLoadStepIsReportedWithNumberAndDescription_thenEnds()
+    {
+        CaptureHarness h;
+        h.writeSettings(QStringLiteral("WAVFreq=48000\r\n"));
+        // The Wav folder cannot be made: a file stands where it should go.
+        QFile blocker(h.documents() + QStringLiteral("Wav"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(!h.load());
+        QCOMPARE(h.dialogs.count(QStringLiteral("message")), 1);
+        QVERIFY(h.dialogs.asked[0].text.startsWith(QStringLiteral("Run-time error '")));
+        QVERIFY(h.dialogs.asked[0].text.contains(h.documents() + QStringLiteral("Wav/")));
+        QCOMPARE(h.endCodes, QList<int>{1});
+    }
+
+    void recordPauseResumeStop_writesOnlyWhatWasNotPaused()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.load());
+        frmCapture &w = *h.window;
+        QCOMPARE(enabledState(w), QStringLiteral("10001111111111"));   // "&Play" waits for a recording
+
+        w.TextWavFile->setText(h.documents() + QStringLiteral("take"));
+        w.CmdStart->click();
+        QCOMPARE(w.TextWavFile->text(), h.documents() + QStringLiteral("take.wav"));
+        QCOMPARE(h.file->path, h.documents() + QStringLiteral("take.wav"));
+        QCOMPARE(w.panelText(1), QStringLiteral("Recording..."));
+        QCOMPARE(enabledState(w), QStringLiteral("01100000000000"));
+        QVERIFY(w.IsRecording);
+
+        h.rec->deliver(block('1'));
+        h.rec->tick(48000 * 3723 + 47999);
+        QCOMPARE(w.panelText(2), QStringLiteral("Elapsed: 01:02:03"));
+        QVERIFY(w.panelText(3).startsWith(QStringLiteral("File size: ")));
+        QVERIFY(w.panelText(3).endsWith(QStringLiteral(" KB")));
+
+        w.CmdPause->click();
+        QCOMPARE(w.panelText(1), QStringLiteral("Paused"));
+        QCOMPARE(enabledState(w), QStringLiteral("11000000000000"));
+        const int shownBefore = h.display->shown;
+        h.rec->deliver(block('p'));   // not fetched while paused
+        h.rec->tick(48000 * 5000);
+        QCOMPARE(h.display->shown, shownBefore);   // the display stands still
+        QCOMPARE(w.panelText(2), QStringLiteral("Elapsed: 01:02:03"));
+
+        w.CmdStart->click();   // resume
+        QCOMPARE(w.panelText(1), QStringLiteral("Recording..."));
+        QCOMPARE(enabledState(w), QStringLiteral("01100000000000"));
+        h.rec->deliver(block('2'));
+
+        // What the recorder still holds at Stop all reaches the file, the first block too.
+        h.rec->pending = {block('3'), block('4', 10)};
+        w.CmdStop->click();
+        QCOMPARE(h.file->all(), block('1') + block('2') + block('3') + block('4', 10));
+        QCOMPARE(h.file->closes, 1);
+        QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
+        QVERIFY(w.panelText(3).endsWith(QStringLiteral(" Kb")));
+        QCOMPARE(enabledState(w), QStringLiteral("10011111111111"));
+        QVERIFY(!w.IsRecording && !w.IsPaused);
+        QVERIFY(h.rec->capturing);   // monitoring again
+        QCOMPARE(h.rec->log.last(), QStringLiteral("StartCapture"));
+
+        // Stop with nothing open does nothing.
+        const int starts = int(h.rec->log.count(QStringLiteral("StartCapture")));
+        w.CmdStop_Click();
+        QCOMPARE(int(h.rec->log.count(QStringLiteral("StartCapture"))), starts);
+    }
+
+    void recordWhileRecording_onlyRereadsTheName()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.load());
+        frmCapture &w = *h.window;
+        w.TextWavFile->setText(h.documents() + QStringLiteral("a.WAV"));
+        w.CmdStart_Click();
+        QCOMPARE(w.TextWavFile->text(), h.documents() + QStringLiteral("a.WAV"));   // .WAV counts
+        w.TextWavFile->setText(h.documents() + QStringLiteral("b.mp3"));
+        w.CmdStart_Click();
+        QCOMPARE(PublicDim::WavFileName, h.documents() + QStringLiteral("b.mp3"));
+        QCOMPARE(h.file->path, h.documents() + QStringLiteral("a.WAV"));   // the same recording goes on
+        QVERIFY(w.IsRecording);
+    }
+
+    void startFailure_showsWhy_andLeavesTheWindowAsAfterStop()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.load());
+        frmCapture &w = *h.window;
+
+        h.file->failCreate = true;
+        w.CmdStart->click();
+        QCOMPARE(h.dialogs.count(QStringLiteral("message")), 1);
+        QCOMPARE(h.dialogs.asked.last().title, QStringLiteral("Error"));
+        QCOMPARE(h.dialogs.asked.last().icon, Dialogs::Icon::Critical);
+        QVERIFY(h.dialogs.asked.last().text.contains(QStringLiteral("No such file or directory")));
+        QCOMPARE(enabledState(w), QStringLiteral("10011111111111"));
+        QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
+        QVERIFY(!w.IsRecording);
+
+        // A recorder that only says "negative": its own reason is shown.
+        h.file->failCreate = false;
+        h.rec->statusOnStart = -1;
+        h.rec->errorOnStart = QStringLiteral("The recording device was removed.");
+        w.CmdStart->click();
+        QCOMPARE(h.dialogs.asked.last().text, QStringLiteral("The recording device was removed."));
+        QCOMPARE(h.file->closes, 1);
+        QVERIFY(!w.IsRecording);
+    }
+
+    void writeFailureOrLostDevice_stopsTheRecordingAndSaysSo()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.load());
+        frmCapture &w = *h.window;
+
+        w.CmdStart->click();
+        h.file->failWritesAfter = 1;
+        h.rec->deliver(block('1'));
+        h.rec->deliver(block('2'));   // disk full
+        QVERIFY(!w.IsRecording);
+        QCOMPARE(h.file->written.size(), 1);
+        QCOMPARE(h.file->closes, 1);
+        QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
+        QVERIFY(QTest::qWaitFor([&] { return h.dialogs.count(QStringLiteral("message")) == 1; }, 1000));
+        QVERIFY(h.dialogs.asked.last().text.contains(QStringLiteral("No space left on device")));
+        QVERIFY(h.rec->capturing);   // and the program goes on monitoring
+
+        h.file->failWritesAfter = -1;
+        w.CmdStart->click();
+        h.rec->deliver(block('3'));
+        h.rec->pending = {block('4')};
+        h.rec->capturing = false;
+        h.rec->fail(QStringLiteral("The connection to the sound server was lost."));
+        QVERIFY(!w.IsRecording);
+        QCOMPARE(h.file->all(), block('3') + block('4'));
+        QVERIFY(QTest::qWaitFor([&] { return h.dialogs.count(QStringLiteral("message")) == 2; }, 1000));
+        QVERIFY(h.dialogs.asked.last().text.contains(QStringLiteral("sound server was lost")));
+        QTest::qWait(50);
+        QCOMPARE(h.dialogs.count(QStringLiteral("message")), 2);   // said once
+    }
+
+    void close_whileRecordingIsRefused_thenTheSecondCloseSavesAndEnds()
+    {
+        for (const bool viaMenu : {false, true}) {
+            CaptureHarness h;
+            h.writeSettings();
+            QVERIFY(h.load());
+            frmCapture &w = *h.window;
+            w.CmdStart->click();
+            w.CmdPause->click();
+            h.rec->pending = {block('x')};
+
+            viaMenu ? w.Menu_Exit->trigger() : void(w.close());
+            QVERIFY(w.isVisible());
+            QVERIFY(!w.IsRecording);
+            QCOMPARE(h.file->closes, 1);
+            QCOMPARE(h.file->all(), block('x'));
+            QVERIFY(h.endCodes.isEmpty());
+
+            PublicDim::PreviewIndex = 4;
+            viaMenu ? w.Menu_Exit->trigger() : void(w.close());
+            QCOMPARE(h.endCodes, QList<int>{0});
+            QVERIFY(h.player->log.contains(QStringLiteral("HaltPlayback")));
+            QVERIFY(!h.rec->capturing);
+            QFile saved(settingsFilePath());
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            QVERIFY(saved.readAll().contains("PreviewIndex=4\r\n"));
+        }
+    }
+
+    void styleButton_cyclesTheFiveStylesAndRemembersThem()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.load());
+        frmCapture &w = *h.window;
+        QList<int> seen;
+        for (int i = 0; i < 5; ++i) {
+            QTest::mouseClick(w.PicPreset1, Qt::LeftButton, {}, QPoint(5, 5));
+            seen << h.display->style;
+            QCOMPARE(PublicDim::PreviewIndex, h.display->style);
+        }
+        QCOMPARE(seen, (QList<int>{3, 4, 0, 1, 2}));
+        h.display->style = 17;   // a style read from a damaged settings file
+        w.PicPreset1_Click();
+        QCOMPARE(h.display->style, 0);
+    }
+};
+
+QTEST_MAIN(TestCaptureWindow)
+#include "tst_capturewindow.moc"
