@@ -1,0 +1,100 @@
+// USES_SOUND_SERVER
+// The program on the real engine and the private sound server.
+
+#include "recorder/AudioRecord.h"
+#include "support/CaptureHarness.h"
+#include "support/SoundTest.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestProgram : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { REQUIRE_SOUND_SERVER(); }
+
+    void startUp_onTheRealEngine_monitorsAndNamesTheFirstRecording()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        frmCapture::Components c = frmCapture::Components::real();
+        const frmCapture::Components doubles = h.components();
+        c.appFolder = doubles.appFolder;
+        c.instanceLockPath = doubles.instanceLockPath;
+        c.endProgram = doubles.endProgram;
+        frmCapture w(c);
+        QVERIFY(w.Form_Load());
+
+        QCOMPARE(w.TextWavFile->text(), h.documents() + QStringLiteral("Wav/1.wav"));
+        QVERIFY(QDir(h.documents() + QStringLiteral("Wav")).exists());
+        QVERIFY(w.DeviceCombo->count() >= 4);
+        QCOMPARE(w.DeviceCombo->currentText(), QStringLiteral("Fake_Card_1"));
+        QCOMPARE(w.ComboSource->currentText(), QStringLiteral("Stereo Mix (Fake_Card_1)"));
+        QVERIFY(w.AudioRecord_()->CaptureStatus() >= 0);
+        QSignalSpy timer(w.AudioRecord_(), &AudioRecord::Timer);
+        QVERIFY(SoundTest::waitFor([&] { return timer.size() >= 5; }, 3000));
+        QVERIFY(h.dialogs.asked.isEmpty());
+    }
+
+    void secondInstance_endsAtOnce_andLeavesTheFirstRunning()
+    {
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+
+        QProcess first;
+        first.setProcessEnvironment(env);
+        first.start(QStringLiteral(TARVELL_PROGRAM));
+        QVERIFY(first.waitForStarted(5000));
+        // The first instance is up once it has taken its lock and connected.
+        QTest::qWait(1500);
+        QCOMPARE(first.state(), QProcess::Running);
+
+        QProcess second;
+        second.setProcessEnvironment(env);
+        QElapsedTimer clock;
+        clock.start();
+        second.start(QStringLiteral(TARVELL_PROGRAM));
+        QVERIFY(second.waitForFinished(5000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::Running);
+
+        // A crashed first instance leaves its lock behind: it must not stop the next start.
+        first.kill();
+        QVERIFY(first.waitForFinished(5000));
+        QProcess third;
+        third.setProcessEnvironment(env);
+        third.start(QStringLiteral(TARVELL_PROGRAM));
+        QVERIFY(third.waitForStarted(5000));
+        QVERIFY(!third.waitForFinished(1500));   // still running: it took over the stale lock
+        third.kill();
+        third.waitForFinished(5000);
+    }
+
+    void noDisplay_isSaidPlainly()
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TARVELL_PROGRAM));
+        QVERIFY(p.waitForFinished(5000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY(p.readAllStandardError().contains("no display"));
+    }
+};
+
+QTEST_MAIN(TestProgram)
+#include "tst_program.moc"
