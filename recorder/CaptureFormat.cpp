@@ -1,5 +1,6 @@
 // The WAV format: its text under the recording buttons, and the "Se&t" button.
 
+#include "recorder/FormWAV.h"
 #include "shell/PublicDim.h"
 #include "shell/frmCapture.h"
 
@@ -15,5 +16,7 @@ void frmCapture::DisplayFormatStr()
 
 void frmCapture::CmdSet_Click()
 {
-    // The format dialog arrives with the recording console's format options.
+    FormWAV dialog(AudioFile_(), this);
+    dialog.exec();
+    DisplayFormatStr();
 }
