@@ -46,20 +46,9 @@ QString useFormatDialog(frmCapture &w, const std::function<void(FormWAV &)> &act
     return opened;
 }
 
-struct Format
-{
-    qint32 rate;
-    qint16 channels;
-    qint32 bits;
-    bool operator==(const Format &) const = default;
-};
-Format shared()
+WaveFormat shared()
 {
     return {PublicDim::WavFreq, PublicDim::WavChannel, PublicDim::WavBit};
-}
-char *toString(const Format &f)
-{
-    return QTest::toString(QStringLiteral("%1/%2/%3").arg(f.rate).arg(f.channels).arg(f.bits));
 }
 
 } // namespace
@@ -97,7 +86,7 @@ private slots:
         QWidget *owner = nullptr;
         QCOMPARE(useFormatDialog(*h.window, [](FormWAV &d) { d.cmdCancel->click(); }, &owner), on);
         QCOMPARE(owner, h.window.get());
-        QCOMPARE(shared(), (Format{rate, qint16(channels), bits}));   // Cancel keeps even odd values
+        QCOMPARE(shared(), (WaveFormat{rate, qint16(channels), bits}));   // Cancel keeps even odd values
     }
 
     void formatDialog_okAppliesTheChoice_everythingElseChangesNothing_data()
@@ -128,7 +117,7 @@ private slots:
         CaptureHarness h;
         h.writeSettings(start);
         QVERIFY(h.load());
-        const Format before = shared();
+        const WaveFormat before = shared();
         h.file->format = {11025, 1, 16};   // only a new SetWaveFormat puts the dialog's format back
         int result = -1;
         useFormatDialog(*h.window, [&](FormWAV &d) {
@@ -155,7 +144,7 @@ private slots:
         QCOMPARE(result, applied ? int(QDialog::Accepted) : int(QDialog::Rejected));
         QCOMPARE(h.window->LabelFomartStr->text(), text);
         if (applied) {
-            QCOMPARE(h.file->format, (WaveFormat{shared().rate, shared().channels, shared().bits}));
+            QCOMPARE(h.file->format, shared());
         } else {
             QCOMPARE(shared(), before);
             QCOMPARE(h.file->format, (WaveFormat{11025, 1, 16}));
@@ -185,8 +174,9 @@ private slots:
                 QCOMPARE(d.frequencyButtons()[size_t(i)]->text().trimmed().toInt(), rates[i]);
                 d.cmdOk->click();
             });
-            QCOMPARE(shared(), (Format{rates[i], qint16(mono ? 1 : 2), eightBit ? 8 : 16}));
-            QCOMPARE(h.file->format, (WaveFormat{rates[i], qint16(mono ? 1 : 2), eightBit ? 8 : 16}));
+            const WaveFormat chosen{rates[i], qint16(mono ? 1 : 2), eightBit ? 8 : 16};
+            QCOMPARE(shared(), chosen);
+            QCOMPARE(h.file->format, chosen);
         }
         // A channel count the dialog does not know reads as mono beside "Se&t" until Ok makes it stereo.
         PublicDim::WavChannel = 3;
