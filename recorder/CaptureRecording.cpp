@@ -51,6 +51,16 @@ void frmCapture::setRecordingControlsEnabled(bool stopped)
         m->setEnabled(stopped);
 }
 
+void frmCapture::enableControlsAfterStop()
+{
+    skipOnError([&] {
+        setRecordingControlsEnabled(true);
+        CmdSet->setEnabled(true);
+        ComboSource->setEnabled(true);
+        DeviceCombo->setEnabled(true);
+    });
+}
+
 void frmCapture::CmdStart_Click()
 {
     skipOnError([&] { setRecordingControlsEnabled(false); });
@@ -77,6 +87,19 @@ void frmCapture::StartRecording()
     if (!PublicDim::WavFileName.right(4).endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive)) {
         PublicDim::WavFileName += QStringLiteral(".wav");
         TextWavFile->setText(PublicDim::WavFileName);
+    }
+
+    // Every start proposes "1.wav" again: never replace a recording unasked.
+    const QFileInfo existing(PublicDim::WavFileName);
+    if (existing.isFile() && existing.size() > 0
+        && Dialogs::instance().messageBox(
+               this, QStringLiteral("The file %1 already exists.\nDo you want to replace it?").arg(PublicDim::WavFileName),
+               QString(), Dialogs::Icon::Question, Dialogs::Buttons::YesNo)
+               != Dialogs::Answer::Yes) {
+        enableControlsAfterStop();
+        setPanelText(1, QStringLiteral("Ready to record"));
+        skipOnError([&] { CheckPreview_Click(); });
+        return;
     }
 
     bool started = false;
@@ -120,12 +143,7 @@ void frmCapture::CmdStop_Click()
 {
     if (!IsRecording)
         return;
-    skipOnError([&] {
-        setRecordingControlsEnabled(true);
-        CmdSet->setEnabled(true);
-        ComboSource->setEnabled(true);
-        DeviceCombo->setEnabled(true);
-    });
+    enableControlsAfterStop();
     skipOnError([&] { FinishRecording(); });
     skipOnError([&] { CheckPreview_Click(); });
 }

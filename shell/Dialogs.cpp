@@ -7,19 +7,23 @@
 namespace {
 
 // Qt reads a filter's patterns from the parentheses at its end, separated by
-// spaces. A description that already ends in its own patterns keeps them there;
-// any other gets them appended.
+// spaces, and matches them without regard to case. A description that already
+// ends in its own patterns is shown as it is; any other gets them appended.
 QString filterString(const QList<Dialogs::Filter> &filters)
 {
     QStringList parts;
     for (const auto &f : filters) {
         QString patterns = f.patterns;
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        QString description = f.description;
         const QString ownSuffix = QStringLiteral("(%1)").arg(f.patterns);
-        if (description.endsWith(ownSuffix))
-            description.chop(ownSuffix.size());
-        parts << QStringLiteral("%1 (%2)").arg(description.trimmed(), patterns);
+        if (f.description.endsWith(ownSuffix, Qt::CaseInsensitive)) {
+            const qsizetype at = f.description.size() - ownSuffix.size();
+            QString inner = f.description.mid(at + 1, ownSuffix.size() - 2);
+            inner.replace(QLatin1Char(';'), QLatin1Char(' '));
+            parts << f.description.left(at) + QLatin1Char('(') + inner + QLatin1Char(')');
+        } else {
+            parts << QStringLiteral("%1 (%2)").arg(f.description, patterns);
+        }
     }
     return parts.join(QStringLiteral(";;"));
 }

@@ -194,6 +194,7 @@ private:
     // user's choice would, whether or not the row changes.
     void selectRow(QComboBox *list, int row);
     void setRecordingControlsEnabled(bool enabled);
+    void enableControlsAfterStop();
     void reportRecordingFailure(const QString &text);
 
     Components m_components;

@@ -218,6 +218,44 @@ private slots:
         QVERIFY(w.IsRecording);
     }
 
+    void existingRecording_isReplacedOnlyOnYes()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.load());
+        frmCapture &w = *h.window;
+        const QString path = h.documents() + QStringLiteral("Wav/1.wav");
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("an earlier recording");
+        old.close();
+
+        h.dialogs.answers.enqueue(Dialogs::Answer::No);
+        w.CmdStart->click();
+        QCOMPARE(h.dialogs.count(QStringLiteral("message")), 1);
+        QCOMPARE(h.dialogs.asked[0].buttons, Dialogs::Buttons::YesNo);
+        QCOMPARE(h.dialogs.asked[0].icon, Dialogs::Icon::Question);
+        QVERIFY(h.dialogs.asked[0].text.contains(path));
+        QVERIFY(h.file->path.isEmpty());   // nothing was created or truncated
+        QVERIFY(!w.IsRecording);
+        QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
+        QCOMPARE(enabledState(w), QStringLiteral("10011111111111"));   // as after Stop
+        QVERIFY(h.rec->capturing);   // monitoring again
+
+        h.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+        w.CmdStart->click();
+        QCOMPARE(h.file->path, path);
+        QVERIFY(w.IsRecording);
+
+        // An empty file is nothing to lose: no question.
+        w.CmdStop->click();
+        QFile::resize(path, 0);
+        const int asked = h.dialogs.count(QStringLiteral("message"));
+        w.CmdStart->click();
+        QCOMPARE(h.dialogs.count(QStringLiteral("message")), asked);
+        QVERIFY(w.IsRecording);
+    }
+
     void startFailure_showsWhy_andLeavesTheWindowAsAfterStop()
     {
         CaptureHarness h;
