@@ -1,10 +1,14 @@
 // The media player frame of the main window, its Options menu, the window
 // modes and the recorded-file player.
 
+#include "resources/CaptureLayout.h"
 #include "shell/PublicDim.h"
+#include "shell/SkipOnError.h"
 #include "shell/frmCapture.h"
 
 #include <QAction>
+#include <QGroupBox>
+#include <QStatusBar>
 
 void frmCapture::Command1_Click()
 {
@@ -30,14 +34,56 @@ void frmCapture::Menu_StopR_Click()
     PublicDim::AutoStopRecord = on;
 }
 
-void frmCapture::Menu_PR_Click()
+// The three layouts differ only in height. Their stored heights are outer
+// heights that include a title bar, menu bar and borders of a fixed size (the
+// difference between the play-and-record height and the stored client area).
+// Take that off, and let this desktop add its own frame and menu bar: the
+// frames then sit exactly as laid out whatever the desktop's decorations.
+void frmCapture::setOuterHeight(int outerTwips)
 {
-    // The window modes arrive with the media playback issue.
+    using namespace CaptureLayout;
+    const int clientTwips = outerTwips - (HeightPlayAndRecord - ClientHeight);
+    centralWidget()->setFixedHeight(Twips::px(clientTwips) - statusBar()->height());
+    adjustSize();
 }
 
-void frmCapture::Menu_Record_Click() {}
+void frmCapture::Menu_PR_Click()
+{
+    skipOnError([&] {
+        Menu_PR->setChecked(true);
+        Menu_Record->setChecked(false);
+        Menu_Play->setChecked(false);
+    });
+    skipOnError([&] { setOuterHeight(CaptureLayout::HeightPlayAndRecord); });
+    skipOnError([&] { Frame1->show(); });
+    skipOnError([&] { Frame2->show(); });
+    skipOnError([&] { Frame2->move(Frame2->x(), Twips::px(CaptureLayout::Frame2.top)); });
+}
 
-void frmCapture::Menu_Play_Click() {}
+void frmCapture::Menu_Record_Click()
+{
+    skipOnError([&] {
+        Menu_PR->setChecked(false);
+        Menu_Record->setChecked(true);
+        Menu_Play->setChecked(false);
+    });
+    skipOnError([&] { setOuterHeight(CaptureLayout::HeightRecord); });
+    skipOnError([&] { Frame1->hide(); });
+    skipOnError([&] { Frame2->show(); });
+    skipOnError([&] { Frame2->move(Frame2->x(), Frame1->y()); });
+}
+
+void frmCapture::Menu_Play_Click()
+{
+    skipOnError([&] {
+        Menu_PR->setChecked(false);
+        Menu_Record->setChecked(false);
+        Menu_Play->setChecked(true);
+    });
+    skipOnError([&] { setOuterHeight(CaptureLayout::HeightPlay); });
+    skipOnError([&] { Frame1->show(); });
+    skipOnError([&] { Frame2->hide(); });
+}
 
 void frmCapture::CmdPlay_Click()
 {

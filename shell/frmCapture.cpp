@@ -121,13 +121,19 @@ void frmCapture::buildMenus()
 
     // Stored switched off; nothing switches it on.
     Menu_Options = menuBar()->addMenu(QStringLiteral("Options"));
-    Menu_StartR = Menu_Options->addAction(QStringLiteral("Start recording when media file starts"), this,
-                                          &frmCapture::Menu_StartR_Click);
-    Menu_StopR = Menu_Options->addAction(QStringLiteral("Stop recording when media file stops"), this,
-                                         &frmCapture::Menu_StopR_Click);
-    for (QAction *a : {Menu_StartR, Menu_StopR}) {
-        a->setCheckable(true);
-        a->setChecked(true);
+    Menu_StartR = Menu_Options->addAction(QStringLiteral("Start recording when media file starts"));
+    Menu_StopR = Menu_Options->addAction(QStringLiteral("Stop recording when media file stops"));
+    // These handlers toggle the mark themselves: undo Qt's own toggle first.
+    const std::pair<QAction *, void (frmCapture::*)()> toggles[] = {{Menu_StartR, &frmCapture::Menu_StartR_Click},
+                                                                     {Menu_StopR, &frmCapture::Menu_StopR_Click}};
+    for (const auto &[action, handler] : toggles) {
+        action->setCheckable(true);
+        action->setChecked(true);
+        connect(action, &QAction::triggered, this, [this, action = action, handler = handler](bool checked) {
+            const QSignalBlocker quiet(action);
+            action->setChecked(!checked);
+            (this->*handler)();
+        });
     }
     Menu_Options->setEnabled(false);
 

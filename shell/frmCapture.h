@@ -195,6 +195,7 @@ private:
     void selectRow(QComboBox *list, int row);
     void setRecordingControlsEnabled(bool enabled);
     void enableControlsAfterStop();
+    void setOuterHeight(int outerTwips);
     void reportRecordingFailure(const QString &text);
 
     Components m_components;
