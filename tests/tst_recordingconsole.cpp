@@ -1,0 +1,231 @@
+// USES_SOUND_SERVER
+// Recording through the main window on the real engine and the private sound
+// server: what reaches the file is what was played, minus the paused stretch.
+
+#include "recorder/AudioRecord.h"
+#include "support/CaptureHarness.h"
+#include "support/SoundTest.h"
+#include "support/WavReadBack.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+
+#include <sys/resource.h>
+
+using namespace SoundTest;
+using namespace readback;
+
+namespace {
+
+// The main window on the real engine, with dialogs answered by the test.
+struct RealWindow
+{
+    CaptureHarness h;
+    std::unique_ptr<frmCapture> w;
+
+    explicit RealWindow(const QString &format = QStringLiteral("WAVFreq=48000\r\nWAVChannel=2\r\nWAVBit=16\r\n"))
+    {
+        h.writeSettings(format);
+        frmCapture::Components c = frmCapture::Components::real();
+        const frmCapture::Components doubles = h.components();
+        c.appFolder = doubles.appFolder;
+        c.instanceLockPath = doubles.instanceLockPath;
+        c.endProgram = doubles.endProgram;
+        w = std::make_unique<frmCapture>(c);
+    }
+    bool load() { return w->Form_Load(); }
+};
+
+QByteArray pcmOf(const SndfileResult &r)
+{
+    return QByteArray(reinterpret_cast<const char *>(r.samples.constData()), r.samples.size() * 2);
+}
+
+} // namespace
+
+class TestRecordingConsole : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        REQUIRE_SOUND_SERVER();
+        for (const char *s : {"card1.monitor", "mic1"})
+            pactl({QStringLiteral("set-source-volume"), QString::fromLatin1(s), QStringLiteral("65536")});
+    }
+
+    void recordPauseResumeStop_fileHoldsTheSignalWithoutThePause()
+    {
+        RealWindow r;
+        QVERIFY(r.load());
+        frmCapture &w = *r.w;
+        QCOMPARE(w.ComboSource->currentText(), QStringLiteral("Stereo Mix (Fake_Card_1)"));
+        const QString path = r.h.documents() + QStringLiteral("take");
+        w.TextWavFile->setText(path);
+
+        const QByteArray signal = noise(48000 * 9, 2, 16, 4242);
+        w.CmdStart->click();
+        QVERIFY(w.IsRecording);
+        auto player = play(QStringLiteral("card1"), signal, 48000, 2, 16);
+        QVERIFY(player);
+
+        QTest::qWait(2500);
+        const QString elapsedBefore = w.panelText(2);
+        QVERIFY2(elapsedBefore.startsWith(QStringLiteral("Elapsed: 00:00:0")), qPrintable(elapsedBefore));
+        QVERIFY(w.panelText(3).endsWith(QStringLiteral(" KB")));
+        w.CmdPause->click();
+        QElapsedTimer paused;
+        paused.start();
+        QTest::qWait(2500);
+        QCOMPARE(w.panelText(2), elapsedBefore);   // stands still while paused
+        const qint64 pausedMs = paused.elapsed();
+        w.CmdStart->click();
+        QVERIFY(waitFor([&] { return player->state() == QProcess::NotRunning; }, 20000));
+        QTest::qWait(300);
+        w.CmdStop->click();
+        QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
+        QVERIFY(w.panelText(3).endsWith(QStringLiteral(" Kb")));
+
+        const SndfileResult file = readWithSndfile(path + QStringLiteral(".wav"));
+        QVERIFY2(file.opened, qPrintable(file.error));
+        QCOMPARE(file.sampleRate, 48000);
+        QCOMPARE(file.channels, 2);
+        const QByteArray got = pcmOf(file);
+        const int frame = 4;
+        const qint64 start = findExact(got, signal, frame);
+        QVERIFY2(start >= 0, "the played signal is not in the recording");
+
+        // The recording follows the signal up to the pause...
+        qint64 k = 0;
+        while (start + k < got.size() && k < signal.size() && got[start + k] == signal[k])
+            ++k;
+        k -= k % frame;
+        QVERIFY(k > 0 && k < signal.size());
+        // ...then picks it up again further on, whole blocks (one second) later,
+        // about as far on as the pause lasted, and follows it to its end.
+        const QByteArray rest = got.mid(start + k);
+        const qint64 again = findExact(signal, rest, frame, 1024);
+        QVERIFY2(again > k, "the signal does not go on after the pause");
+        const qint64 skippedFrames = (again - k) / frame;
+        QCOMPARE(skippedFrames % 48000, 0);
+        QVERIFY2(qAbs(skippedFrames * 1000 / 48000 - pausedMs) <= 1100,
+                 qPrintable(QStringLiteral("%1 frames skipped for a %2 ms pause").arg(skippedFrames).arg(pausedMs)));
+        const qint64 tail = signal.size() - again;
+        QVERIFY(rest.size() >= tail);
+        QVERIFY(rest.left(tail) == signal.mid(again));   // nothing lost, nothing doubled
+
+        // Monitoring runs again.
+        QSignalSpy timer(w.AudioRecord_(), &AudioRecord::Timer);
+        QVERIFY(waitFor([&] { return timer.size() >= 3; }, 2000));
+    }
+
+    void newFormat_isUsedByTheNextRecording()
+    {
+        RealWindow r;
+        QVERIFY(r.load());
+        frmCapture &w = *r.w;
+        // As the format dialog's Ok does: the file writer gets the new format at once,
+        // the running monitoring keeps its own until the next start.
+        PublicDim::WavFreq = 8000;
+        PublicDim::WavChannel = 1;
+        PublicDim::WavBit = 8;
+        w.AudioFile_()->SetWaveFormat(8000, 1, 8);
+        w.DisplayFormatStr();
+        QCOMPARE(w.LabelFomartStr->text(), QStringLiteral("WAV 8,000 Hz; Mono; 8 bit"));
+        QCOMPARE(w.AudioRecord_()->SamplesToMilliseconds(48000), 1000);   // monitoring: still 48 kHz
+
+        w.TextWavFile->setText(r.h.documents() + QStringLiteral("small.wav"));
+        w.CmdStart->click();
+        QTest::qWait(1500);
+        w.CmdStop->click();
+        const SoxiResult soxi = readWithSoxi(r.h.documents() + QStringLiteral("small.wav"));
+        QVERIFY2(soxi.ok, qPrintable(soxi.error));
+        QCOMPARE(soxi.sampleRate, 8000);
+        QCOMPARE(soxi.channels, 1);
+        QCOMPARE(soxi.bits, 8);
+        QVERIFY(qAbs(soxi.samples - 12000) < 3000);
+    }
+
+    void diskFull_endsTheRecordingWithAValidFileAndAMessage()
+    {
+        RealWindow r;
+        QVERIFY(r.load());
+        frmCapture &w = *r.w;
+        const QString path = r.h.documents() + QStringLiteral("full.wav");
+        w.TextWavFile->setText(path);
+
+        // Room for one second and a half of 48 kHz stereo, then "file too large".
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = 80 + 48000 * 4 * 3 / 2;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        auto restore = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &before); });
+
+        w.CmdStart->click();
+        QVERIFY(w.IsRecording);
+        QVERIFY(waitFor([&] { return !w.IsRecording; }, 5000));
+        restore.dismiss();
+        setrlimit(RLIMIT_FSIZE, &before);
+
+        QVERIFY(waitFor([&] { return r.h.dialogs.count(QStringLiteral("message")) >= 1; }, 2000));
+        QCOMPARE(r.h.dialogs.asked.last().title, QStringLiteral("Error"));
+        QVERIFY2(r.h.dialogs.asked.last().text.contains(QStringLiteral("large"), Qt::CaseInsensitive),
+                 qPrintable(r.h.dialogs.asked.last().text));
+        QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
+        QVERIFY(w.CmdStart->isEnabled());
+
+        const SndfileResult file = readWithSndfile(path);
+        QVERIFY2(file.opened, qPrintable(file.error));
+        QCOMPARE(file.frames, qint64(48000 * 3 / 2));   // every whole frame that fitted
+        const PythonWaveResult py = readWithPythonWave(path);
+        QVERIFY2(py.ok, qPrintable(py.error));
+        QCOMPARE(py.frames, file.frames);
+    }
+
+    void startFailure_inAnUnwritablePlace_showsErrorAndRestoresTheWindow()
+    {
+        RealWindow r;
+        QVERIFY(r.load());
+        frmCapture &w = *r.w;
+        QFile plain(r.h.documents() + QStringLiteral("plain"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        w.TextWavFile->setText(r.h.documents() + QStringLiteral("plain/take.wav"));   // a folder that is a file
+        w.CmdStart->click();
+        QCOMPARE(r.h.dialogs.count(QStringLiteral("message")), 1);
+        QCOMPARE(r.h.dialogs.asked[0].title, QStringLiteral("Error"));
+        QVERIFY(!r.h.dialogs.asked[0].text.isEmpty());
+        QVERIFY(!w.IsRecording);
+        QVERIFY(w.CmdStart->isEnabled() && !w.CmdStop->isEnabled() && w.TextWavFile->isEnabled());
+        QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
+        QVERIFY(w.AudioRecord_()->CaptureStatus() >= 0);   // monitoring again
+    }
+
+    void volumeAndBalanceSliders_changeTheServer()
+    {
+        RealWindow r;
+        QVERIFY(r.load());
+        frmCapture &w = *r.w;
+        QVERIFY(w.slVolume->isEnabled() && w.slBalance->isEnabled());
+        QCOMPARE(w.slVolume->value(), 0);   // 100 % sits at the top
+        w.slVolume->setValue(32767);        // as a user's drag does
+        QVERIFY(pactl({QStringLiteral("get-source-volume"), QStringLiteral("card1.monitor")})
+                    .contains(QStringLiteral("32769 /")));
+        w.slBalance->setValue(25);
+        QCOMPARE(w.slBalance->value(), 25);
+        QCOMPARE(w.AudioRecord_()->Balance(), 25);
+        QVERIFY(pactl({QStringLiteral("get-source-volume"), QStringLiteral("card1.monitor")})
+                    .contains(QStringLiteral("balance -0.50")));
+    }
+};
+
+QTEST_MAIN(TestRecordingConsole)
+#include "tst_recordingconsole.moc"
