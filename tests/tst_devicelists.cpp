@@ -1,0 +1,139 @@
+// The device and source lists and the level sliders, on a recorder double
+// whose devices are made up.
+
+#include "support/CaptureHarness.h"
+
+#include <QComboBox>
+#include <QSlider>
+#include <QTest>
+
+namespace {
+
+FakeRecorder::Device device(const QString &name, bool valid, QStringList lines, int selected = 0)
+{
+    FakeRecorder::Device d{name, valid, {}, selected};
+    for (const auto &l : lines)
+        d.lines.append({l});
+    return d;
+}
+
+QStringList rows(QComboBox *c)
+{
+    QStringList out;
+    for (int i = 0; i < c->count(); ++i)
+        out << QStringLiteral("%1=%2").arg(c->itemText(i)).arg(c->itemData(i).toString());
+    return out;
+}
+
+} // namespace
+
+class TestDeviceLists : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void deviceList_skipsInvalidDevices_keepsTheirNumbers_andClampsTheStart()
+    {
+        for (const auto &[startDevice, expectedRow] : {std::pair{5, 1}, std::pair{0, 0}}) {
+            CaptureHarness h;
+            h.writeSettings();
+            h.setUpRecorder = [startDevice = startDevice](FakeRecorder &r) {
+                r.devices = {device(QStringLiteral("A"), true, {QStringLiteral("a1"), QStringLiteral("a2")}),
+                             device(QStringLiteral("B"), false, {QStringLiteral("b1")}),
+                             device(QStringLiteral("C"), true, {QStringLiteral("c1")})};
+                r.device = startDevice;
+            };
+            QVERIFY(h.load());
+            frmCapture &w = *h.window;
+            QCOMPARE(rows(w.DeviceCombo), (QStringList{QStringLiteral("A=0"), QStringLiteral("C=2")}));
+            for (int i = 0; i <= 3; ++i)
+                QVERIFY(h.rec->log.contains(QStringLiteral("DeviceIndex %1").arg(i)));
+            QCOMPARE(w.DeviceCombo->currentIndex(), expectedRow);
+        }
+    }
+
+    void deviceChange_showsAndAppliesTheFirstLine()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        h.setUpRecorder = [](FakeRecorder &r) {
+            r.devices = {device(QStringLiteral("A"), true, {QStringLiteral("Mic"), QStringLiteral("Mix")}, 1),
+                         device(QStringLiteral("C"), true, {QStringLiteral("Line"), QStringLiteral("Mix C")}, 1)};
+        };
+        QVERIFY(h.load());
+        frmCapture &w = *h.window;
+        QCOMPARE(w.ComboSource->currentText(), QStringLiteral("Mic"));
+        QCOMPARE(h.rec->devices[0].selected, 0);   // the first line became the input
+
+        h.rec->log.clear();
+        w.DeviceCombo->setCurrentIndex(1);
+        emit w.DeviceCombo->activated(1);   // the user's choice
+        QCOMPARE(h.rec->device, 1);
+        QCOMPARE(w.ComboSource->count(), 2);
+        QCOMPARE(w.ComboSource->currentText(), QStringLiteral("Line"));
+        QCOMPARE(h.rec->devices[1].selected, 0);
+        QCOMPARE(h.rec->log.filter(QStringLiteral("Selected")).last(), QStringLiteral("Selected 1 0"));
+        QCOMPARE(w.SrcIndex, 0);
+    }
+
+    void sliders_followTheLine_disabledAtRawPositions_balanceReadBack()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        h.setUpRecorder = [](FakeRecorder &r) {
+            FakeRecorder::Device d = device(QStringLiteral("A"), true, {QStringLiteral("Mono mic"), QStringLiteral("Mix")});
+            d.lines[0].hasVolume = false;
+            d.lines[0].volume = 1000;
+            d.lines[0].hasBalance = false;
+            d.lines[0].balance = 80;
+            d.lines[1].volume = 49151;
+            d.lines[1].balance = 70;
+            r.devices = {d};
+            r.acceptBalanceUpTo = 90;
+        };
+        QVERIFY(h.load());
+        frmCapture &w = *h.window;
+        QVERIFY(!w.slVolume->isEnabled());
+        QCOMPARE(w.slVolume->value(), 1000);   // not inverted when there is no control
+        QVERIFY(!w.slBalance->isEnabled());
+        QCOMPARE(w.slBalance->value(), 50);
+
+        w.ComboSource->setCurrentIndex(1);
+        emit w.ComboSource->activated(1);
+        QVERIFY(w.slVolume->isEnabled() && w.slBalance->isEnabled());
+        QCOMPARE(w.slVolume->value(), 65535 - 49151);
+        QCOMPARE(w.slBalance->value(), 70);
+
+        // A user's drag writes the inverted position, to the line chosen last.
+        h.rec->line = 0;
+        w.slVolume->setValue(20000);
+        QCOMPARE(h.rec->log.last(), QStringLiteral("Volume 1 45535"));
+        w.slBalance->setValue(75);
+        QCOMPARE(h.rec->devices[0].lines[1].balance, 75);
+        // A balance the recorder refuses: the slider shows what it holds.
+        w.slBalance->setValue(95);
+        QCOMPARE(w.slBalance->value(), 75);
+
+        // A volume changed elsewhere does not move the slider.
+        emit h.rec->GainChange(100);
+        QCOMPARE(w.slVolume->value(), 20000);
+    }
+
+    void selectSource_withANameNoLineHas_appliesNothing()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.load());
+        frmCapture &w = *h.window;
+        w.ComboSource->setEditable(true);
+        w.ComboSource->setEditText(QStringLiteral("Nothing by this name"));
+        h.rec->log.clear();
+        const int srcBefore = w.SrcIndex;
+        w.SelectSource();
+        QVERIFY(h.rec->log.filter(QStringLiteral("Selected")).isEmpty());
+        QCOMPARE(w.SrcIndex, srcBefore);   // it stopped at the first failing step
+    }
+};
+
+QTEST_MAIN(TestDeviceLists)
+#include "tst_devicelists.moc"
