@@ -1,23 +1,50 @@
 // The media player frame of the main window, its Options menu, the window
 // modes and the recorded-file player.
 
+#include "media/FrmPlayWav.h"
+#include "media/MediaFilters.h"
+#include "media/MediaPlayer.h"
 #include "resources/CaptureLayout.h"
+#include "shell/Dialogs.h"
 #include "shell/PublicDim.h"
 #include "shell/SkipOnError.h"
 #include "shell/frmCapture.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QGroupBox>
 #include <QStatusBar>
 
 void frmCapture::Command1_Click()
 {
-    // Opening a media file arrives with the media player panel.
+    Dialogs::FileRequest request;
+    request.owner = this;
+    request.filters = mediaFileFilters();
+    request.selectedFilter = 0;
+    const QString chosen = Dialogs::instance().openFileName(request);
+    if (chosen.isEmpty())
+        return;   // cancelled: nothing changes
+    QString path = chosen;
+    skipOnError([&] { path = cleanedDialogPath(path); });
+    skipOnError([&] { TextMedia->setText(path); });
+    skipOnError([&] { MediaPlayer1->setMediaFileName(path); });
+    skipOnError([&] { MediaPlayer1->Play(); });
 }
 
 void frmCapture::CmdURL_Click()
 {
-    // Opening a URL arrives with the media player panel.
+    const QString url = Dialogs::instance().inputBox(this, QStringLiteral("Please input the URL"), QString(),
+                                                     QStringLiteral("mms:// or http://"));
+    if (url.isEmpty())
+        return;
+    TextMedia->setText(url);
+    try {
+        MediaPlayer1->OpenMedia(url);
+    } catch (...) {
+        // Reported, never fatal.
+        Dialogs::instance().messageBox(this, describeFailure(std::current_exception()).description, QString(),
+                                       Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
+    }
 }
 
 void frmCapture::Menu_StartR_Click()
@@ -87,5 +114,22 @@ void frmCapture::Menu_Play_Click()
 
 void frmCapture::CmdPlay_Click()
 {
-    // The "Wav Player" window arrives with the media playback issue.
+    skipOnError([&] { hide(); });
+    FrmPlayWav *player = nullptr;
+    skipOnError([&] {
+        player = new FrmPlayWav(this, m_components.makePlayer);
+        player->show();
+    });
+    if (!player)
+        return;
+    m_playWav = player;
+    const QString path = TextWavFile->text();
+    skipOnError([&] { player->Text1->setText(path); });
+    skipOnError([&] { player->MediaPlayer1->setMediaFileName(path); });
+    skipOnError([&] { player->MediaPlayer1->Play(); });
+}
+
+FrmPlayWav *frmCapture::playWavWindow() const
+{
+    return m_playWav;
 }

@@ -1,6 +1,7 @@
 #include "shell/frmCapture.h"
 
 #include "info/ProductLinks.h"
+#include "media/FrmPlayWav.h"
 #include "media/MediaPlayer.h"
 #include "recorder/AudioFailure.h"
 #include "recorder/AudioDisplay.h"

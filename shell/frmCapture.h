@@ -3,6 +3,7 @@
 #include "shell/SingleInstance.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -10,6 +11,7 @@
 class AudioDisplay;
 class AudioFile;
 class AudioRecord;
+class FrmPlayWav;
 class MediaPlayer;
 class QAction;
 class QCheckBox;
@@ -112,6 +114,8 @@ public:
     // --- the components, created by the load step ---
     AudioRecord *AudioRecord_() const { return m_record.get(); }
     AudioFile *AudioFile_() const { return m_file.get(); }
+    // The "Wav Player" window while it is open.
+    FrmPlayWav *playWavWindow() const;
 
     // --- form-level state ---
     bool IsRecording = false;
@@ -204,5 +208,6 @@ private:
     std::unique_ptr<AudioFile> m_file;
     bool m_ended = false;
     int m_exitCode = 0;
+    QPointer<FrmPlayWav> m_playWav;
     QString m_recordingFailure;   // why the open recording must end, reported once it has
 };
