@@ -22,7 +22,7 @@ class PulseAudioRecord : public AudioRecord
 {
     Q_OBJECT
 public:
-    static constexpr int TimerIntervalMs = 30;      // about 33 Timer events a second
+    static constexpr int TimerIntervalMs = 40;      // 25 Timer events a second
     static constexpr int ServerTimeoutMs = 2000;    // the longest any call waits for the server
 
     explicit PulseAudioRecord(QObject *parent = nullptr);

@@ -149,8 +149,10 @@ void PulseCapture::readAvailable()
     for (;;) {
         const void *data = nullptr;
         size_t bytes = 0;
-        if (pa_stream_peek(m_stream, &data, &bytes) < 0 || bytes == 0)
+        if (pa_stream_peek(m_stream, &data, &bytes) < 0 || bytes == 0) {
+            updateLateFrames();
             return;
+        }
         // A hole (data == nullptr) is filled with silence and counted; it
         // must be dropped like real data.
         append(static_cast<const char *>(data), bytes, data == nullptr);
@@ -180,37 +182,52 @@ void PulseCapture::append(const char *data, size_t bytes, bool hole)
         m_pending.append(data, qsizetype(bytes));
     }
 
+    // Levels and the display ring, as 16-bit stereo.
+    if (hole) {
+        for (qint64 f = 0; f < frames; ++f)
+            storeDisplayFrame(0, 0);
+    } else if (m_format.bitsPerSample == 8) {
+        const auto *p = reinterpret_cast<const quint8 *>(data);
+        const int step = m_format.channels;
+        for (qint64 f = 0; f < frames; ++f, p += step) {
+            const int left = (int(p[0]) - 128) * 256;
+            const int right = step == 2 ? (int(p[1]) - 128) * 256 : left;
+            storeDisplayFrame(left, right);
+        }
+    } else {
+        const int step = m_format.channels;
+        for (qint64 f = 0; f < frames; ++f, data += 2 * step) {
+            qint16 left = 0;
+            std::memcpy(&left, data, 2);
+            qint16 right = left;
+            if (step == 2)
+                std::memcpy(&right, data + 2, 2);
+            storeDisplayFrame(left, right);
+        }
+    }
+    m_displayFilled = std::min<size_t>(m_displayFilled + size_t(frames), DisplayFrames);
+}
+
+// Loop thread, m_mutex held.
+inline void PulseCapture::storeDisplayFrame(int left, int right)
+{
+    m_peakLeft = std::max(m_peakLeft, std::min(std::abs(left), 32767));
+    m_peakRight = std::max(m_peakRight, std::min(std::abs(right), 32767));
+    m_display[2 * m_displayPos] = qint16(left);
+    m_display[2 * m_displayPos + 1] = qint16(right);
+    if (++m_displayPos == DisplayFrames)
+        m_displayPos = 0;
+}
+
+// Loop thread, after the stream has been emptied: how far the server's clock
+// is ahead of what reached us is what the server dropped without a word.
+void PulseCapture::updateLateFrames()
+{
+    std::lock_guard g(m_mutex);
     const auto elapsed = std::chrono::steady_clock::now() - m_readyAt;
     const qint64 expected = std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count()
                             * m_format.sampleRate / 1000000;
-    const qint64 late = expected - m_framesReceived - allowedLagFrames(expected, m_format.sampleRate);
-    m_lateFrames = std::max(m_lateFrames, late);
-
-    // Levels and the display ring, as 16-bit stereo.
-    const bool stereo = m_format.channels == 2;
-    const bool eightBit = m_format.bitsPerSample == 8;
-    for (qint64 f = 0; f < frames; ++f) {
-        int left = 0;
-        int right = 0;
-        if (!hole) {
-            if (eightBit) {
-                const auto *p = reinterpret_cast<const quint8 *>(data) + f * frameBytes;
-                left = (int(p[0]) - 128) * 256;
-                right = stereo ? (int(p[1]) - 128) * 256 : left;
-            } else {
-                qint16 s[2];
-                std::memcpy(s, data + f * frameBytes, size_t(frameBytes));
-                left = s[0];
-                right = stereo ? s[1] : left;
-            }
-        }
-        m_peakLeft = std::max(m_peakLeft, std::min(std::abs(left), 32767));
-        m_peakRight = std::max(m_peakRight, std::min(std::abs(right), 32767));
-        m_display[2 * m_displayPos] = qint16(left);
-        m_display[2 * m_displayPos + 1] = qint16(right);
-        m_displayPos = (m_displayPos + 1) % DisplayFrames;
-    }
-    m_displayFilled = std::min<size_t>(m_displayFilled + size_t(frames), DisplayFrames);
+    m_lateFrames = std::max<qint64>(0, expected - m_framesReceived - allowedLagFrames(expected, m_format.sampleRate));
 }
 
 PulseCapture::Taken PulseCapture::take()
@@ -218,12 +235,11 @@ PulseCapture::Taken PulseCapture::take()
     std::lock_guard g(m_mutex);
     Taken t;
     t.data.swap(m_pending);
-    m_pending.reserve(m_format.bytesPerSecond() / 4);
     t.peakLeft = m_peakLeft;
     t.peakRight = m_peakRight;
     m_peakLeft = m_peakRight = 0;
     t.holeFrames = m_holeFrames;
-    t.lostFrames = m_droppedFrames + std::max<qint64>(0, m_lateFrames);
+    t.lostFrames = m_droppedFrames + m_lateFrames;
     t.failed = m_failed;
     t.error = m_error;
     return t;

@@ -24,7 +24,7 @@ class PulseCapture
 {
 public:
     static constexpr int BufferSeconds = 60;
-    static constexpr int FragmentMs = 20;
+    static constexpr int FragmentMs = 50;
     static constexpr int DisplayFrames = 16384;
 
     explicit PulseCapture(PulseServer &server);
@@ -62,6 +62,8 @@ private:
     void readAvailable();                                 // loop thread, lock held
     void append(const char *data, size_t bytes, bool hole); // loop thread
     void closeStream();                                   // loop lock held
+    void storeDisplayFrame(int left, int right);          // loop thread, m_mutex held
+    void updateLateFrames();                              // loop thread
 
     PulseServer &m_server;
     pa_stream *m_stream = nullptr;   // under the loop lock
