@@ -342,8 +342,10 @@ bool frmCapture::Form_Load()
         m_record->setBlockLength(m_record->DurationToLength(1000));
         m_record->StartCapture();
 
-        // 14.-15. The record wizard comes first; until it exists the window shows itself.
-        show();
+        // 14.-15. The record wizard comes first: as the File menu's "Record
+        // Wizard" does, the window hides itself and shows the wizard without
+        // waiting for it.
+        Menu_Wizard_Click();
 
         // 16.-17. Skin and icon.
         PublicDim::SetFormIcon(this);

@@ -23,6 +23,7 @@ class QMenu;
 class QPushButton;
 class QSlider;
 class QWidget;
+class frmWizard;
 
 // The main window: the media player frame above, the recorder frame below,
 // the status bar at the bottom. It lives for the whole run.
@@ -116,6 +117,8 @@ public:
     AudioFile *AudioFile_() const { return m_file.get(); }
     // The "Wav Player" window while it is open.
     FrmPlayWav *playWavWindow() const;
+    // The record wizard while it is open.
+    frmWizard *wizardWindow() const;
 
     // --- form-level state ---
     bool IsRecording = false;
@@ -178,6 +181,7 @@ public slots:
 
     // wizard, help, links, about
     void Menu_Wizard_Click();
+    void ProcessWizard();
     void Menu_Contents_Click();
     void Menu_CheckUpdate_Click();
     void Menu_More_Click(int index);
@@ -209,5 +213,6 @@ private:
     bool m_ended = false;
     int m_exitCode = 0;
     QPointer<FrmPlayWav> m_playWav;
+    QPointer<frmWizard> m_wizard;
     QString m_recordingFailure;   // why the open recording must end, reported once it has
 };

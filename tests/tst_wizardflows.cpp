@@ -1,0 +1,226 @@
+// USES_SOUND_SERVER
+// The record wizard end to end on the real engine and the private sound
+// server: what the wizard sets up is what ends in the file.
+
+#include "media/MediaPlayerWidget.h"
+#include "recorder/WavAudioFile.h"
+#include "support/CaptureHarness.h"
+#include "support/SoundTest.h"
+#include "support/WavReadBack.h"
+#include "wizard/frmWizard.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <cmath>
+
+using namespace SoundTest;
+using namespace readback;
+
+namespace {
+
+constexpr int Rate = 48000;
+constexpr int FrameBytes = 4;   // stereo, 16 bits
+
+// The main window on the real engine, with dialogs answered by the test.
+struct RealWindow
+{
+    CaptureHarness h;
+    std::unique_ptr<frmCapture> w;
+
+    RealWindow()
+    {
+        h.writeSettings();
+        frmCapture::Components c = frmCapture::Components::real();
+        const frmCapture::Components doubles = h.components();
+        c.appFolder = doubles.appFolder;
+        c.instanceLockPath = doubles.instanceLockPath;
+        c.endProgram = doubles.endProgram;
+        w = std::make_unique<frmCapture>(c);
+    }
+    bool load() { return w->Form_Load(); }
+    frmWizard *wizard() const { return w->wizardWindow(); }
+};
+
+// A WAV file written by the program's own writer.
+bool writeMedia(const QString &path, const QByteArray &pcm)
+{
+    WavAudioFile file;
+    file.SetWaveFormat(Rate, 2, 16);
+    file.CreateWaveFile(path, 0);
+    if (file.OpenStatus() < 0)
+        return false;
+    file.WriteBlock(pcm);
+    file.CloseFile();
+    return true;
+}
+
+// The left channel of 16-bit stereo as numbers.
+QVector<double> leftChannel(const QByteArray &pcm)
+{
+    QVector<double> out(pcm.size() / FrameBytes);
+    const auto *s = reinterpret_cast<const qint16 *>(pcm.constData());
+    for (qsizetype i = 0; i < out.size(); ++i)
+        out[i] = s[2 * i];
+    return out;
+}
+
+struct Match
+{
+    qsizetype at = -1;   // frame in the haystack
+    double correlation = 0;
+};
+
+// Where probe lines up best with haystack, by normalised cross-correlation:
+// 1 for the same shape at any level, about 0 for unrelated noise.
+Match bestMatch(const QVector<double> &haystack, const QVector<double> &probe)
+{
+    Match best;
+    const qsizetype m = probe.size();
+    if (m == 0 || haystack.size() < m)
+        return best;
+    double probeEnergy = 0;
+    for (double v : probe)
+        probeEnergy += v * v;
+    double windowEnergy = 0;
+    for (qsizetype i = 0; i < m; ++i)
+        windowEnergy += haystack[i] * haystack[i];
+    for (qsizetype at = 0; at + m <= haystack.size(); ++at) {
+        if (at > 0)
+            windowEnergy += haystack[at + m - 1] * haystack[at + m - 1] - haystack[at - 1] * haystack[at - 1];
+        if (windowEnergy <= 1e-9)
+            continue;
+        double dot = 0;
+        for (qsizetype i = 0; i < m; ++i)
+            dot += haystack[at + i] * probe[i];
+        const double c = dot / std::sqrt(windowEnergy * probeEnergy);
+        if (c > best.correlation)
+            best = {at, c};
+    }
+    return best;
+}
+
+// What a finished recording holds, checked to be a valid 48 kHz stereo WAV file.
+QByteArray recordedPcm(const QString &path)
+{
+    const SndfileResult file = readWithSndfile(path);
+    if (!file.opened || file.sampleRate != Rate || file.channels != 2)
+        return {};
+    const PythonWaveResult py = readWithPythonWave(path);
+    if (!py.ok || py.frames != file.frames)
+        return {};
+    return QByteArray(reinterpret_cast<const char *>(file.samples.constData()), file.samples.size() * 2);
+}
+
+// The media's sound at -6 dB is in the recording: two probes, one from the
+// first second and one two seconds on, each found with a high correlation
+// and as far apart as in the media.
+void checkHoldsTheMedia(const QByteArray &recorded, const QByteArray &media)
+{
+    const QVector<double> got = leftChannel(recorded);
+    const QVector<double> source = leftChannel(media);
+    const qsizetype probeFrames = 2048;
+    const qsizetype early = Rate / 4;
+    const qsizetype later = early + 2 * Rate;
+    const Match first = bestMatch(got, source.mid(early, probeFrames));
+    QVERIFY2(first.correlation > 0.9, qPrintable(QString::number(first.correlation)));
+    const Match second = bestMatch(got, source.mid(later, probeFrames));
+    QVERIFY2(second.correlation > 0.9, qPrintable(QString::number(second.correlation)));
+    // A short hiccup of a busy machine's player is no fault of the recording.
+    QVERIFY2(qAbs((second.at - first.at) - (later - early)) <= Rate / 20,
+             qPrintable(QStringLiteral("%1 frames apart").arg(second.at - first.at)));
+}
+
+} // namespace
+
+class TestWizardFlows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        REQUIRE_SOUND_SERVER();
+        pactl({QStringLiteral("set-default-sink"), QStringLiteral("card1")});
+        pactl({QStringLiteral("set-sink-mute"), QStringLiteral("card1"), QStringLiteral("0")});
+        pactl({QStringLiteral("set-sink-volume"), QStringLiteral("card1"), QStringLiteral("65536")});
+        pactl({QStringLiteral("set-source-volume"), QStringLiteral("card1.monitor"), QStringLiteral("65536")});
+    }
+
+    void anotherApplication_recordNow_recordsWhatIsPlayed()
+    {
+        RealWindow r;
+        QVERIFY(r.load());
+        frmCapture &w = *r.w;
+        QVERIFY(!w.isVisible());
+        frmWizard *z = r.wizard();
+        QVERIFY(z && z->isVisible());
+
+        const QString path = r.h.documents() + QStringLiteral("game.wav");
+        z->Option2->setChecked(true);
+        z->CmdNext->click();
+        z->TextWavFile->setText(path);
+        QVERIFY(z->Check1->isChecked());
+        z->CmdNext->click();
+        QVERIFY(w.isVisible());
+        QVERIFY(w.IsRecording);
+
+        const QByteArray signal = noise(Rate * 2, 2, 16, 777);
+        auto player = play(QStringLiteral("card1"), signal, Rate, 2, 16);
+        QVERIFY(player);
+        QVERIFY(waitFor([&] { return player->state() == QProcess::NotRunning; }, 10000));
+        QTest::qWait(300);
+        w.CmdStop->click();
+        QVERIFY(!w.IsRecording);
+
+        const QByteArray got = recordedPcm(path);
+        QVERIFY2(!got.isEmpty(), "not a valid 48 kHz stereo WAV file");
+        const qint64 start = findExact(got, signal, FrameBytes);
+        QVERIFY2(start >= 0, "the played signal is not in the recording");
+        QVERIFY(got.mid(start, signal.size()) == signal);
+    }
+
+    void mediaFile_playAndRecordNow_recordsTheMediasSound()
+    {
+        RealWindow r;
+        QVERIFY(r.load());
+        frmCapture &w = *r.w;
+        frmWizard *z = r.wizard();
+        QVERIFY(z);
+        const QByteArray media = noise(Rate * 3, 2, 16, 4711, 0.4);
+        const QString mediaPath = r.h.documents() + QStringLiteral("noise.wav");
+        QVERIFY(writeMedia(mediaPath, media));
+
+        const QString path = r.h.documents() + QStringLiteral("from media.wav");
+        z->TextMedia->setText(mediaPath);
+        z->CmdNext->click();
+        QVERIFY(z->Option3->isChecked());
+        z->CmdNext->click();
+        z->CmdNext->click();
+        QVERIFY(!z->Check1->isVisible());
+        z->TextWavFile->setText(path);
+        z->CmdNext->click();   // "&Finish"
+        QVERIFY(r.h.dialogs.asked.isEmpty());
+        QVERIFY(w.isVisible());
+        QVERIFY(w.IsRecording);
+
+        auto *player = dynamic_cast<MediaPlayerWidget *>(w.MediaPlayer1);
+        QVERIFY(player);
+        QVERIFY2(waitFor([&] { return player->statusText() == QStringLiteral("Finished"); }, 10000),
+                 qPrintable(player->statusText()));
+        QTest::qWait(300);
+        w.CmdStop->click();
+        QVERIFY(!w.IsRecording);
+
+        const QByteArray got = recordedPcm(path);
+        QVERIFY2(!got.isEmpty(), "not a valid 48 kHz stereo WAV file");
+        QVERIFY(got.size() >= media.size());
+        checkHoldsTheMedia(got, media);
+    }
+};
+
+QTEST_MAIN(TestWizardFlows)
+#include "tst_wizardflows.moc"

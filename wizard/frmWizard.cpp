@@ -1,0 +1,473 @@
+#include "wizard/frmWizard.h"
+
+#include "media/MediaFilters.h"
+#include "recorder/FormWAV.h"
+#include "shell/Dialogs.h"
+#include "shell/PublicDim.h"
+#include "shell/SkipOnError.h"
+#include "shell/Twips.h"
+#include "shell/frmCapture.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+using Twips::Box;
+
+// The stored layout, in twips: the client area, and each control relative to
+// its page or (for the rule and the buttons) to the client area.
+constexpr int ClientWidth = 4965;
+constexpr int ClientHeight = 2640;
+
+constexpr int PageLeft = 210;
+constexpr int PageTop = 150;
+constexpr int Pic1Width = 4560, Pic1Height = 1710;
+constexpr int Pic2Width = 4350, Pic2Height = 915;
+constexpr int Pic3Width = 4695, Pic3Height = 1290;
+constexpr int Pic4Width = 4665, Pic4Height = 1710;
+constexpr int Pic5Width = 4560, Pic5Height = 1710;
+
+constexpr Box Label1Box{75, 135, 3675, 210};
+constexpr Box Option1Box{75, 435, 3240, 315};
+constexpr Box Option6Box{75, 810, 2700, 270};
+constexpr Box Option2Box{75, 1140, 3840, 405};
+
+constexpr Box Label2Box{120, 75, 3660, 210};
+constexpr Box TextMediaBox{135, 420, 2970, 285};
+constexpr Box Command4Box{3150, 405, 1035, 345};
+
+constexpr Box Option3Box{180, 135, 4530, 240};
+constexpr Box Option4Box{180, 480, 4530, 240};
+constexpr Box Option5Box{180, 825, 4530, 240};
+
+constexpr Box Label3Box{45, 75, 2715, 210};
+constexpr Box TextWavFileBox{45, 375, 3375, 315};
+constexpr Box Command5Box{3495, 360, 1035, 345};
+constexpr Box Label4Box{45, 870, 615, 210};
+constexpr Box LabelFomartStrBox{705, 885, 3000, 210};
+constexpr Box CmdSetBox{3495, 825, 1035, 345};
+constexpr Box Check1Box{45, 1245, 2010, 225};
+
+constexpr Box Label5Box{165, 150, 2670, 270};
+constexpr Box TextURLBox{135, 480, 4260, 315};
+
+// Line1 runs from (105, 1965) to (4860, 1965), Line2 one pixel below it.
+constexpr int RuleLeft = 105, RuleRight = 4860;
+constexpr int Line1Y = 1965, Line2Y = 1980;
+
+constexpr Box CmdBackBox{810, 2115, 1020, 360};
+constexpr Box CmdNextBox{1965, 2115, 1020, 360};
+constexpr Box CmdCancelBox{3135, 2115, 1020, 360};
+
+const QString NextCaption = QStringLiteral("&Next >");
+const QString FinishCaption = QStringLiteral("&Finish");
+
+template<typename W>
+W *place(W *widget, const Box &box, const char *name)
+{
+    widget->setGeometry(box.rect());
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// A caption that this desktop's font draws a little larger than the layout's
+// own keeps its end (and its second line), as far as its page leaves room.
+template<typename W>
+W *captioned(W *widget, const Box &box, const char *name)
+{
+    place(widget, box, name);
+    const QSize room = widget->parentWidget()->size() - QSize(widget->x(), widget->y());
+    const QSize wanted = widget->sizeHint().boundedTo(room).expandedTo(widget->size());
+    widget->resize(wanted);
+    return widget;
+}
+
+QFrame *page(QWidget *parent, int width, int height, const char *name)
+{
+    // A page comes with the picture box's sunken border; ArrangePages takes it off.
+    auto *frame = place(new QFrame(parent), Box{PageLeft, PageTop, width, height}, name);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return frame;
+}
+
+QWidget *rule(QWidget *parent, int y, const QColor &colour, const char *name)
+{
+    auto *line = new QWidget(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    const QRect r = Box{RuleLeft, y, RuleRight - RuleLeft, 0}.rect();
+    line->setGeometry(r.left(), r.top(), r.width() + 1, 1);
+    QPalette colours = line->palette();
+    colours.setColor(QPalette::Window, colour);
+    line->setPalette(colours);
+    line->setAutoFillBackground(true);
+    return line;
+}
+
+// The user's text without blanks at either end (spaces only, as typed).
+QString withoutOuterBlanks(const QString &text)
+{
+    qsizetype first = 0, last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+// The media check's lookup: a plain file that a normal listing shows. Folders
+// and hidden files (a leading dot) are not found.
+bool mediaFileFound(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.isFile() && !info.fileName().startsWith(QLatin1Char('.'));
+}
+
+} // namespace
+
+frmWizard::frmWizard(frmCapture *mainWindow)
+    : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_main(mainWindow)
+{
+    Form_Initialize();
+    setObjectName(QStringLiteral("frmWizard"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Wizard - Tarvell Recorder"));
+    setFixedSize(Twips::size(ClientWidth, ClientHeight));
+    // The same face as the main window.
+    QFont face = font();
+    face.setPointSizeF(8);
+    setFont(face);
+
+    Pic1 = page(this, Pic1Width, Pic1Height, "Pic1");
+    Label1 = captioned(new QLabel(QStringLiteral("Please choose one method to record sound:"), Pic1), Label1Box,
+                       "Label1");
+    Option1 = captioned(new QRadioButton(QStringLiteral("Record sound from a media file."), Pic1), Option1Box,
+                        "Option1");
+    Option6 = captioned(new QRadioButton(QStringLiteral("Record sound from a URL."), Pic1), Option6Box, "Option6");
+    Option2 = captioned(new QRadioButton(QStringLiteral("Record sound from another application.\r\n"
+                                                        "(From a game, a media player, etc.)"),
+                                         Pic1),
+                        Option2Box, "Option2");
+    Option1->setChecked(true);
+
+    Pic2 = page(this, Pic2Width, Pic2Height, "Pic2");
+    Label2 = captioned(new QLabel(QStringLiteral("Please specify the filename of the media file:"), Pic2), Label2Box,
+                       "Label2");
+    TextMedia = place(new QLineEdit(Pic2), TextMediaBox, "TextMedia");
+    Command4 = place(new QPushButton(QStringLiteral("B&rowse..."), Pic2), Command4Box, "Command4");
+
+    Pic3 = page(this, Pic3Width, Pic3Height, "Pic3");
+    Option3 = captioned(new QRadioButton(QStringLiteral("Play the media file and record sound now."), Pic3),
+                        Option3Box, "Option3");
+    Option4 = captioned(new QRadioButton(QStringLiteral("Play the media file now. I want to record it later."), Pic3),
+                        Option4Box, "Option4");
+    Option5 = captioned(new QRadioButton(QStringLiteral("Open the media file now. I want to play it later."), Pic3),
+                        Option5Box, "Option5");
+    Option3->setChecked(true);
+
+    Pic4 = page(this, Pic4Width, Pic4Height, "Pic4");
+    Label3 = captioned(new QLabel(QStringLiteral("Recorded sound will be saved as:"), Pic4), Label3Box, "Label3");
+    TextWavFile = place(new QLineEdit(Pic4), TextWavFileBox, "TextWavFile");
+    Command5 = place(new QPushButton(QStringLiteral("B&rowse..."), Pic4), Command5Box, "Command5");
+    Label4 = captioned(new QLabel(QStringLiteral("Quality:"), Pic4), Label4Box, "Label4");
+    LabelFomartStr = place(new QLabel(Pic4), LabelFomartStrBox, "LabelFomartStr");
+    CmdSet = place(new QPushButton(QStringLiteral("&Set"), Pic4), CmdSetBox, "CmdSet");
+    Check1 = captioned(new QCheckBox(QStringLiteral("Record now."), Pic4), Check1Box, "Check1");
+    Check1->setChecked(true);
+
+    Pic5 = page(this, Pic5Width, Pic5Height, "Pic5");
+    Label5 = captioned(new QLabel(QStringLiteral("Please input the URL:"), Pic5), Label5Box, "Label5");
+    TextURL = place(new QLineEdit(QStringLiteral("mms:// or http://"), Pic5), TextURLBox, "TextURL");
+
+    Line1 = rule(this, Line1Y, QColor(128, 128, 128), "Line1");
+    Line2 = rule(this, Line2Y, palette().color(QPalette::Base), "Line2");
+
+    CmdBack = place(new QPushButton(QStringLiteral("< &Back"), this), CmdBackBox, "CmdBack");
+    CmdNext = place(new QPushButton(NextCaption, this), CmdNextBox, "CmdNext");
+    CmdCancel = place(new QPushButton(QStringLiteral("&Cancel"), this), CmdCancelBox, "CmdCancel");
+
+    // The load state: the method page only, no Back button.
+    for (QWidget *hidden : std::initializer_list<QWidget *>{Pic2, Pic3, Pic4, Pic5, CmdBack})
+        hidden->hide();
+
+    connect(CmdNext, &QPushButton::clicked, this, &frmWizard::CmdNext_Click);
+    connect(CmdBack, &QPushButton::clicked, this, &frmWizard::CmdBack_Click);
+    connect(CmdCancel, &QPushButton::clicked, this, &frmWizard::CmdCancel_Click);
+    connect(CmdSet, &QPushButton::clicked, this, &frmWizard::CmdSet_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmWizard::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmWizard::Command5_Click);
+
+    if (QScreen *screen = this->screen())
+        move(screen->geometry().center() - rect().center());
+    Form_Load();
+}
+
+frmWizard::~frmWizard() = default;
+
+void frmWizard::Form_Initialize()
+{
+    // Nothing to prepare: Qt's controls draw in the desktop's style by themselves.
+}
+
+void frmWizard::Form_Load()
+{
+    CurrentPage = 0;
+    PublicDim::WizardAccepted = false;
+    skipOnError([&] { ArrangePages(); });
+    skipOnError([&] { DisplayFormatStr(); });
+    TextWavFile->setText(PublicDim::WavFileName);
+    skipOnError([&] {
+        if (m_main)
+            setWindowIcon(m_main->windowIcon());
+    });
+    skipOnError([&] { PublicDim::SetFormIcon(this); });
+}
+
+void frmWizard::ArrangePages()
+{
+    Pic1->move(Pic1->x(), Twips::px(PageTop));
+    Pic1->move(Twips::px(PageLeft), Pic1->y());
+    for (QFrame *p : {Pic1, Pic2, Pic3, Pic4, Pic5})
+        p->setFrameStyle(QFrame::NoFrame);
+    for (QFrame *p : {Pic2, Pic3, Pic4, Pic5})
+        p->move(p->x(), Pic1->y());
+    for (QFrame *p : {Pic2, Pic3, Pic4, Pic5})
+        p->move(Pic1->x(), p->y());
+}
+
+void frmWizard::HideAllPages()
+{
+    for (QFrame *p : {Pic1, Pic2, Pic3, Pic4, Pic5})
+        p->hide();
+}
+
+void frmWizard::ShowPage()
+{
+    if (m_finished)
+        return;
+    if (CurrentPage == 0)
+        CmdBack->hide();
+    if (CurrentPage == 1)
+        CmdBack->show();
+    HideAllPages();
+
+    // The output page: Check1 only where the method has a use for it.
+    auto outputPage = [&](bool withRecordNow) {
+        Pic4->show();
+        Check1->setVisible(withRecordNow);
+        CmdNext->setText(FinishCaption);
+    };
+
+    if (Option1->isChecked()) {
+        // media file: method, media file, action, then (play and record now) output
+        if (CurrentPage == 0) {
+            Pic1->show();
+        } else if (CurrentPage == 1) {
+            Pic2->show();
+        } else if (CurrentPage == 2) {
+            Pic3->show();
+            CmdNext->setText(NextCaption);
+        } else if (CurrentPage == 3) {
+            if (Option3->isChecked())
+                outputPage(false);
+            else
+                FinishWizard();
+        } else if (CurrentPage == 4) {
+            FinishWizard();
+        }
+    } else if (Option2->isChecked()) {
+        // another application: method, output
+        if (CurrentPage == 0) {
+            Pic1->show();
+            CmdNext->setText(NextCaption);
+        } else if (CurrentPage == 1) {
+            outputPage(true);
+        } else if (CurrentPage == 2) {
+            FinishWizard();
+        }
+    } else if (Option6->isChecked()) {
+        // URL: method, URL, output
+        if (CurrentPage == 0) {
+            Pic1->show();
+            CmdNext->setText(NextCaption);
+        } else if (CurrentPage == 1) {
+            Pic5->show();
+            CmdNext->setText(NextCaption);
+        } else if (CurrentPage == 2) {
+            outputPage(true);
+        } else if (CurrentPage == 3) {
+            FinishWizard();
+        }
+    }
+}
+
+void frmWizard::refuse(const QString &message, bool critical, const std::function<void()> &followUp)
+{
+    Dialogs::instance().messageBox(this, message, QString(),
+                                   critical ? Dialogs::Icon::Critical : Dialogs::Icon::Information,
+                                   Dialogs::Buttons::Ok);
+    skipOnError(followUp);
+}
+
+bool frmWizard::outputNameGiven()
+{
+    TextWavFile->setText(withoutOuterBlanks(TextWavFile->text()));
+    return !TextWavFile->text().isEmpty();
+}
+
+void frmWizard::CmdNext_Click()
+{
+    if (m_finished)
+        return;
+    const bool media = Option1->isChecked();
+    const bool application = Option2->isChecked();
+    const bool url = Option6->isChecked();
+
+    if (CurrentPage == 1 && media) {
+        TextMedia->setText(withoutOuterBlanks(TextMedia->text()));
+        if (!mediaFileFound(TextMedia->text())) {
+            refuse(QStringLiteral("Can not find the media file"), true, [&] { Command4_Click(); });
+            return;
+        }
+    }
+    // Every method's output page wants a name: an empty one would put the
+    // recording into a file called ".wav" that nobody would find.
+    if ((CurrentPage == 3 && media) || (CurrentPage == 1 && application) || (CurrentPage == 2 && url)) {
+        if (!outputNameGiven()) {
+            refuse(QStringLiteral("Please input the filename"), false, [&] { Command5_Click(); });
+            return;
+        }
+    }
+    if (CurrentPage == 1 && url) {
+        TextURL->setText(withoutOuterBlanks(TextURL->text()));
+        if (TextURL->text().size() < 8) {
+            refuse(QStringLiteral("Please input the URL"), false, [&] { TextURL->setFocus(); });
+            return;
+        }
+    }
+
+    CurrentPage += 1;
+    ShowPage();
+}
+
+void frmWizard::CmdBack_Click()
+{
+    if (m_finished)
+        return;
+    CurrentPage -= 1;
+    ShowPage();
+}
+
+void frmWizard::FinishWizard()
+{
+    using namespace PublicDim;
+    m_finished = true;
+    WizardAccepted = true;
+    if (Option1->isChecked())
+        WizardSource = 1;
+    else if (Option2->isChecked())
+        WizardSource = 2;
+    else if (Option6->isChecked())
+        WizardSource = 3;
+    WizardMediaFile = TextMedia->text();
+    WizardWavFile = TextWavFile->text();
+    WizardURL = TextURL->text();
+    if (Option3->isChecked())
+        WizardMediaAction = 1;
+    else if (Option4->isChecked())
+        WizardMediaAction = 2;
+    else if (Option5->isChecked())
+        WizardMediaAction = 3;
+    // Also when Check1 was hidden: its state is kept all the same.
+    WizardRecordNow = Check1->isChecked();
+
+    // Unloading shows the main window; from here on this window is gone and
+    // nothing of it may be touched.
+    frmCapture *main = m_main;
+    skipOnError([&] { close(); });
+    if (main)
+        skipOnError([&] { main->ProcessWizard(); });
+}
+
+void frmWizard::DisplayFormatStr()
+{
+    LabelFomartStr->setText(QStringLiteral("WAV ") + PublicDim::UserLocale().toString(PublicDim::WavFreq)
+                            + QStringLiteral(" Hz; ")
+                            + (PublicDim::WavChannel == 2 ? QStringLiteral("Stereo; ") : QStringLiteral("Mono; "))
+                            + QString::number(PublicDim::WavBit) + QStringLiteral(" bit"));
+}
+
+void frmWizard::Command4_Click()
+{
+    // The main window's media dialog, but it only names the file: nothing is loaded or played.
+    Dialogs::FileRequest request;
+    request.owner = this;
+    request.filters = mediaFileFilters();
+    request.selectedFilter = 0;
+    const QString chosen = Dialogs::instance().openFileName(request);
+    if (chosen.isEmpty())
+        return;   // cancelled: the box stays as it was
+    TextMedia->setText(cleanedDialogPath(chosen));
+}
+
+void frmWizard::Command5_Click()
+{
+    // The main window's Save dialog, but the shared WavFileName is left alone:
+    // the name only counts once the wizard is finished.
+    Dialogs::FileRequest request;
+    request.owner = this;
+    request.folder = PublicDim::WavFolder;
+    request.filters = {{QStringLiteral("Wav Files (*.wav)"), QStringLiteral("*.WAV")}};
+    const QString chosen = Dialogs::instance().saveFileName(request);
+    if (chosen.isEmpty())
+        return;
+    QString name = cleanedDialogPath(chosen);
+    if (name.right(4).compare(QLatin1String(".wav"), Qt::CaseInsensitive) != 0)
+        name += QStringLiteral(".wav");
+    TextWavFile->setText(name);
+}
+
+void frmWizard::CmdSet_Click()
+{
+    // The format dialog applies its choice at once; Cancel here does not undo it.
+    skipOnError([&] {
+        FormWAV dialog(m_main ? m_main->AudioFile_() : nullptr, this);
+        dialog.exec();
+    });
+    skipOnError([&] { DisplayFormatStr(); });
+}
+
+void frmWizard::CmdCancel_Click()
+{
+    skipOnError([&] { close(); });
+}
+
+void frmWizard::Form_Unload()
+{
+    if (!m_main)
+        return;
+    skipOnError([&] { m_main->show(); });
+    skipOnError([&] { m_main->DisplayFormatStr(); });
+}
+
+void frmWizard::closeEvent(QCloseEvent *event)
+{
+    // Finish, Cancel and the close box all end here, once.
+    if (!m_unloaded) {
+        m_unloaded = true;
+        m_finished = true;
+        Form_Unload();
+    }
+    event->accept();
+}
