@@ -45,7 +45,7 @@ private slots:
     {
         CaptureHarness h;
         h.writeSettings();
-        QVERIFY(h.load());
+        QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
 
         QCOMPARE(PublicDim::AppFolder, h.appFolder());
@@ -82,7 +82,7 @@ private slots:
     {
         CaptureHarness first;
         first.writeSettings();
-        QVERIFY(first.load());
+        QVERIFY(first.loadPastWizard());
         QFile marker(PublicDim::WavFolder + QStringLiteral("keep.txt"));
         QVERIFY(marker.open(QIODevice::WriteOnly));
         marker.close();
@@ -113,7 +113,7 @@ private slots:
             CaptureHarness h;
             h.writeSettings();
             h.setUpRecorder = [](FakeRecorder &r) { r.devices.clear(); };
-            QVERIFY(h.load());
+            QVERIFY(h.loadPastWizard());
             QCOMPARE(h.window->DeviceCombo->count(), 0);
             QVERIFY(h.dialogs.asked.isEmpty());
         }
@@ -152,7 +152,7 @@ private slots:
     {
         CaptureHarness h;
         h.writeSettings();
-        QVERIFY(h.load());
+        QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
         QCOMPARE(enabledState(w), QStringLiteral("10001111111111"));   // "&Play" waits for a recording
 
@@ -206,7 +206,7 @@ private slots:
     {
         CaptureHarness h;
         h.writeSettings();
-        QVERIFY(h.load());
+        QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
         w.TextWavFile->setText(h.documents() + QStringLiteral("a.WAV"));
         w.CmdStart_Click();
@@ -222,7 +222,7 @@ private slots:
     {
         CaptureHarness h;
         h.writeSettings();
-        QVERIFY(h.load());
+        QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
         const QString path = h.documents() + QStringLiteral("Wav/1.wav");
         QFile old(path);
@@ -260,7 +260,7 @@ private slots:
     {
         CaptureHarness h;
         h.writeSettings();
-        QVERIFY(h.load());
+        QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
 
         h.file->failCreate = true;
@@ -287,7 +287,7 @@ private slots:
     {
         CaptureHarness h;
         h.writeSettings();
-        QVERIFY(h.load());
+        QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
 
         w.CmdStart->click();
@@ -321,7 +321,7 @@ private slots:
         for (const bool viaMenu : {false, true}) {
             CaptureHarness h;
             h.writeSettings();
-            QVERIFY(h.load());
+            QVERIFY(h.loadPastWizard());
             frmCapture &w = *h.window;
             w.CmdStart->click();
             w.CmdPause->click();
@@ -349,7 +349,7 @@ private slots:
     {
         CaptureHarness h;
         h.writeSettings();
-        QVERIFY(h.load());
+        QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
         QList<int> seen;
         for (int i = 0; i < 5; ++i) {

@@ -33,7 +33,7 @@ private slots:
     {
         CaptureHarness h;
         h.writeSettings();
-        QVERIFY(h.load());
+        QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
         h.player->log.clear();
 
@@ -66,7 +66,7 @@ private slots:
     {
         CaptureHarness h;
         h.writeSettings();
-        QVERIFY(h.load());
+        QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
         h.player->log.clear();
 
@@ -97,7 +97,7 @@ private slots:
     {
         CaptureHarness h;
         h.writeSettings();
-        QVERIFY(h.load());
+        QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
         QVERIFY(w.isVisible());
 

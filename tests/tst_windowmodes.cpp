@@ -35,7 +35,7 @@ private slots:
     {
         CaptureHarness h;
         h.writeSettings();
-        QVERIFY(h.load());
+        QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
         // The stored layout: both frames, client area 6660 twips high.
         QCOMPARE(marks(w), QStringLiteral("100"));
@@ -81,7 +81,7 @@ private slots:
     {
         CaptureHarness h;
         h.writeSettings();
-        QVERIFY(h.load());
+        QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
         QVERIFY(PublicDim::AutoStartRecord && w.Menu_StartR->isChecked());
         w.Menu_StartR->trigger();

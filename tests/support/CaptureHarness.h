@@ -4,6 +4,7 @@
 
 #include "shell/PublicDim.h"
 #include "shell/frmCapture.h"
+#include "wizard/frmWizard.h"
 #include "support/FakeAudio.h"
 #include "support/FakeDialogs.h"
 
@@ -84,5 +85,16 @@ struct CaptureHarness
     {
         window = std::make_unique<frmCapture>(components());
         return window->Form_Load();
+    }
+
+    // Loads, then closes the record wizard that every start opens, which
+    // brings the main window back.
+    bool loadPastWizard()
+    {
+        if (!load())
+            return false;
+        if (frmWizard *wizard = window->wizardWindow())
+            wizard->close();
+        return window->isVisible();
     }
 };
