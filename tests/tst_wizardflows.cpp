@@ -5,6 +5,7 @@
 #include "media/MediaPlayerWidget.h"
 #include "recorder/WavAudioFile.h"
 #include "support/CaptureHarness.h"
+#include "support/Correlation.h"
 #include "support/SoundTest.h"
 #include "support/WavReadBack.h"
 #include "wizard/frmWizard.h"
@@ -58,51 +59,6 @@ bool writeMedia(const QString &path, const QByteArray &pcm)
     return true;
 }
 
-// The left channel of 16-bit stereo as numbers.
-QVector<double> leftChannel(const QByteArray &pcm)
-{
-    QVector<double> out(pcm.size() / FrameBytes);
-    const auto *s = reinterpret_cast<const qint16 *>(pcm.constData());
-    for (qsizetype i = 0; i < out.size(); ++i)
-        out[i] = s[2 * i];
-    return out;
-}
-
-struct Match
-{
-    qsizetype at = -1;   // frame in the haystack
-    double correlation = 0;
-};
-
-// Where probe lines up best with haystack, by normalised cross-correlation:
-// 1 for the same shape at any level, about 0 for unrelated noise.
-Match bestMatch(const QVector<double> &haystack, const QVector<double> &probe)
-{
-    Match best;
-    const qsizetype m = probe.size();
-    if (m == 0 || haystack.size() < m)
-        return best;
-    double probeEnergy = 0;
-    for (double v : probe)
-        probeEnergy += v * v;
-    double windowEnergy = 0;
-    for (qsizetype i = 0; i < m; ++i)
-        windowEnergy += haystack[i] * haystack[i];
-    for (qsizetype at = 0; at + m <= haystack.size(); ++at) {
-        if (at > 0)
-            windowEnergy += haystack[at + m - 1] * haystack[at + m - 1] - haystack[at - 1] * haystack[at - 1];
-        if (windowEnergy <= 1e-9)
-            continue;
-        double dot = 0;
-        for (qsizetype i = 0; i < m; ++i)
-            dot += haystack[at + i] * probe[i];
-        const double c = dot / std::sqrt(windowEnergy * probeEnergy);
-        if (c > best.correlation)
-            best = {at, c};
-    }
-    return best;
-}
-
 // What a finished recording holds, checked to be a valid 48 kHz stereo WAV file.
 QByteArray recordedPcm(const QString &path)
 {
@@ -120,6 +76,7 @@ QByteArray recordedPcm(const QString &path)
 // and as far apart as in the media.
 void checkHoldsTheMedia(const QByteArray &recorded, const QByteArray &media)
 {
+    using namespace Correlation;
     const QVector<double> got = leftChannel(recorded);
     const QVector<double> source = leftChannel(media);
     const qsizetype probeFrames = 2048;

@@ -1,0 +1,190 @@
+// USES_SOUND_SERVER
+// The point of the program, end to end: play something in the main window's
+// media frame and record it from the playback-mix line.
+
+#include "media/MediaPlayerWidget.h"
+#include "recorder/WavAudioFile.h"
+#include "support/CaptureHarness.h"
+#include "support/Correlation.h"
+#include "support/LocalWebServer.h"
+#include "support/SoundTest.h"
+#include "support/WavReadBack.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+using namespace SoundTest;
+
+namespace {
+
+constexpr int Rate = 48000;
+
+struct RealWindow
+{
+    CaptureHarness h;
+    std::unique_ptr<frmCapture> w;
+
+    RealWindow()
+    {
+        h.writeSettings();
+        frmCapture::Components c = frmCapture::Components::real();
+        const frmCapture::Components doubles = h.components();
+        c.appFolder = doubles.appFolder;
+        c.instanceLockPath = doubles.instanceLockPath;
+        c.endProgram = doubles.endProgram;
+        w = std::make_unique<frmCapture>(c);
+    }
+    bool load()
+    {
+        if (!w->Form_Load())
+            return false;
+        if (frmWizard *wizard = w->wizardWindow())
+            wizard->close();
+        return true;
+    }
+    MediaPlayerWidget *player() const { return dynamic_cast<MediaPlayerWidget *>(w->MediaPlayer1); }
+};
+
+// Five seconds of noise as a 48 kHz stereo WAV file; returns its samples.
+QByteArray writeMedia(const QString &path)
+{
+    const QByteArray pcm = noise(Rate * 5, 2, 16, 777, 0.4);
+    WavAudioFile file;
+    file.SetWaveFormat(Rate, 2, 16);
+    file.CreateWaveFile(path, 0);
+    file.WriteBlock(pcm);
+    file.CloseFile();
+    return pcm;
+}
+
+QByteArray pcmOf(const QString &wavPath)
+{
+    const readback::SndfileResult r = readback::readWithSndfile(wavPath);
+    return QByteArray(reinterpret_cast<const char *>(r.samples.constData()), r.samples.size() * 2);
+}
+
+// Records from the main window while `start` sets the media going, until it has played.
+QByteArray recordWhile(RealWindow &r, const std::function<void()> &start, const QString &out)
+{
+    frmCapture &w = *r.w;
+    w.TextWavFile->setText(out);
+    w.CmdStart->click();
+    if (!w.IsRecording)
+        return {};
+    start();
+    QTest::qWait(6500);
+    w.CmdStop->click();
+    return pcmOf(out);
+}
+
+// The media's sound (played at -6 dB) is in the recording from its first
+// second on: probes a quarter of a second and two seconds in are found, as far
+// apart as in the media.
+QString holdsTheMedia(const QByteArray &recorded, const QByteArray &media)
+{
+    using namespace Correlation;
+    const QVector<double> got = leftChannel(recorded);
+    const QVector<double> source = leftChannel(media);
+    const qsizetype early = Rate / 4;
+    const qsizetype later = early + 2 * Rate;
+    const Match first = bestMatch(got, source.mid(early, 2048));
+    const Match second = bestMatch(got, source.mid(later, 2048));
+    if (first.correlation < 0.9 || second.correlation < 0.9)
+        return QStringLiteral("correlation %1 / %2").arg(first.correlation).arg(second.correlation);
+    if (qAbs((second.at - first.at) - (later - early)) > Rate / 20)
+        return QStringLiteral("probes %1 frames apart").arg(second.at - first.at);
+    return {};
+}
+
+} // namespace
+
+class TestMediaFlows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        REQUIRE_SOUND_SERVER();
+        pactl({QStringLiteral("set-source-volume"), QStringLiteral("card1.monitor"), QStringLiteral("65536")});
+        pactl({QStringLiteral("set-sink-volume"), QStringLiteral("card1"), QStringLiteral("65536")});
+    }
+
+    void chosenFile_isHeardOnThePlaybackMix_data()
+    {
+        QTest::addColumn<bool>("vorbis");
+        QTest::newRow("WAV") << false;
+        QTest::newRow("Ogg Vorbis") << true;
+    }
+
+    void chosenFile_isHeardOnThePlaybackMix()
+    {
+        QFETCH(bool, vorbis);
+        RealWindow r;
+        QVERIFY(r.load());
+        QCOMPARE(r.w->ComboSource->currentText(), QStringLiteral("Stereo Mix (Fake_Card_1)"));
+        const QString wav = r.h.home.path() + QStringLiteral("/media.wav");
+        QByteArray media = writeMedia(wav);
+        QString chosen = wav;
+        if (vorbis) {
+            // The recording must hold what the decoder makes of it.
+            chosen = r.h.home.path() + QStringLiteral("/media with spaces.ogg");
+            const QString decoded = r.h.home.path() + QStringLiteral("/decoded.wav");
+            QCOMPARE(QProcess::execute(QStringLiteral("sox"), {wav, chosen}), 0);
+            QCOMPARE(QProcess::execute(QStringLiteral("sox"), {chosen, QStringLiteral("-b"), QStringLiteral("16"), decoded}), 0);
+            media = pcmOf(decoded);
+        }
+        const QByteArray recorded = recordWhile(
+            r,
+            [&] {
+                r.h.dialogs.texts.enqueue(chosen);
+                r.w->Command1->click();
+            },
+            r.h.home.path() + QStringLiteral("/take.wav"));
+        QCOMPARE(r.w->TextMedia->text(), chosen);
+        QVERIFY(!recorded.isEmpty());
+        const QString problem = holdsTheMedia(recorded, media);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+
+    void url_isHeardOnThePlaybackMix_andAnUnreachableOneIsShownNotFatal()
+    {
+        RealWindow r;
+        QVERIFY(r.load());
+        const QString wav = r.h.home.path() + QStringLiteral("/media.wav");
+        const QByteArray media = writeMedia(wav);
+        QFile f(wav);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        LocalWebServer server(f.readAll());
+
+        const QByteArray recorded = recordWhile(
+            r,
+            [&] {
+                r.h.dialogs.texts.enqueue(server.url("media.wav"));
+                r.w->CmdURL->click();
+            },
+            r.h.home.path() + QStringLiteral("/stream.wav"));
+        QVERIFY(server.requests() >= 1);
+        const QString problem = holdsTheMedia(recorded, media);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+
+        // Nobody listens on port 9: the player says so in its own area.
+        r.h.dialogs.texts.enqueue(QStringLiteral("http://127.0.0.1:9/none.mp3"));
+        r.w->CmdURL->click();
+        QVERIFY(waitFor([&] { return r.player()->hasError(); }, 10000));
+        QVERIFY(!r.player()->statusText().isEmpty());
+        QCOMPARE(r.h.dialogs.count(QStringLiteral("message")), 0);
+        QVERIFY(r.h.endCodes.isEmpty());
+        r.w->TextWavFile->setText(r.h.home.path() + QStringLiteral("/after.wav"));
+        r.w->CmdStart->click();   // and the program goes on
+        QVERIFY(r.w->IsRecording);
+        r.w->CmdStop->click();
+    }
+};
+
+QTEST_MAIN(TestMediaFlows)
+#include "tst_mediaflows.moc"
