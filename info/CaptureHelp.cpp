@@ -1,6 +1,9 @@
 // Help, the update page, the product links and the about window.
 
+#include "info/FormFlash.h"
+#include "info/HelpWindow.h"
 #include "info/ProductLinks.h"
+#include "shell/PublicDim.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 #include "shell/SkipOnError.h"
@@ -8,12 +11,14 @@
 
 void frmCapture::Menu_Contents_Click()
 {
-    // The help arrives with the information issue.
+    // The help window at the default topic; without the help pages it says
+    // where they belong, and nothing else changes.
+    skipOnError([&] { HelpWindow::showContents(this, PublicDim::AppFolder); });
 }
 
 void frmCapture::Menu_CheckUpdate_Click()
 {
-    skipOnError([&] { Shell::instance().open(UpdatePageUrl); });
+    skipOnError([&] { Shell::instance().open(UpdatePageUrl()); });
 }
 
 void frmCapture::Menu_More_Click(int index)
@@ -24,5 +29,5 @@ void frmCapture::Menu_More_Click(int index)
 
 void frmCapture::Menu_About_Click()
 {
-    // The about window arrives with the information issue.
+    skipOnError([&] { FormFlash::showOver(this); });
 }

@@ -9,6 +9,7 @@ packages=(
   pulseaudio pulseaudio-utils xvfb xauth
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   sox libsox-fmt-all fonts-dejavu-core python3
+  desktop-file-utils
 )
 
 missing=()

@@ -176,7 +176,7 @@ void offerUpdatePageWhenDue(QWidget *owner)
         },
         Dialogs::Answer::No);
     if (answer == Dialogs::Answer::Yes)
-        skipOnError([&] { Shell::instance().open(UpdatePageUrl); });
+        skipOnError([&] { Shell::instance().open(UpdatePageUrl()); });
     PublicDim::LastCheckUpdate = QLocale::system().toString(now, QLocale::ShortFormat);
 }
 

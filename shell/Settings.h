@@ -9,8 +9,10 @@ class QWidget;
 // this order: WAVFreq, WAVChannel, WAVBit, PreviewIndex, LastCheckUpdate.
 // Keys are read in any case and any order; a later line wins.
 
-// The page offered when the last update check is more than ten days old.
-inline const QString UpdatePageUrl = QStringLiteral("https://tarvell.example/update");
+// The page offered when the last update check is more than ten days old, and
+// by Help, "Check Update": there is no web site, so it is the page of the
+// program's own help that tells how to get a newer version (a local file).
+QString UpdatePageUrl();
 
 // Where the settings live: "setting.ini" in the program's folder when it can be
 // written there (a program unpacked into a folder of its own), otherwise the

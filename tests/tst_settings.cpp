@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(a.icon, Dialogs::Icon::Question);
         QCOMPARE(a.buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(a.title.isEmpty() ? Dialogs::programTitle() : a.title, Dialogs::programTitle());
-        QCOMPARE(shell->opened, QStringList{UpdatePageUrl});
+        QCOMPARE(shell->opened, QStringList{UpdatePageUrl()});
         SaveSettings();
         QCOMPARE(readFile(iniPath()),
                  QByteArray("WAVFreq=44100\r\nWAVChannel=2\r\nWAVBit=16\r\nPreviewIndex=2\r\nLastCheckUpdate=3/20/24\r\n"));
