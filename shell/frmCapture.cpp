@@ -1,6 +1,7 @@
 #include "shell/frmCapture.h"
 
 #include "info/ProductLinks.h"
+#include "info/Skin.h"
 #include "media/FrmPlayWav.h"
 #include "media/MediaPlayer.h"
 #include "recorder/AudioFailure.h"
@@ -348,6 +349,7 @@ bool frmCapture::Form_Load()
         Menu_Wizard_Click();
 
         // 16.-17. Skin and icon.
+        SkinMainWindow(this);
         PublicDim::SetFormIcon(this);
         return true;
     } catch (...) {
