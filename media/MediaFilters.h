@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Dialogs.h"
+#include "shell/TextRules.h"
 
 // The filter list of every "open a media file" dialog, in menu order; the
 // first row is selected.
@@ -24,12 +25,9 @@ inline QList<Dialogs::Filter> mediaFileFilters()
 
 // A path as a file dialog returns it, cleaned: blanks at either end removed,
 // then one trailing NUL.
-inline QString cleanedDialogPath(QString path)
+inline QString cleanedDialogPath(const QString &chosen)
 {
-    while (path.startsWith(QLatin1Char(' ')))
-        path.remove(0, 1);
-    while (path.endsWith(QLatin1Char(' ')))
-        path.chop(1);
+    QString path = withoutOuterBlanks(chosen);
     if (path.endsWith(QChar(0)))
         path.chop(1);
     return path;

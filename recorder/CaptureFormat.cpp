@@ -1,6 +1,7 @@
 // The WAV format: its text under the recording buttons, and the "Se&t" button.
 
 #include "recorder/FormWAV.h"
+#include "recorder/WavChoices.h"
 #include "shell/PublicDim.h"
 #include "shell/frmCapture.h"
 
@@ -8,10 +9,7 @@
 
 void frmCapture::DisplayFormatStr()
 {
-    LabelFomartStr->setText(QStringLiteral("WAV ") + PublicDim::UserLocale().toString(PublicDim::WavFreq)
-                            + QStringLiteral(" Hz; ")
-                            + (PublicDim::WavChannel == 2 ? QStringLiteral("Stereo; ") : QStringLiteral("Mono; "))
-                            + QString::number(PublicDim::WavBit) + QStringLiteral(" bit"));
+    LabelFomartStr->setText(wavFormatText(PublicDim::WavFreq, PublicDim::WavChannel, PublicDim::WavBit));
 }
 
 void frmCapture::CmdSet_Click()

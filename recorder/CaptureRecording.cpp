@@ -8,6 +8,7 @@
 #include "shell/Dialogs.h"
 #include "shell/PublicDim.h"
 #include "shell/SkipOnError.h"
+#include "shell/TextRules.h"
 #include "shell/frmCapture.h"
 
 #include <QCheckBox>
@@ -84,8 +85,8 @@ void frmCapture::CmdStart_Click()
 void frmCapture::StartRecording()
 {
     clearLastStepFailure();
-    if (!PublicDim::WavFileName.right(4).endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive)) {
-        PublicDim::WavFileName += QStringLiteral(".wav");
+    if (withWavExtension(PublicDim::WavFileName) != PublicDim::WavFileName) {
+        PublicDim::WavFileName = withWavExtension(PublicDim::WavFileName);
         TextWavFile->setText(PublicDim::WavFileName);
     }
 

@@ -23,12 +23,7 @@ private slots:
     {
         CaptureHarness h;
         h.writeSettings();
-        frmCapture::Components c = frmCapture::Components::real();
-        const frmCapture::Components doubles = h.components();
-        c.appFolder = doubles.appFolder;
-        c.instanceLockPath = doubles.instanceLockPath;
-        c.endProgram = doubles.endProgram;
-        frmCapture w(c);
+        frmCapture w(h.realComponents());
         QVERIFY(w.Form_Load());
 
         QCOMPARE(w.TextWavFile->text(), h.documents() + QStringLiteral("Wav/1.wav"));

@@ -32,12 +32,7 @@ struct RealWindow
     explicit RealWindow(const QString &format = QStringLiteral("WAVFreq=48000\r\nWAVChannel=2\r\nWAVBit=16\r\n"))
     {
         h.writeSettings(format);
-        frmCapture::Components c = frmCapture::Components::real();
-        const frmCapture::Components doubles = h.components();
-        c.appFolder = doubles.appFolder;
-        c.instanceLockPath = doubles.instanceLockPath;
-        c.endProgram = doubles.endProgram;
-        w = std::make_unique<frmCapture>(c);
+        w = std::make_unique<frmCapture>(h.realComponents());
     }
     bool load() { return w->Form_Load(); }
 };

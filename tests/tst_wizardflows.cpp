@@ -35,12 +35,7 @@ struct RealWindow
     RealWindow()
     {
         h.writeSettings();
-        frmCapture::Components c = frmCapture::Components::real();
-        const frmCapture::Components doubles = h.components();
-        c.appFolder = doubles.appFolder;
-        c.instanceLockPath = doubles.instanceLockPath;
-        c.endProgram = doubles.endProgram;
-        w = std::make_unique<frmCapture>(c);
+        w = std::make_unique<frmCapture>(h.realComponents());
     }
     bool load() { return w->Form_Load(); }
     frmWizard *wizard() const { return w->wizardWindow(); }

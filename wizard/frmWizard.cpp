@@ -2,7 +2,9 @@
 
 #include "media/MediaFilters.h"
 #include "recorder/FormWAV.h"
+#include "recorder/WavChoices.h"
 #include "shell/Dialogs.h"
+#include "shell/TextRules.h"
 #include "shell/PublicDim.h"
 #include "shell/SkipOnError.h"
 #include "shell/Twips.h"
@@ -109,17 +111,6 @@ QWidget *rule(QWidget *parent, int y, const QColor &colour, const char *name)
     line->setPalette(colours);
     line->setAutoFillBackground(true);
     return line;
-}
-
-// The user's text without blanks at either end (spaces only, as typed).
-QString withoutOuterBlanks(const QString &text)
-{
-    qsizetype first = 0, last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
 }
 
 // The media check's lookup: a plain file that a normal listing shows. Folders
@@ -402,10 +393,7 @@ void frmWizard::FinishWizard()
 
 void frmWizard::DisplayFormatStr()
 {
-    LabelFomartStr->setText(QStringLiteral("WAV ") + PublicDim::UserLocale().toString(PublicDim::WavFreq)
-                            + QStringLiteral(" Hz; ")
-                            + (PublicDim::WavChannel == 2 ? QStringLiteral("Stereo; ") : QStringLiteral("Mono; "))
-                            + QString::number(PublicDim::WavBit) + QStringLiteral(" bit"));
+    LabelFomartStr->setText(wavFormatText(PublicDim::WavFreq, PublicDim::WavChannel, PublicDim::WavBit));
 }
 
 void frmWizard::Command4_Click()
@@ -425,17 +413,10 @@ void frmWizard::Command5_Click()
 {
     // The main window's Save dialog, but the shared WavFileName is left alone:
     // the name only counts once the wizard is finished.
-    Dialogs::FileRequest request;
-    request.owner = this;
-    request.folder = PublicDim::WavFolder;
-    request.filters = {{QStringLiteral("Wav Files (*.wav)"), QStringLiteral("*.WAV")}};
-    const QString chosen = Dialogs::instance().saveFileName(request);
+    const QString chosen = Dialogs::instance().saveFileName(wavSaveRequest(this));
     if (chosen.isEmpty())
         return;
-    QString name = cleanedDialogPath(chosen);
-    if (name.right(4).compare(QLatin1String(".wav"), Qt::CaseInsensitive) != 0)
-        name += QStringLiteral(".wav");
-    TextWavFile->setText(name);
+    TextWavFile->setText(withWavExtension(cleanedDialogPath(chosen)));
 }
 
 void frmWizard::CmdSet_Click()

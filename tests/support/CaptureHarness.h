@@ -81,6 +81,17 @@ struct CaptureHarness
         return c;
     }
 
+    // The real engine, player and display, in this harness's folders.
+    frmCapture::Components realComponents()
+    {
+        frmCapture::Components c = frmCapture::Components::real();
+        const frmCapture::Components doubles = components();
+        c.appFolder = doubles.appFolder;
+        c.instanceLockPath = doubles.instanceLockPath;
+        c.endProgram = doubles.endProgram;
+        return c;
+    }
+
     bool load()
     {
         window = std::make_unique<frmCapture>(components());
