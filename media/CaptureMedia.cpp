@@ -17,11 +17,7 @@
 
 void frmCapture::Command1_Click()
 {
-    Dialogs::FileRequest request;
-    request.owner = this;
-    request.filters = mediaFileFilters();
-    request.selectedFilter = 0;
-    const QString chosen = Dialogs::instance().openFileName(request);
+    const QString chosen = Dialogs::instance().openFileName(mediaOpenRequest(this));
     if (chosen.isEmpty())
         return;   // cancelled: nothing changes
     QString path = chosen;

@@ -23,6 +23,17 @@ inline QList<Dialogs::Filter> mediaFileFilters()
     };
 }
 
+// The Open dialog for a media file: the filters above, the first selected,
+// the system's own title and starting folder.
+inline Dialogs::FileRequest mediaOpenRequest(QWidget *owner)
+{
+    Dialogs::FileRequest request;
+    request.owner = owner;
+    request.filters = mediaFileFilters();
+    request.selectedFilter = 0;
+    return request;
+}
+
 // A path as a file dialog returns it, cleaned: blanks at either end removed,
 // then one trailing NUL.
 inline QString cleanedDialogPath(const QString &chosen)

@@ -399,11 +399,7 @@ void frmWizard::DisplayFormatStr()
 void frmWizard::Command4_Click()
 {
     // The main window's media dialog, but it only names the file: nothing is loaded or played.
-    Dialogs::FileRequest request;
-    request.owner = this;
-    request.filters = mediaFileFilters();
-    request.selectedFilter = 0;
-    const QString chosen = Dialogs::instance().openFileName(request);
+    const QString chosen = Dialogs::instance().openFileName(mediaOpenRequest(this));
     if (chosen.isEmpty())
         return;   // cancelled: the box stays as it was
     TextMedia->setText(cleanedDialogPath(chosen));
