@@ -26,7 +26,8 @@ class MediaStatusPanel;
 //
 // Nothing here waits for the media: loading, failing and playing are all
 // reported by the backend through signals, and a failure only ever shows up
-// as text in the status panel.
+// as text in the status panel. Every Play from a standstill opens the media
+// afresh and starts it at once (see Play for why).
 class MediaPlayerWidget : public QWidget, public MediaPlayer
 {
     Q_OBJECT
@@ -49,17 +50,19 @@ public:
     QString statusText() const;
     // True while the status panel shows a failure.
     bool hasError() const { return !m_error.isEmpty(); }
+    // The Qt player behind it. A new one replaces it when one that failed,
+    // or is still opening, has to be let go.
     QMediaPlayer *player() const { return m_player; }
-
-    // "m:ss", or "h:mm:ss" from an hour on.
-    static QString formatTime(qint64 milliseconds);
-    // The URL the backend gets for a path or an address typed by the user.
-    static QUrl toUrl(const QString &pathOrUrl);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 private:
+    // "m:ss", or "h:mm:ss" from an hour on.
+    static QString formatTime(qint64 milliseconds);
+    // The URL the backend gets for a path or an address typed by the user.
+    static QUrl toUrl(const QString &pathOrUrl);
+
     void createPlayer();
     void releaseBackend();
     void load(const QString &pathOrUrl, bool play);

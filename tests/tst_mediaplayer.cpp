@@ -3,6 +3,7 @@
 // default sink (card1, 48 kHz) and the tests listen on card1.monitor.
 
 #include "media/MediaPlayerWidget.h"
+#include "support/LocalWebServer.h"
 #include "support/MjpegAvi.h"
 #include "support/SoundTest.h"
 
@@ -10,8 +11,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSlider>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -146,36 +145,6 @@ private:
     qint64 m_longest = 0;
 };
 
-// Serves one body to every request, or takes requests and never answers.
-class WebServer
-{
-public:
-    explicit WebServer(const QByteArray &body, bool answer = true)
-    {
-        QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this, body, answer] {
-            QTcpSocket *s = m_server.nextPendingConnection();
-            ++m_requests;
-            QObject::connect(s, &QTcpSocket::readyRead, s, [s, body, answer] {
-                if (answer && s->readAll().contains("\r\n\r\n")) {
-                    s->write("HTTP/1.0 200 OK\r\nContent-Type: audio/x-wav\r\nContent-Length: "
-                             + QByteArray::number(body.size()) + "\r\n\r\n" + body);
-                    s->disconnectFromHost();
-                }
-            });
-        });
-        m_server.listen(QHostAddress::LocalHost);
-    }
-    QString url(const char *name) const
-    {
-        return QStringLiteral("http://127.0.0.1:%1/%2").arg(m_server.serverPort()).arg(QLatin1String(name));
-    }
-    int requests() const { return m_requests; }
-
-private:
-    QTcpServer m_server;
-    int m_requests = 0;
-};
-
 // Pixels in the status panel's error colour.
 int errorColouredPixels(QWidget &w)
 {
@@ -262,7 +231,7 @@ private slots:
     {
         QFile file(m_longWav);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        WebServer server(file.readAll());
+        LocalWebServer server(file.readAll());
         MediaPlayerWidget w;
         w.setOutputVolume(-600);
         MonitorCapture cap;
@@ -402,7 +371,7 @@ private slots:
 
     void stream_thatNeverAnswers_neverHoldsUpTheWindow()
     {
-        WebServer server({}, false);
+        LocalWebServer server({}, false);
         StallMeter stalls;
         {
             MediaPlayerWidget w;
