@@ -23,26 +23,11 @@ namespace {
 
 constexpr int Rate = 48000;
 
-struct RealWindow
-{
-    CaptureHarness h;
-    std::unique_ptr<frmCapture> w;
 
-    RealWindow()
-    {
-        h.writeSettings();
-        w = std::make_unique<frmCapture>(h.realComponents());
-    }
-    bool load()
-    {
-        if (!w->Form_Load())
-            return false;
-        if (frmWizard *wizard = w->wizardWindow())
-            wizard->close();
-        return true;
-    }
-    MediaPlayerWidget *player() const { return dynamic_cast<MediaPlayerWidget *>(w->MediaPlayer1); }
-};
+MediaPlayerWidget *player(const RealWindow &r)
+{
+    return dynamic_cast<MediaPlayerWidget *>(r.w->MediaPlayer1);
+}
 
 // Five seconds of noise as a 48 kHz stereo WAV file; returns its samples.
 QByteArray writeMedia(const QString &path)
@@ -120,7 +105,7 @@ private slots:
     {
         QFETCH(bool, vorbis);
         RealWindow r;
-        QVERIFY(r.load());
+        QVERIFY(r.loadPastWizard());
         QCOMPARE(r.w->ComboSource->currentText(), QStringLiteral("Stereo Mix (Fake_Card_1)"));
         const QString wav = r.h.home.path() + QStringLiteral("/media.wav");
         QByteArray media = writeMedia(wav);
@@ -149,7 +134,7 @@ private slots:
     void url_isHeardOnThePlaybackMix_andAnUnreachableOneIsShownNotFatal()
     {
         RealWindow r;
-        QVERIFY(r.load());
+        QVERIFY(r.loadPastWizard());
         const QString wav = r.h.home.path() + QStringLiteral("/media.wav");
         const QByteArray media = writeMedia(wav);
         QFile f(wav);
@@ -170,8 +155,8 @@ private slots:
         // Nobody listens on port 9: the player says so in its own area.
         r.h.dialogs.texts.enqueue(QStringLiteral("http://127.0.0.1:9/none.mp3"));
         r.w->CmdURL->click();
-        QVERIFY(waitFor([&] { return r.player()->hasError(); }, 10000));
-        QVERIFY(!r.player()->statusText().isEmpty());
+        QVERIFY(waitFor([&] { return player(r)->hasError(); }, 10000));
+        QVERIFY(!player(r)->statusText().isEmpty());
         QCOMPARE(r.h.dialogs.count(QStringLiteral("message")), 0);
         QVERIFY(r.h.endCodes.isEmpty());
         r.w->TextWavFile->setText(r.h.home.path() + QStringLiteral("/after.wav"));

@@ -187,10 +187,7 @@ private slots:
     void init()
     {
         REQUIRE_SOUND_SERVER();
-        pactl({QStringLiteral("set-default-sink"), QStringLiteral("card1")});
-        pactl({QStringLiteral("set-sink-mute"), QStringLiteral("card1"), QStringLiteral("0")});
-        pactl({QStringLiteral("set-sink-volume"), QStringLiteral("card1"), QStringLiteral("65536")});
-        pactl({QStringLiteral("set-source-volume"), QStringLiteral("card1.monitor"), QStringLiteral("65536")});
+        resetDefaultCard();
     }
 
     // ------------------------------------------------------------------

@@ -23,19 +23,6 @@ using namespace readback;
 
 namespace {
 
-// The main window on the real engine, with dialogs answered by the test.
-struct RealWindow
-{
-    CaptureHarness h;
-    std::unique_ptr<frmCapture> w;
-
-    explicit RealWindow(const QString &format = QStringLiteral("WAVFreq=48000\r\nWAVChannel=2\r\nWAVBit=16\r\n"))
-    {
-        h.writeSettings(format);
-        w = std::make_unique<frmCapture>(h.realComponents());
-    }
-    bool load() { return w->Form_Load(); }
-};
 
 QByteArray pcmOf(const SndfileResult &r)
 {

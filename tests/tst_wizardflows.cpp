@@ -26,20 +26,6 @@ namespace {
 constexpr int Rate = 48000;
 constexpr int FrameBytes = 4;   // stereo, 16 bits
 
-// The main window on the real engine, with dialogs answered by the test.
-struct RealWindow
-{
-    CaptureHarness h;
-    std::unique_ptr<frmCapture> w;
-
-    RealWindow()
-    {
-        h.writeSettings();
-        w = std::make_unique<frmCapture>(h.realComponents());
-    }
-    bool load() { return w->Form_Load(); }
-    frmWizard *wizard() const { return w->wizardWindow(); }
-};
 
 // A WAV file written by the program's own writer.
 bool writeMedia(const QString &path, const QByteArray &pcm)
@@ -96,10 +82,7 @@ private slots:
     void init()
     {
         REQUIRE_SOUND_SERVER();
-        pactl({QStringLiteral("set-default-sink"), QStringLiteral("card1")});
-        pactl({QStringLiteral("set-sink-mute"), QStringLiteral("card1"), QStringLiteral("0")});
-        pactl({QStringLiteral("set-sink-volume"), QStringLiteral("card1"), QStringLiteral("65536")});
-        pactl({QStringLiteral("set-source-volume"), QStringLiteral("card1.monitor"), QStringLiteral("65536")});
+        resetDefaultCard();
     }
 
     void anotherApplication_recordNow_recordsWhatIsPlayed()

@@ -109,3 +109,27 @@ struct CaptureHarness
         return window->isVisible();
     }
 };
+
+// The main window on the real engine, player and display, with dialogs still
+// answered by the test.
+struct RealWindow
+{
+    CaptureHarness h;
+    std::unique_ptr<frmCapture> w;
+
+    explicit RealWindow(const QString &format = QStringLiteral("WAVFreq=48000\r\nWAVChannel=2\r\nWAVBit=16\r\n"))
+    {
+        h.writeSettings(format);
+        w = std::make_unique<frmCapture>(h.realComponents());
+    }
+    bool load() { return w->Form_Load(); }
+    bool loadPastWizard()
+    {
+        if (!load())
+            return false;
+        if (frmWizard *wizard = w->wizardWindow())
+            wizard->close();
+        return true;
+    }
+    frmWizard *wizard() const { return w->wizardWindow(); }
+};

@@ -20,6 +20,14 @@ bool serverAnswers()
     return ok;
 }
 
+void resetDefaultCard()
+{
+    pactl({QStringLiteral("set-default-sink"), QStringLiteral("card1")});
+    pactl({QStringLiteral("set-sink-mute"), QStringLiteral("card1"), QStringLiteral("0")});
+    pactl({QStringLiteral("set-sink-volume"), QStringLiteral("card1"), QStringLiteral("65536")});
+    pactl({QStringLiteral("set-source-volume"), QStringLiteral("card1.monitor"), QStringLiteral("65536")});
+}
+
 QString pactl(const QStringList &args, bool *ok)
 {
     QProcess p;

@@ -18,6 +18,10 @@ namespace SoundTest {
 bool serverAnswers();
 bool serverRequired();
 
+// Puts card1 back to what the capture tests expect: the default sink, not
+// muted, and card and monitor at 100 %.
+void resetDefaultCard();
+
 // Runs pactl and returns its standard output; *ok tells whether it exited 0.
 QString pactl(const QStringList &args, bool *ok = nullptr);
 
