@@ -14,9 +14,9 @@
 // SIGINT or SIGTERM stops the recording early, as if the time were up.
 // Exit status: 0 recorded, 1 capture or file failure, 2 bad arguments.
 
-#include "recorder/AudioFailure.h"
-#include "recorder/PulseAudioRecord.h"
-#include "recorder/WavAudioFile.h"
+#include "engine/AudioFailure.h"
+#include "engine/PulseAudioRecord.h"
+#include "engine/WavAudioFile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -3,10 +3,10 @@
 #include "info/FormFlash.h"
 #include "info/HelpWindow.h"
 #include "info/ProductLinks.h"
-#include "shell/PublicDim.h"
-#include "shell/Settings.h"
-#include "shell/Shell.h"
-#include "shell/SkipOnError.h"
+#include "base/PublicDim.h"
+#include "base/Settings.h"
+#include "base/Shell.h"
+#include "base/SkipOnError.h"
 #include "shell/frmCapture.h"
 
 void frmCapture::Menu_Contents_Click()

@@ -1,9 +1,9 @@
 #include "info/FormFlash.h"
 
 #include "resources/Artwork.h"
-#include "shell/PublicDim.h"
-#include "shell/SkipOnError.h"
-#include "shell/Twips.h"
+#include "base/PublicDim.h"
+#include "base/SkipOnError.h"
+#include "resources/Twips.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 #include "info/HelpWindow.h"
 
 #include "info/DataFolders.h"
-#include "shell/PublicDim.h"
-#include "shell/Settings.h"
-#include "shell/Shell.h"
-#include "shell/SkipOnError.h"
+#include "base/PublicDim.h"
+#include "base/Settings.h"
+#include "base/Shell.h"
+#include "base/SkipOnError.h"
 
 #include <QAction>
 #include <QCloseEvent>

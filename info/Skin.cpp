@@ -1,8 +1,8 @@
 #include "info/Skin.h"
 
 #include "info/DataFolders.h"
-#include "shell/PublicDim.h"
-#include "shell/SkipOnError.h"
+#include "base/PublicDim.h"
+#include "base/SkipOnError.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,9 +5,9 @@
 #include "media/MediaFilters.h"
 #include "media/MediaPlayer.h"
 #include "resources/CaptureLayout.h"
-#include "shell/Dialogs.h"
-#include "shell/PublicDim.h"
-#include "shell/SkipOnError.h"
+#include "base/Dialogs.h"
+#include "base/PublicDim.h"
+#include "base/SkipOnError.h"
 #include "shell/frmCapture.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/Dialogs.h"
-#include "shell/TextRules.h"
+#include "base/Dialogs.h"
+#include "base/TextRules.h"
 
 // The filter list of every "open a media file" dialog, in menu order; the
 // first row is selected.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "recorder/AudioDisplay.h"
-#include "recorder/LevelMath.h"
+#include "engine/LevelMath.h"
 
 #include <QBrush>
 #include <QColor>

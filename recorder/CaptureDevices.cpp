@@ -3,11 +3,11 @@
 
 #include "media/MediaPlayer.h"
 #include "recorder/AudioDisplay.h"
-#include "recorder/AudioRecord.h"
-#include "shell/Dialogs.h"
-#include "shell/PublicDim.h"
-#include "shell/Settings.h"
-#include "shell/SkipOnError.h"
+#include "engine/AudioRecord.h"
+#include "base/Dialogs.h"
+#include "base/PublicDim.h"
+#include "base/Settings.h"
+#include "base/SkipOnError.h"
 #include "shell/frmCapture.h"
 
 #include <QComboBox>

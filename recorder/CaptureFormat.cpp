@@ -2,7 +2,7 @@
 
 #include "recorder/FormWAV.h"
 #include "recorder/WavChoices.h"
-#include "shell/PublicDim.h"
+#include "base/PublicDim.h"
 #include "shell/frmCapture.h"
 
 #include <QLabel>

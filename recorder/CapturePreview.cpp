@@ -1,12 +1,12 @@
 // Monitoring (capture while no recording runs) and the level display's style button.
 
 #include "recorder/AudioDisplay.h"
-#include "recorder/AudioFile.h"
-#include "recorder/AudioRecord.h"
+#include "engine/AudioFile.h"
+#include "engine/AudioRecord.h"
 #include "resources/Artwork.h"
-#include "shell/PublicDim.h"
-#include "shell/SkipOnError.h"
-#include "shell/Twips.h"
+#include "base/PublicDim.h"
+#include "base/SkipOnError.h"
+#include "resources/Twips.h"
 #include "shell/frmCapture.h"
 
 #include <QCheckBox>

@@ -2,13 +2,13 @@
 // output file, and the recorder's Timer and EndArrayRecord events.
 
 #include "recorder/AudioDisplay.h"
-#include "recorder/AudioFailure.h"
-#include "recorder/AudioFile.h"
-#include "recorder/AudioRecord.h"
-#include "shell/Dialogs.h"
-#include "shell/PublicDim.h"
-#include "shell/SkipOnError.h"
-#include "shell/TextRules.h"
+#include "engine/AudioFailure.h"
+#include "engine/AudioFile.h"
+#include "engine/AudioRecord.h"
+#include "base/Dialogs.h"
+#include "base/PublicDim.h"
+#include "base/SkipOnError.h"
+#include "base/TextRules.h"
 #include "shell/frmCapture.h"
 
 #include <QCheckBox>

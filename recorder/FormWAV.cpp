@@ -1,9 +1,9 @@
 #include "recorder/FormWAV.h"
 
-#include "recorder/AudioFile.h"
-#include "shell/PublicDim.h"
-#include "shell/SkipOnError.h"
-#include "shell/Twips.h"
+#include "engine/AudioFile.h"
+#include "base/PublicDim.h"
+#include "base/SkipOnError.h"
+#include "resources/Twips.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/Dialogs.h"
-#include "shell/PublicDim.h"
+#include "base/Dialogs.h"
+#include "base/PublicDim.h"
 
 // What the main window and the record wizard both offer for the output file
 // and show for its format.

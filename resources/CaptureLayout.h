@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Twips.h"
+#include "resources/Twips.h"
 
 // The main window's stored layout, in twips. Positions are relative to the
 // control's parent: the window's client area for the frames, the frame for its

@@ -2,8 +2,8 @@
 
 #include "media/MediaPlayerWidget.h"
 #include "recorder/AudioDisplayWidget.h"
-#include "recorder/PulseAudioRecord.h"
-#include "recorder/WavAudioFile.h"
+#include "engine/PulseAudioRecord.h"
+#include "engine/WavAudioFile.h"
 #include "shell/frmCapture.h"
 
 frmCapture::Components frmCapture::Components::real()

@@ -1,5 +1,5 @@
 #include "recorder/AudioDisplayWidget.h"
-#include "recorder/LevelMath.h"
+#include "engine/LevelMath.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,7 +1,7 @@
 // The main window on doubles of the audio components: start-up, the recording
 // states, shutdown, and what happens when the disk or the device fails.
 
-#include "shell/Settings.h"
+#include "base/Settings.h"
 #include "support/CaptureHarness.h"
 
 #include <QAction>

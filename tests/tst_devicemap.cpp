@@ -1,8 +1,8 @@
 // Devices and lines made from server states that this machine cannot have
 // (cards with several ports, several outputs), and the volume/balance maths.
 
-#include "recorder/DeviceMap.h"
-#include "recorder/PulseVolume.h"
+#include "engine/DeviceMap.h"
+#include "engine/PulseVolume.h"
 
 #include <QTest>
 

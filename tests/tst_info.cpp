@@ -7,7 +7,7 @@
 #include "info/ProductLinks.h"
 #include "info/Skin.h"
 #include "recorder/AudioDisplayWidget.h"
-#include "shell/Settings.h"
+#include "base/Settings.h"
 #include "support/CaptureHarness.h"
 
 #include <QAction>

@@ -5,8 +5,8 @@
 
 #include "info/HelpWindow.h"
 #include "info/Skin.h"
-#include "shell/PublicDim.h"
-#include "shell/Settings.h"
+#include "base/PublicDim.h"
+#include "base/Settings.h"
 #include "support/SoundTest.h"
 
 #include <QDate>

@@ -3,7 +3,7 @@
 // media frame and record it from the playback-mix line.
 
 #include "media/MediaPlayerWidget.h"
-#include "recorder/WavAudioFile.h"
+#include "engine/WavAudioFile.h"
 #include "support/CaptureHarness.h"
 #include "support/Correlation.h"
 #include "support/LocalWebServer.h"

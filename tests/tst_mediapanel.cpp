@@ -2,7 +2,7 @@
 
 #include "media/FrmPlayWav.h"
 #include "media/MediaFilters.h"
-#include "recorder/AudioFailure.h"
+#include "engine/AudioFailure.h"
 #include "support/CaptureHarness.h"
 
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // USES_SOUND_SERVER
 // The program on the real engine and the private sound server.
 
-#include "recorder/AudioRecord.h"
+#include "engine/AudioRecord.h"
 #include "support/CaptureHarness.h"
 #include "support/SoundTest.h"
 

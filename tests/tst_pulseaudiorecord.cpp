@@ -2,9 +2,9 @@
 // The recorder against the private sound server of scripts/test.sh: two fake
 // cards (card1 48 kHz, card2 44.1 kHz), a fake microphone and a fake line-in.
 
-#include "recorder/AudioFailure.h"
-#include "recorder/PulseAudioRecord.h"
-#include "recorder/WaveFormat.h"
+#include "engine/AudioFailure.h"
+#include "engine/PulseAudioRecord.h"
+#include "engine/WaveFormat.h"
 #include "support/SoundTest.h"
 
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // Recording through the main window on the real engine and the private sound
 // server: what reaches the file is what was played, minus the paused stretch.
 
-#include "recorder/AudioRecord.h"
+#include "engine/AudioRecord.h"
 #include "support/CaptureHarness.h"
 #include "support/SoundTest.h"
 #include "support/WavReadBack.h"

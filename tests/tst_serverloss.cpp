@@ -1,9 +1,9 @@
 // The sound server dies in the middle of a capture and comes back. Runs its
 // own private server, so it disturbs no other test.
 
-#include "recorder/AudioFailure.h"
-#include "recorder/PulseAudioRecord.h"
-#include "recorder/WaveFormat.h"
+#include "engine/AudioFailure.h"
+#include "engine/PulseAudioRecord.h"
+#include "engine/WaveFormat.h"
 #include "support/SoundTest.h"
 
 #include <QFile>

@@ -2,9 +2,9 @@
 // the user's standard folders. Runs in the en_US locale, whose short date
 // "M/d/yy" has a two-digit year; "today" is fixed at 20 March 2024.
 
-#include "shell/PublicDim.h"
-#include "shell/Settings.h"
-#include "shell/modSpecialFolder.h"
+#include "base/PublicDim.h"
+#include "base/Settings.h"
+#include "base/modSpecialFolder.h"
 #include "support/FakeDialogs.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "recorder/AudioFailure.h"
-#include "recorder/WavAudioFile.h"
+#include "engine/AudioFailure.h"
+#include "engine/WavAudioFile.h"
 #include "support/WavReadBack.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 // server: what the wizard sets up is what ends in the file.
 
 #include "media/MediaPlayerWidget.h"
-#include "recorder/WavAudioFile.h"
+#include "engine/WavAudioFile.h"
 #include "support/CaptureHarness.h"
 #include "support/Correlation.h"
 #include "support/SoundTest.h"

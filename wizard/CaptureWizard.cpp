@@ -2,8 +2,8 @@
 // and acting on its choices once it has been finished.
 
 #include "media/MediaPlayer.h"
-#include "shell/PublicDim.h"
-#include "shell/SkipOnError.h"
+#include "base/PublicDim.h"
+#include "base/SkipOnError.h"
 #include "shell/frmCapture.h"
 #include "wizard/frmWizard.h"
 

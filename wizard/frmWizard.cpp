@@ -3,11 +3,11 @@
 #include "media/MediaFilters.h"
 #include "recorder/FormWAV.h"
 #include "recorder/WavChoices.h"
-#include "shell/Dialogs.h"
-#include "shell/TextRules.h"
-#include "shell/PublicDim.h"
-#include "shell/SkipOnError.h"
-#include "shell/Twips.h"
+#include "base/Dialogs.h"
+#include "base/TextRules.h"
+#include "base/PublicDim.h"
+#include "base/SkipOnError.h"
+#include "resources/Twips.h"
 #include "shell/frmCapture.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 
 // The main window built from doubles, in a home folder of its own.
 
-#include "shell/PublicDim.h"
+#include "base/PublicDim.h"
 #include "shell/frmCapture.h"
 #include "wizard/frmWizard.h"
 #include "support/FakeAudio.h"

@@ -4,10 +4,10 @@
 
 #include "media/MediaPlayer.h"
 #include "recorder/AudioDisplay.h"
-#include "recorder/AudioFailure.h"
-#include "recorder/AudioFile.h"
-#include "recorder/AudioRecord.h"
-#include "recorder/WaveFormat.h"
+#include "engine/AudioFailure.h"
+#include "engine/AudioFile.h"
+#include "engine/AudioRecord.h"
+#include "engine/WaveFormat.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/Dialogs.h"
-#include "shell/Shell.h"
+#include "base/Dialogs.h"
+#include "base/Shell.h"
 
 #include <QList>
 #include <QQueue>

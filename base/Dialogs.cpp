@@ -1,4 +1,4 @@
-#include "shell/Dialogs.h"
+#include "base/Dialogs.h"
 
 #include <QFileDialog>
 #include <QInputDialog>

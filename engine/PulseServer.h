@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recorder/DeviceMap.h"
+#include "engine/DeviceMap.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "shell/Shell.h"
+#include "base/Shell.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

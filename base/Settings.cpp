@@ -1,9 +1,9 @@
-#include "shell/Settings.h"
+#include "base/Settings.h"
 
-#include "shell/Dialogs.h"
-#include "shell/PublicDim.h"
-#include "shell/Shell.h"
-#include "shell/SkipOnError.h"
+#include "base/Dialogs.h"
+#include "base/PublicDim.h"
+#include "base/Shell.h"
+#include "base/SkipOnError.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "recorder/PulseServer.h"
+#include "engine/PulseServer.h"
 
 #include <QDebug>
 #include <QMetaObject>

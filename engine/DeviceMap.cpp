@@ -1,4 +1,4 @@
-#include "recorder/DeviceMap.h"
+#include "engine/DeviceMap.h"
 
 #include <QSet>
 

@@ -1,4 +1,4 @@
-#include "shell/PublicDim.h"
+#include "base/PublicDim.h"
 
 #include "resources/Artwork.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recorder/WaveFormat.h"
+#include "engine/WaveFormat.h"
 
 #include <QByteArray>
 #include <QString>

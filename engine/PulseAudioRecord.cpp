@@ -1,7 +1,7 @@
-#include "recorder/PulseAudioRecord.h"
+#include "engine/PulseAudioRecord.h"
 
-#include "recorder/AudioFailure.h"
-#include "recorder/PulseVolume.h"
+#include "engine/AudioFailure.h"
+#include "engine/PulseVolume.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "shell/SkipOnError.h"
+#include "base/SkipOnError.h"
 
-#include "recorder/AudioFailure.h"
+#include "engine/AudioFailure.h"
 
 #include <new>
 #include <stdexcept>

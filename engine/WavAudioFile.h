@@ -1,7 +1,7 @@
 #pragma once
 
-#include "recorder/AudioFile.h"
-#include "recorder/WaveFormat.h"
+#include "engine/AudioFile.h"
+#include "engine/WaveFormat.h"
 
 // Writes PCM WAV files with plain POSIX file I/O.
 //

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "recorder/AudioRecord.h"
-#include "recorder/DeviceMap.h"
-#include "recorder/PulseCapture.h"
-#include "recorder/PulseServer.h"
-#include "recorder/WaveFormat.h"
+#include "engine/AudioRecord.h"
+#include "engine/DeviceMap.h"
+#include "engine/PulseCapture.h"
+#include "engine/PulseServer.h"
+#include "engine/WaveFormat.h"
 
 #include <QHash>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "recorder/PulseCapture.h"
+#include "engine/PulseCapture.h"
 
-#include "recorder/PulseServer.h"
+#include "engine/PulseServer.h"
 
 #include <pulse/error.h>
 

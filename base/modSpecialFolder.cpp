@@ -1,4 +1,4 @@
-#include "shell/modSpecialFolder.h"
+#include "base/modSpecialFolder.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
-#include "recorder/WavAudioFile.h"
+#include "engine/WavAudioFile.h"
 
-#include "recorder/AudioFailure.h"
+#include "engine/AudioFailure.h"
 
 #include <QDir>
 #include <QFile>

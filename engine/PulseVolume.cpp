@@ -1,4 +1,4 @@
-#include "recorder/PulseVolume.h"
+#include "engine/PulseVolume.h"
 
 #include <algorithm>
 #include <cmath>
