@@ -34,9 +34,7 @@ void ResetForTests()
     AppFolder.clear();
     WavFolder.clear();
     WavFileName.clear();
-    WavFreq = 0;
-    WavChannel = 0;
-    WavBit = 0;
+    WavFormat = {0, 0, 0};
     PreviewIndex = 0;
     LastCheckUpdate.clear();
     AutoStartRecord = AutoStopRecord = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/WaveFormat.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -12,9 +14,9 @@ namespace PublicDim {
 inline QString AppFolder;        // the program's folder, always ending in "/"
 inline QString WavFolder;        // default recordings folder, ending in "/"
 inline QString WavFileName;      // full path of the next (or current) recording
-inline qint32 WavFreq = 0;       // sample rate in Hz
-inline qint16 WavChannel = 0;    // 1 mono, 2 stereo
-inline qint32 WavBit = 0;        // bits per sample, 8 or 16
+// The recording format: rate in Hz, 1 mono or 2 stereo, 8 or 16 bits. All
+// zero until the settings are read.
+inline WaveFormat WavFormat{0, 0, 0};
 inline qint32 PreviewIndex = 0;  // level display style 0 to 4
 inline QString LastCheckUpdate;  // date of the last update-check question
 inline bool AutoStartRecord = false;

@@ -198,9 +198,7 @@ QString settingsFilePath()
 
 void SetDefaultFormat()
 {
-    PublicDim::WavFreq = DefaultFreq;
-    PublicDim::WavChannel = DefaultChannel;
-    PublicDim::WavBit = DefaultBit;
+    PublicDim::WavFormat = {DefaultFreq, DefaultChannel, DefaultBit};
 }
 
 void LoadSettings(QWidget *owner)
@@ -220,9 +218,9 @@ void LoadSettings(QWidget *owner)
         skipOnError([&] { readSettingsFile(path, stored); });
         // Each part of the format that is missing or could not make a WAV
         // file falls back on its own; a rate off the usual list is kept.
-        WavFreq = usableRate(stored.freq) ? stored.freq : DefaultFreq;
-        WavChannel = stored.channel == 1 || stored.channel == 2 ? stored.channel : DefaultChannel;
-        WavBit = stored.bit == 8 || stored.bit == 16 ? stored.bit : DefaultBit;
+        WavFormat.sampleRate = usableRate(stored.freq) ? stored.freq : DefaultFreq;
+        WavFormat.channels = stored.channel == 1 || stored.channel == 2 ? stored.channel : DefaultChannel;
+        WavFormat.bitsPerSample = stored.bit == 8 || stored.bit == 16 ? stored.bit : DefaultBit;
     }
 
     if (LastCheckUpdate.isEmpty())
@@ -238,9 +236,9 @@ void SaveSettings()
         return;
 
     const QString crlf = QStringLiteral("\r\n");
-    const QString text = QStringLiteral("WAVFreq=") + QString::number(WavFreq) + crlf
-                         + QStringLiteral("WAVChannel=") + QString::number(WavChannel) + crlf
-                         + QStringLiteral("WAVBit=") + QString::number(WavBit) + crlf
+    const QString text = QStringLiteral("WAVFreq=") + QString::number(WavFormat.sampleRate) + crlf
+                         + QStringLiteral("WAVChannel=") + QString::number(WavFormat.channels) + crlf
+                         + QStringLiteral("WAVBit=") + QString::number(WavFormat.bitsPerSample) + crlf
                          + QStringLiteral("PreviewIndex=") + QString::number(PreviewIndex) + crlf
                          + QStringLiteral("LastCheckUpdate=") + LastCheckUpdate + crlf;
 

@@ -152,7 +152,7 @@ int main(int argc, char **argv)
             listLines(rec);
             return 2;
         }
-        file.SetWaveFormat(*rate, qint16(*channels), *bits);
+        file.SetWaveFormat({*rate, qint16(*channels), *bits});
         file.CreateWaveFile(out, 0);
         rec.SetFormat(file.FormatDescriptor(), file.FormatUnit());
         rec.setBlockLength(rec.DurationToLength(1000));

@@ -26,11 +26,15 @@ public:
     // Appends one block and brings the header on disk up to date, so the file
     // stays a valid WAV holding every block written even if the process dies.
     virtual void WriteBlock(const QByteArray &block) = 0;
-    // Sets the format for the next file and for FormatDescriptor/FormatUnit.
-    virtual void SetWaveFormat(qint32 sampleRate, qint16 channels, qint32 bitsPerSample) = 0;
+    // Sets the format for the next file; an invalid one (WaveFormat::isValid)
+    // is refused and the format stays as it was.
+    virtual void SetWaveFormat(const WaveFormat &format) = 0;
+    // The format last set.
+    virtual WaveFormat waveFormat() const = 0;
     // 0 while a file is open, negative otherwise.
     virtual qint32 OpenStatus() const = 0;
-    // See WaveFormat.h for what these two numbers mean.
-    virtual qint32 FormatUnit() const = 0;
-    virtual qint32 FormatDescriptor() const = 0;
+    // The format as the two numbers the recorder's SetFormat takes (see
+    // WaveFormat.h).
+    qint32 FormatUnit() const { return waveFormat().bytesPerFrame(); }
+    qint32 FormatDescriptor() const { return waveFormat().descriptor(); }
 };

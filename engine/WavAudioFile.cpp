@@ -72,24 +72,18 @@ WavAudioFile::~WavAudioFile()
     }
 }
 
-void WavAudioFile::SetWaveFormat(qint32 sampleRate, qint16 channels, qint32 bitsPerSample)
+void WavAudioFile::SetWaveFormat(const WaveFormat &f)
 {
-    WaveFormat f;
-    f.sampleRate = sampleRate;
-    f.channels = channels;
-    f.bitsPerSample = bitsPerSample;
     if (!f.isValid())
         throw AudioFailure(AudioFailure::InvalidArgument,
                            QStringLiteral("Unsupported recording format: %1 Hz, %2 channel(s), %3 bits.")
-                               .arg(sampleRate)
-                               .arg(channels)
-                               .arg(bitsPerSample));
+                               .arg(f.sampleRate)
+                               .arg(f.channels)
+                               .arg(f.bitsPerSample));
     m_format = f;
 }
 
 qint32 WavAudioFile::OpenStatus() const { return m_fd >= 0 ? 0 : -1; }
-qint32 WavAudioFile::FormatUnit() const { return m_format.bytesPerFrame(); }
-qint32 WavAudioFile::FormatDescriptor() const { return m_format.descriptor(); }
 
 void WavAudioFile::CreateWaveFile(const QString &path, qint32 reserved)
 {

@@ -38,10 +38,9 @@ public:
     void CloseFile() override;
     void CreateWaveFile(const QString &path, qint32 reserved) override;
     void WriteBlock(const QByteArray &block) override;
-    void SetWaveFormat(qint32 sampleRate, qint16 channels, qint32 bitsPerSample) override;
+    void SetWaveFormat(const WaveFormat &format) override;
+    WaveFormat waveFormat() const override { return m_format; }
     qint32 OpenStatus() const override;
-    qint32 FormatUnit() const override;
-    qint32 FormatDescriptor() const override;
 
     WaveFormat format() const { return m_format; }
     // Bytes of sample data in the open file (0 when none is open).

@@ -1,12 +1,12 @@
 // Help, the update page, the product links and the about window.
 
-#include "info/FormFlash.h"
-#include "info/HelpWindow.h"
-#include "info/ProductLinks.h"
 #include "base/PublicDim.h"
 #include "base/Settings.h"
 #include "base/Shell.h"
 #include "base/SkipOnError.h"
+#include "info/FormFlash.h"
+#include "info/HelpWindow.h"
+#include "info/ProductLinks.h"
 #include "shell/frmCapture.h"
 
 void frmCapture::Menu_Contents_Click()

@@ -1,8 +1,8 @@
 #include "info/FormFlash.h"
 
-#include "resources/Artwork.h"
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
+#include "resources/Artwork.h"
 #include "resources/Twips.h"
 
 #include <QFontDatabase>

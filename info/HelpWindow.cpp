@@ -1,10 +1,10 @@
 #include "info/HelpWindow.h"
 
-#include "info/DataFolders.h"
 #include "base/PublicDim.h"
 #include "base/Settings.h"
 #include "base/Shell.h"
 #include "base/SkipOnError.h"
+#include "info/DataFolders.h"
 
 #include <QAction>
 #include <QCloseEvent>

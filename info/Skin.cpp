@@ -1,8 +1,8 @@
 #include "info/Skin.h"
 
-#include "info/DataFolders.h"
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
+#include "info/DataFolders.h"
 
 #include <QDir>
 #include <QFile>

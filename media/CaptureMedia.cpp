@@ -1,13 +1,13 @@
 // The media player frame of the main window, its Options menu, the window
 // modes and the recorded-file player.
 
+#include "base/Dialogs.h"
+#include "base/PublicDim.h"
+#include "base/SkipOnError.h"
 #include "media/FrmPlayWav.h"
 #include "media/MediaFilters.h"
 #include "media/MediaPlayer.h"
 #include "resources/CaptureLayout.h"
-#include "base/Dialogs.h"
-#include "base/PublicDim.h"
-#include "base/SkipOnError.h"
 #include "shell/frmCapture.h"
 
 #include <QAction>

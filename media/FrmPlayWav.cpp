@@ -1,8 +1,8 @@
 #include "media/FrmPlayWav.h"
 
-#include "media/MediaPlayer.h"
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
+#include "media/MediaPlayer.h"
 #include "resources/Twips.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,7 @@
 #include "media/MediaPlayerWidget.h"
 
 #include "media/AudioSinkClockFix.h"
+#include "media/MediaDisplayArea.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>
@@ -8,8 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QPainter>
-#include <QPalette>
 #include <QSlider>
 #include <QStyle>
 #include <QToolButton>
@@ -18,152 +17,6 @@
 
 #include <algorithm>
 #include <limits>
-
-// ---------------------------------------------------------------------------
-// The status panel: a dark strip with the media's name and time on the first
-// line and the state on the second. With room for one line only it keeps the
-// state and the time, which matter more than the name.
-class MediaStatusPanel : public QWidget
-{
-public:
-    explicit MediaStatusPanel(QWidget *parent) : QWidget(parent)
-    {
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    }
-
-    void setTitle(const QString &title) { change(m_title, title); }
-    void setTime(const QString &time) { change(m_time, time); }
-    void setStatus(const QString &status, bool isError)
-    {
-        if (status == m_status && isError == m_isError)
-            return;
-        m_status = status;
-        m_isError = isError;
-        setToolTip(m_title.isEmpty() ? status : m_title + QLatin1Char('\n') + status);
-        update();
-    }
-    QString status() const { return m_status; }
-
-    QSize sizeHint() const override { return {200, 2 * lineHeight() + 2 * kPad}; }
-    QSize minimumSizeHint() const override { return {60, lineHeight() + 2}; }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.fillRect(rect(), QColor(0x1f, 0x23, 0x26));
-        p.setPen(QColor(0x44, 0x4a, 0x50));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-
-        const int line = lineHeight();
-        const QRect inner = rect().adjusted(kPad + 2, 1, -(kPad + 2), -1);
-        const bool twoLines = inner.height() >= 2 * line;
-        // Both lines, or the one, centred vertically.
-        const int top = inner.top() + (inner.height() - (twoLines ? 2 * line : line)) / 2;
-
-        const QColor text(0xe8, 0xea, 0xed);
-        const QColor dim(0x9a, 0xa0, 0xa6);
-        const QColor error(0xff, 0x8a, 0x80);
-        const QFontMetrics fm(font());
-
-        const int timeWidth = m_time.isEmpty() ? 0 : fm.horizontalAdvance(m_time) + 8;
-        const QRect firstLine(inner.left(), top, inner.width(), line);
-        p.setPen(dim);
-        p.drawText(firstLine, Qt::AlignRight | Qt::AlignVCenter, m_time);
-
-        const QRect firstText = firstLine.adjusted(0, 0, -timeWidth, 0);
-        const QRect statusRect = twoLines ? QRect(inner.left(), top + line, inner.width(), line) : firstText;
-        if (twoLines) {
-            p.setPen(text);
-            p.drawText(firstText, Qt::AlignLeft | Qt::AlignVCenter,
-                       fm.elidedText(m_title, Qt::ElideMiddle, firstText.width()));
-        }
-        p.setPen(m_isError ? error : (twoLines ? dim : text));
-        p.drawText(statusRect, Qt::AlignLeft | Qt::AlignVCenter,
-                   fm.elidedText(m_status, Qt::ElideRight, statusRect.width()));
-    }
-
-private:
-    static constexpr int kPad = 2;
-
-    int lineHeight() const { return QFontMetrics(font()).height(); }
-    void change(QString &field, const QString &value)
-    {
-        if (field != value) {
-            field = value;
-            update();
-        }
-    }
-
-    QString m_title;
-    QString m_time;
-    QString m_status;
-    bool m_isError = false;
-};
-
-// ---------------------------------------------------------------------------
-// The display: the video and the status panel. Short (the usual case in the
-// main window) puts the video at its own aspect left of the panel; tall puts
-// it above a panel of one or two lines.
-class MediaDisplayArea : public QWidget
-{
-public:
-    MediaDisplayArea(QWidget *video, MediaStatusPanel *panel, QWidget *parent)
-        : QWidget(parent), m_video(video), m_panel(panel)
-    {
-        video->setParent(this);
-        panel->setParent(this);
-        video->hide();
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    }
-
-    void setVideoShown(bool shown)
-    {
-        m_videoShown = shown;
-        relayout();
-    }
-    void setVideoAspect(double aspect)
-    {
-        if (aspect > 0.1 && aspect < 10.0) {
-            m_aspect = aspect;
-            relayout();
-        }
-    }
-
-    QSize sizeHint() const override { return m_panel->sizeHint(); }
-    QSize minimumSizeHint() const override { return m_panel->minimumSizeHint(); }
-
-protected:
-    void resizeEvent(QResizeEvent *) override { relayout(); }
-
-private:
-    void relayout()
-    {
-        const QRect all = rect();
-        if (!m_videoShown) {
-            m_video->hide();
-            m_panel->setGeometry(all);
-            return;
-        }
-        const int panelHeight = m_panel->sizeHint().height();
-        if (all.height() >= 3 * panelHeight) {
-            m_video->setGeometry(all.x(), all.y(), all.width(), all.height() - panelHeight - 2);
-            m_panel->setGeometry(all.x(), all.bottom() - panelHeight + 1, all.width(), panelHeight);
-        } else {
-            const int videoWidth = std::min(int(all.height() * m_aspect + 0.5), all.width() / 2);
-            m_video->setGeometry(all.x(), all.y(), videoWidth, all.height());
-            m_panel->setGeometry(all.x() + videoWidth + 2, all.y(), all.width() - videoWidth - 2, all.height());
-        }
-        m_video->show();
-    }
-
-    QWidget *m_video;
-    MediaStatusPanel *m_panel;
-    bool m_videoShown = false;
-    double m_aspect = 16.0 / 9.0;
-};
-
-// ---------------------------------------------------------------------------
 
 namespace {
 

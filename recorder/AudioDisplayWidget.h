@@ -1,63 +1,22 @@
 #pragma once
 
 #include "recorder/AudioDisplay.h"
+#include "recorder/display/DisplayCommon.h"
+#include "recorder/display/HistoryPainter.h"
+#include "recorder/display/MeterPainter.h"
+#include "recorder/display/OscilloscopePainter.h"
+#include "recorder/display/SpectrogramPainter.h"
+#include "recorder/display/SpectrumAnalyser.h"
+#include "recorder/display/SpectrumPainter.h"
 #include "engine/LevelMath.h"
 
-#include <QBrush>
-#include <QColor>
 #include <QElapsedTimer>
-#include <QFont>
-#include <QImage>
 #include <QPixmap>
-#include <QPolygonF>
 #include <QRectF>
 #include <QVector>
 #include <QWidget>
 
 #include <array>
-#include <memory>
-#include <vector>
-
-// Magnitude spectrum of the mono mix of interleaved stereo 16-bit samples,
-// Hann windowed, in dBFS (a full-scale sine reads about 0 dB at its bin).
-// FFTW plans and buffers are made once per transform size and kept.
-class SpectrumAnalyser
-{
-public:
-    static constexpr int kMinSize = 64;
-    static constexpr int kMaxSize = 4096;
-
-    SpectrumAnalyser();
-    ~SpectrumAnalyser();
-    SpectrumAnalyser(const SpectrumAnalyser &) = delete;
-    SpectrumAnalyser &operator=(const SpectrumAnalyser &) = delete;
-
-    // Analyses the newest frames: the transform size is the largest power of
-    // two not above the frame count (64 .. 4096). Fewer than 64 frames leave
-    // an empty spectrum (binCount() 0). Returns binCount().
-    int analyse(const qint16 *interleaved, qsizetype frames);
-
-    int fftSize() const { return m_size; }
-    int binCount() const { return m_size ? m_size / 2 + 1 : 0; }
-    const float *binsDb() const { return m_db.data(); }
-    // Bin with the largest magnitude, ignoring DC; -1 without a spectrum.
-    int peakBin() const;
-
-    // Resamples the spectrum onto n cells spread evenly over a logarithmic
-    // frequency axis from loHz to hiHz (cell i covers [i/n, (i+1)/n] of the
-    // axis). A cell wider than a bin takes the loudest bin inside it; a
-    // narrower one interpolates between neighbouring bins. Without a
-    // spectrum every cell is LevelMath::kSilenceDb.
-    void mapToLogAxis(double sampleRate, double loHz, double hiHz, float *out, int n) const;
-
-private:
-    struct Plan;
-    Plan *planFor(int size);
-
-    std::vector<std::unique_ptr<Plan>> m_plans;
-    std::vector<float> m_db;
-    int m_size = 0;
-};
 
 // The level display: oscilloscope, spectrum, level meters, spectrogram or
 // level history of the latest samples, drawn on a dark panel.
@@ -66,7 +25,9 @@ private:
 // call for the meters' fall-back, peak hold and clip indicator; painting
 // only draws that state, so several ShowSamples between two frames cost
 // one paint. An empty sample array counts as a moment of silence, which
-// lets everything fall back when the caller has nothing new.
+// lets everything fall back when the caller has nothing new. Each style has
+// a painter of its own (recorder/display/) that draws it from this state;
+// the axes and labels of the current style are drawn once and kept.
 class AudioDisplayWidget : public QWidget, public AudioDisplay
 {
     Q_OBJECT
@@ -75,14 +36,14 @@ public:
 
     // Meter and spectrum behaviour.
     static constexpr double kFallDbPerSecond = 20.0;      // meter bars
-    static constexpr double kSpectrumFallDbPerSecond = 45.0;
+    static constexpr double kSpectrumFallDbPerSecond = LevelDisplay::kSpectrumFallDbPerSecond;
     static constexpr qint64 kPeakHoldMs = 1500;           // then falls like the bars
     static constexpr qint64 kClipHoldMs = 3000;
-    static constexpr qint64 kHistoryMs = 10000;           // width of the level history
-    static constexpr double kSpectrumFloorDb = -90.0;
-    static constexpr double kSpectrogramFloorDb = -100.0;
-    static constexpr double kLowestHz = 20.0;
-    static constexpr double kHighestHz = 20000.0;
+    static constexpr qint64 kHistoryMs = LevelDisplay::kHistoryMs;  // width of the level history
+    static constexpr double kSpectrumFloorDb = LevelDisplay::kSpectrumFloorDb;
+    static constexpr double kSpectrogramFloorDb = LevelDisplay::kSpectrogramFloorDb;
+    static constexpr double kLowestHz = LevelDisplay::kLowestHz;
+    static constexpr double kHighestHz = LevelDisplay::kHighestHz;
 
     explicit AudioDisplayWidget(QWidget *parent = nullptr);
     ~AudioDisplayWidget() override;
@@ -90,6 +51,9 @@ public:
     void ShowSamples(const QVector<qint16> &samples) override;
     qint32 DisplayStyle() const override { return m_style; }
     void setDisplayStyle(qint32 style) override;
+    // The rate sets the frequency axes; one channel means the source is mono
+    // whatever the samples look like.
+    void SetWaveFormat(const WaveFormat &format) override;
 
     // The same as ShowSamples with the time of the call given in
     // milliseconds of a monotonic clock; ShowSamples uses its own clock.
@@ -108,7 +72,8 @@ public:
     double rmsDb(int channel) const { return m_meter[channel & 1].rmsDb; }
     double peakHoldDb(int channel) const { return m_meter[channel & 1].holdDb; }
     bool clipLit(int channel) const;
-    // Whether the last samples had identical channels.
+    // Whether the oscilloscope shows one lane: the source is mono (see
+    // SetWaveFormat) or the last samples had identical channels.
     bool isMono() const { return m_mono; }
     const SpectrumAnalyser &spectrum() const { return m_analyser; }
 
@@ -137,46 +102,14 @@ private:
         qint64 holdSince = 0;
         qint64 clipUntil = -1;   // lit while the latest time is before this
     };
-    struct HistoryEntry
-    {
-        qint64 t = 0;
-        float peakDb = float(LevelMath::kSilenceDb);
-        float rmsDb = float(LevelMath::kSilenceDb);
-        bool clipped = false;
-    };
-    struct Layout
-    {
-        QSize size;
-        qreal dpr = 0;
-        QRectF plot[5];           // data area per style
-        QRectF meterBar[2];
-        QRectF meterScale;        // the band between the bars
-        QRectF meterReadout[2];
-        QRectF meterClip[2];
-        QRectF scopeLane[2];      // stereo lanes; the mono lane is plot[0]
-    };
 
     int effectiveStyle() const;
-    void updateLayout();
+    void ensureLayout();
     void ensureBackground();
-    void paintBackground(QPainter &p, int style);
-    void rebuildSpectrogram();
-    void addSpectrogramColumn();
-
-    void drawOscilloscope(QPainter &p);
-    void drawTrace(QPainter &p, const QRectF &lane, int channel, qsizetype start, qsizetype span,
-                   const QColor &colour);
-    void drawSpectrum(QPainter &p);
-    void drawMeters(QPainter &p);
-    void drawSpectrogram(QPainter &p);
-    void drawHistory(QPainter &p);
-
-    double spectrumY(double db) const;
-    double historyY(double db) const;
-    double spectrumHighHz() const;
 
     qint32 m_style = Meters;
     int m_sampleRate = 44100;
+    bool m_sourceMono = false;     // told by SetWaveFormat
     QElapsedTimer m_clock;
     qint64 m_now = -1;             // time of the latest ShowSamples
 
@@ -185,28 +118,16 @@ private:
     bool m_mono = true;
 
     std::array<MeterState, 2> m_meter;
-
     SpectrumAnalyser m_analyser;
-    std::vector<float> m_spectrum;      // smoothed, on the log axis
-    std::vector<float> m_spectrumNew;
-    QPolygonF m_polygon;                // reused for every trace and area
 
-    QImage m_spectrogram;               // one column per ShowSamples, newest at the right
-    std::vector<float> m_column;
-    std::array<QRgb, 256> m_palette;
+    LevelDisplay::Layout m_layout;
+    OscilloscopePainter m_scopePainter;
+    SpectrumPainter m_spectrumPainter;
+    MeterPainter m_meterPainter;
+    SpectrogramPainter m_spectrogramPainter;
+    HistoryPainter m_historyPainter;
 
-    std::vector<HistoryEntry> m_history; // ring
-    qsizetype m_historyHead = 0;         // next slot to write
-    qsizetype m_historyCount = 0;
-
-    Layout m_layout;
-    QFont m_labelFont;
-    QFont m_readoutFont;
-    QBrush m_rmsBrush;                  // meter colours along the bar
-    QBrush m_peakBrush;
-    QBrush m_spectrumFill;
-    QPixmap m_background;
+    QPixmap m_background;          // the current style's axes and labels
     int m_backgroundStyle = -1;
     bool m_backgroundMono = false;
-    int m_backgroundRate = 0;
 };

@@ -1,13 +1,13 @@
 // The capture device and source lists, and the source line's volume and
 // balance sliders.
 
-#include "media/MediaPlayer.h"
-#include "recorder/AudioDisplay.h"
-#include "engine/AudioRecord.h"
 #include "base/Dialogs.h"
 #include "base/PublicDim.h"
 #include "base/Settings.h"
 #include "base/SkipOnError.h"
+#include "engine/AudioRecord.h"
+#include "media/MediaPlayer.h"
+#include "recorder/AudioDisplay.h"
 #include "shell/frmCapture.h"
 
 #include <QComboBox>

@@ -1,10 +1,10 @@
 // The output file: the "&Browse..." button beside "Save as:".
 
-#include "recorder/WavChoices.h"
 #include "base/Dialogs.h"
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
 #include "base/TextRules.h"
+#include "recorder/WavChoices.h"
 #include "shell/frmCapture.h"
 
 #include <QLineEdit>

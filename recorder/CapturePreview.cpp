@@ -1,11 +1,11 @@
 // Monitoring (capture while no recording runs) and the level display's style button.
 
-#include "recorder/AudioDisplay.h"
-#include "engine/AudioFile.h"
-#include "engine/AudioRecord.h"
-#include "resources/Artwork.h"
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
+#include "engine/AudioFile.h"
+#include "engine/AudioRecord.h"
+#include "recorder/AudioDisplay.h"
+#include "resources/Artwork.h"
 #include "resources/Twips.h"
 #include "shell/frmCapture.h"
 
@@ -17,9 +17,7 @@ void frmCapture::CheckPreview_Click()
     if (!CheckPreview->isChecked())
         return;
     skipOnError([&] { SelectSource(); });
-    skipOnError([&] { m_record->SetFormat(m_file->FormatDescriptor(), m_file->FormatUnit()); });
-    skipOnError([&] { m_record->setBlockLength(m_record->DurationToLength(1000)); });
-    skipOnError([&] { m_record->StartCapture(); });
+    startCapture(OnFailure::Skip);
 }
 
 void frmCapture::PicPreset1_Click()

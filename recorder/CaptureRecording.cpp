@@ -1,14 +1,14 @@
 // The recording itself: Record, Pause and Stop, opening and finishing the
 // output file, and the recorder's Timer and EndArrayRecord events.
 
-#include "recorder/AudioDisplay.h"
-#include "engine/AudioFailure.h"
-#include "engine/AudioFile.h"
-#include "engine/AudioRecord.h"
 #include "base/Dialogs.h"
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
 #include "base/TextRules.h"
+#include "engine/AudioFailure.h"
+#include "engine/AudioFile.h"
+#include "engine/AudioRecord.h"
+#include "recorder/AudioDisplay.h"
 #include "shell/frmCapture.h"
 
 #include <QCheckBox>
@@ -67,13 +67,13 @@ void frmCapture::CmdStart_Click()
     skipOnError([&] { setRecordingControlsEnabled(false); });
     PublicDim::WavFileName = TextWavFile->text();
 
-    if (IsPaused) {
+    if (IsPaused()) {
         // Resume: capture never stopped.
-        IsPaused = false;
+        setRecordingState(RecordingState::Recording);
         setPanelText(1, QStringLiteral("Recording..."));
         return;
     }
-    if (!IsRecording) {
+    if (!IsRecording()) {
         CmdSet->setEnabled(false);
         ComboSource->setEnabled(false);
         DeviceCombo->setEnabled(false);
@@ -107,11 +107,9 @@ void frmCapture::StartRecording()
     skipOnError([&] { m_file->CreateWaveFile(PublicDim::WavFileName, 0); });
     // A status that cannot be read counts as a failure.
     if (valueOrSkip<qint32>([&] { return m_file->OpenStatus(); }, -1) >= 0) {
-        skipOnError([&] { m_record->SetFormat(m_file->FormatDescriptor(), m_file->FormatUnit()); });
-        skipOnError([&] { m_record->setBlockLength(m_record->DurationToLength(1000)); });
-        skipOnError([&] { m_record->StartCapture(); });
+        startCapture(OnFailure::Skip);
         if (valueOrSkip<qint32>([&] { return m_record->CaptureStatus(); }, -1) >= 0) {
-            IsRecording = true;
+            setRecordingState(RecordingState::Recording);
             setPanelText(1, QStringLiteral("Recording..."));
             started = true;
         } else {
@@ -128,21 +126,30 @@ void frmCapture::StartRecording()
         reason = valueOrSkip<QString>([&] { return m_record->lastError(); }, QString());
     Dialogs::instance().messageBox(this, reason, QStringLiteral("Error"), Dialogs::Icon::Critical,
                                    Dialogs::Buttons::Ok);
-    IsRecording = true;
+    // Open as far as Stop is concerned, so that Stop cleans up.
+    setRecordingState(RecordingState::Recording);
     CmdStop_Click();
+}
+
+void frmCapture::setRecordingState(RecordingState state)
+{
+    // Only an open recording can be paused.
+    if (state == RecordingState::Paused && m_state == RecordingState::NotRecording)
+        return;
+    m_state = state;
 }
 
 void frmCapture::CmdPause_Click()
 {
     CmdStart->setEnabled(true);
     CmdPause->setEnabled(false);
-    IsPaused = true;
+    setRecordingState(RecordingState::Paused);
     setPanelText(1, QStringLiteral("Paused"));
 }
 
 void frmCapture::CmdStop_Click()
 {
-    if (!IsRecording)
+    if (!IsRecording())
         return;
     enableControlsAfterStop();
     skipOnError([&] { FinishRecording(); });
@@ -152,7 +159,7 @@ void frmCapture::CmdStop_Click()
 void frmCapture::FinishRecording()
 {
     skipOnError([&] { m_record->StopCapture(); });
-    if (IsRecording) {
+    if (IsRecording()) {
         // Everything captured while not paused reaches the file: whatever the
         // recorder still holds after the stop is written, block by block,
         // until it hands out an empty one.
@@ -178,14 +185,13 @@ void frmCapture::FinishRecording()
         while (!valueOrSkip<QByteArray>([&] { return m_record->GetBlock(); }, QByteArray()).isEmpty()) {
         }
     }
-    IsRecording = false;
-    IsPaused = false;
+    setRecordingState(RecordingState::NotRecording);
     setPanelText(1, QStringLiteral("Ready to record"));
 }
 
 void frmCapture::AudioRecord_Timer(qint32 CurrentSamples, qint32, qint32)
 {
-    if (IsPaused)
+    if (IsPaused())
         return;
     QVector<qint16> data;
     skipOnError([&] {
@@ -193,7 +199,7 @@ void frmCapture::AudioRecord_Timer(qint32 CurrentSamples, qint32, qint32)
         if (count <= std::numeric_limits<qint32>::max())
             data = m_record->GetDisplayData(qint32(count));
     });
-    if (IsRecording) {
+    if (IsRecording()) {
         skipOnError([&] {
             const qint32 ms = m_record->SamplesToMilliseconds(CurrentSamples);
             setPanelText(2, QStringLiteral("Elapsed: ") + PublicDim::FormatTime(double(ms / 1000)));
@@ -206,11 +212,11 @@ void frmCapture::AudioRecord_Timer(qint32 CurrentSamples, qint32, qint32)
 
 void frmCapture::AudioRecord_EndArrayRecord(qint32)
 {
-    if (IsPaused)
+    if (IsPaused())
         return;   // not fetched: the recorder drops it
     QByteArray block;
     skipOnError([&] { block = m_record->GetBlock(); });
-    if (!IsRecording)
+    if (!IsRecording())
         return;
     try {
         m_file->WriteBlock(block);
@@ -227,7 +233,7 @@ void frmCapture::AudioRecord_CaptureError(qint32, const QString &description)
 {
     // The sound server or the device went away. A recording ends cleanly with
     // what was captured; monitoring simply stops.
-    if (!IsRecording)
+    if (!IsRecording())
         return;
     m_recordingFailure = description;
     CmdStop_Click();   // finishing the file reports it

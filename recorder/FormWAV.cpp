@@ -1,8 +1,8 @@
 #include "recorder/FormWAV.h"
 
-#include "engine/AudioFile.h"
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
+#include "engine/AudioFile.h"
 #include "resources/Twips.h"
 
 #include <QAction>
@@ -203,12 +203,12 @@ void FormWAV::Form_Load()
         const auto buttons = frequencyButtons();
         QRadioButton *on = F8;   // a rate of its own keeps the layout's choice
         for (size_t i = 0; i < Rates.size(); ++i)
-            if (WavFreq == Rates[i])
+            if (WavFormat.sampleRate == Rates[i])
                 on = buttons[i];
         on->setChecked(true);
     });
-    skipOnError([&] { (WavChannel == 1 ? P1 : P2)->setChecked(true); });
-    skipOnError([&] { (WavBit == 8 ? B1 : B2)->setChecked(true); });
+    skipOnError([&] { (WavFormat.channels == 1 ? P1 : P2)->setChecked(true); });
+    skipOnError([&] { (WavFormat.bitsPerSample == 8 ? B1 : B2)->setChecked(true); });
     skipOnError([&] { SetFormIcon(this); });
 }
 
@@ -219,26 +219,26 @@ void FormWAV::cmdOk_Click()
         const auto buttons = frequencyButtons();
         for (size_t i = 0; i < Rates.size(); ++i) {
             if (buttons[i]->isChecked()) {
-                WavFreq = Rates[i];
+                WavFormat.sampleRate = Rates[i];
                 break;
             }
         }
     });
     skipOnError([&] {
         if (P1->isChecked())
-            WavChannel = 1;
+            WavFormat.channels = 1;
         else if (P2->isChecked())
-            WavChannel = 2;
+            WavFormat.channels = 2;
     });
     skipOnError([&] {
         if (B1->isChecked())
-            WavBit = 8;
+            WavFormat.bitsPerSample = 8;
         else if (B2->isChecked())
-            WavBit = 16;
+            WavFormat.bitsPerSample = 16;
     });
     skipOnError([&] {
         if (m_file)
-            m_file->SetWaveFormat(WavFreq, WavChannel, WavBit);
+            m_file->SetWaveFormat(WavFormat);
     });
     skipOnError([&] { accept(); });
 }

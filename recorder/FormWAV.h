@@ -18,7 +18,7 @@ class QWidget;
 // "WAV Option": the format of the next recording, as three groups of radio
 // buttons (rate, channels, bits) and two presets. Opened modally from the main
 // window's "Se&t" button and from the record wizard; Ok writes the choice to
-// the shared WavFreq / WavChannel / WavBit and hands it to the file writer,
+// the shared WavFormat and hands it to the file writer,
 // anything else leaves all of it as it was.
 //
 // Make a new one for each opening: exec() starts from the shared variables.

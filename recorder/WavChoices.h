@@ -8,11 +8,11 @@
 
 // "WAV 44,100 Hz; Stereo; 16 bit": thousands grouped in the user's locale;
 // any channel count but 2 reads as mono.
-inline QString wavFormatText(qint32 rate, qint16 channels, qint32 bits)
+inline QString wavFormatText(const WaveFormat &format)
 {
-    return QStringLiteral("WAV ") + PublicDim::UserLocale().toString(rate) + QStringLiteral(" Hz; ")
-           + (channels == 2 ? QStringLiteral("Stereo; ") : QStringLiteral("Mono; ")) + QString::number(bits)
-           + QStringLiteral(" bit");
+    return QStringLiteral("WAV ") + PublicDim::UserLocale().toString(format.sampleRate) + QStringLiteral(" Hz; ")
+           + (format.channels == 2 ? QStringLiteral("Stereo; ") : QStringLiteral("Mono; "))
+           + QString::number(format.bitsPerSample) + QStringLiteral(" bit");
 }
 
 // The Save dialog for a recording: the one filter, opening in the recordings

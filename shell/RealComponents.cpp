@@ -1,9 +1,9 @@
 // What the program's main window is built from.
 
-#include "media/MediaPlayerWidget.h"
-#include "recorder/AudioDisplayWidget.h"
 #include "engine/PulseAudioRecord.h"
 #include "engine/WavAudioFile.h"
+#include "media/MediaPlayerWidget.h"
+#include "recorder/AudioDisplayWidget.h"
 #include "shell/frmCapture.h"
 
 frmCapture::Components frmCapture::Components::real()

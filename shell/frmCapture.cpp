@@ -1,20 +1,20 @@
 #include "shell/frmCapture.h"
 
-#include "info/ProductLinks.h"
-#include "info/Skin.h"
-#include "media/FrmPlayWav.h"
-#include "media/MediaPlayer.h"
-#include "engine/AudioFailure.h"
-#include "recorder/AudioDisplay.h"
-#include "engine/AudioFile.h"
-#include "engine/AudioRecord.h"
-#include "resources/Artwork.h"
-#include "resources/CaptureLayout.h"
 #include "base/Dialogs.h"
 #include "base/PublicDim.h"
 #include "base/Settings.h"
 #include "base/SkipOnError.h"
 #include "base/modSpecialFolder.h"
+#include "engine/AudioFailure.h"
+#include "engine/AudioFile.h"
+#include "engine/AudioRecord.h"
+#include "info/ProductLinks.h"
+#include "info/Skin.h"
+#include "media/FrmPlayWav.h"
+#include "media/MediaPlayer.h"
+#include "recorder/AudioDisplay.h"
+#include "resources/Artwork.h"
+#include "resources/CaptureLayout.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -149,6 +149,18 @@ void frmCapture::buildMenus()
     Menu_CheckUpdate = Menu_Hep->addAction(QStringLiteral("Check Update"), this, &frmCapture::Menu_CheckUpdate_Click);
     Menu_Hep->addSeparator();
     Menu_About = Menu_Hep->addAction(QStringLiteral("About"), this, &frmCapture::Menu_About_Click);
+
+    // Named as the handlers know them, so that tools and tests can find them.
+    const std::pair<QObject *, const char *> names[] = {
+        {Menu_File, "Menu_File"},         {Menu_Wizard, "Menu_Wizard"},   {Menu_Exit, "Menu_Exit"},
+        {Menu_Mode, "Menu_Mode"},         {Menu_PR, "Menu_PR"},           {Menu_Record, "Menu_Record"},
+        {Menu_Play, "Menu_Play"},         {Menu_Options, "Menu_Options"}, {Menu_StartR, "Menu_StartR"},
+        {Menu_StopR, "Menu_StopR"},       {Menu_More, "Menu_More"},       {Menu_Hep, "Menu_Hep"},
+        {Menu_Contents, "Menu_Contents"}, {Menu_CheckUpdate, "Menu_CheckUpdate"}, {Menu_About, "Menu_About"}};
+    for (const auto &[object, name] : names)
+        object->setObjectName(QString::fromLatin1(name));
+    for (int i = 0; i < Menu_MoreItems.size(); ++i)
+        Menu_MoreItems[i]->setObjectName(QStringLiteral("Menu_MoreItem%1").arg(i));
 }
 
 void frmCapture::buildMediaPanel()
@@ -325,7 +337,7 @@ bool frmCapture::Form_Load()
             return false;
 
         // 6.-8. The format, its text, the output name.
-        m_file->SetWaveFormat(PublicDim::WavFreq, PublicDim::WavChannel, PublicDim::WavBit);
+        m_file->SetWaveFormat(PublicDim::WavFormat);
         DisplayFormatStr();
         PublicDim::WavFileName = PublicDim::WavFolder + QStringLiteral("1.wav");
         TextWavFile->setText(PublicDim::WavFileName);
@@ -339,9 +351,7 @@ bool frmCapture::Form_Load()
 
         // 12.-13. The chosen source, then monitoring.
         SelectSource();
-        m_record->SetFormat(m_file->FormatDescriptor(), m_file->FormatUnit());
-        m_record->setBlockLength(m_record->DurationToLength(1000));
-        m_record->StartCapture();
+        startCapture(OnFailure::Throw);
 
         // 14.-15. The record wizard comes first: as the File menu's "Record
         // Wizard" does, the window hides itself and shows the wizard without
@@ -361,6 +371,20 @@ bool frmCapture::Form_Load()
     }
 }
 
+void frmCapture::startCapture(OnFailure onFailure)
+{
+    auto step = [onFailure](const auto &call) {
+        if (onFailure == OnFailure::Skip)
+            skipOnError(call);
+        else
+            call();
+    };
+    step([&] { m_record->SetFormat(m_file->FormatDescriptor(), m_file->FormatUnit()); });
+    step([&] { m_record->setBlockLength(m_record->DurationToLength(1000)); });
+    step([&] { AudioDisplay21->SetWaveFormat(m_file->waveFormat()); });
+    step([&] { m_record->StartCapture(); });
+}
+
 void frmCapture::connectRecorder()
 {
     connect(m_record.get(), &AudioRecord::Timer, this, &frmCapture::AudioRecord_Timer);
@@ -375,7 +399,7 @@ bool frmCapture::Form_QueryUnload()
 {
     // A close while a recording is open (also paused) finishes the recording
     // and is refused: the window stays.
-    if (IsRecording) {
+    if (IsRecording()) {
         CmdStop_Click();
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/SingleInstance.h"
+#include "wizard/WizardHost.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -25,6 +26,10 @@ class QSlider;
 class QWidget;
 class frmWizard;
 
+// Where the recording console stands. Changed only by
+// frmCapture::setRecordingState.
+enum class RecordingState { NotRecording, Recording, Paused };
+
 // The main window: the media player frame above, the recorder frame below,
 // the status bar at the bottom. It lives for the whole run.
 //
@@ -32,7 +37,12 @@ class frmWizard;
 // start-up and shutdown here (shell/), recording, devices, preview, format and
 // output file in recorder/Capture*.cpp, the media panel and window modes in
 // media/Capture*.cpp, the wizard's hand-off in wizard/.
-class frmCapture : public QMainWindow
+//
+// Its controls and state are its own. Other windows reach it through the few
+// operations below (the record wizard through WizardHost); tests find its
+// controls by their object names and run its handlers by name as the
+// controls' signals do.
+class frmCapture : public QMainWindow, public WizardHost
 {
     Q_OBJECT
 public:
@@ -59,6 +69,109 @@ public:
     bool Form_Load();
     bool hasEnded() const { return m_ended; }
     int exitCode() const { return m_exitCode; }
+
+    RecordingState recordingState() const { return m_state; }
+    // Status bar panel 1, 2 or 3.
+    QString panelText(int panel) const;
+    // The "Wav Player" window while it is open.
+    FrmPlayWav *playWavWindow() const;
+    // The record wizard while it is open.
+    frmWizard *wizardWindow() const;
+
+    // WizardHost
+    QWidget *wizardHostWindow() override { return this; }
+    AudioFile *wizardAudioFile() override { return m_file.get(); }
+    void DisplayFormatStr() override;
+    void ProcessWizard() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    // start-up and shutdown
+    void Form_Initialize();
+    bool Form_QueryUnload();   // true: the close may go ahead
+    void Form_Unload();
+    void Menu_Exit_Click();
+
+    // recording
+    void CmdStart_Click();
+    void CmdPause_Click();
+    void CmdStop_Click();
+    void StartRecording();
+    void FinishRecording();
+    void AudioRecord_Timer(qint32 CurrentSamples, qint32 LevelLeft, qint32 LevelRight);
+    void AudioRecord_EndArrayRecord(qint32 nBlock);
+    void AudioRecord_GainChange(qint32 newVolume);
+    void AudioRecord_CaptureError(qint32 number, const QString &description);
+
+    // devices, sources and levels
+    void InitAudioPanel();
+    void FillDeviceList();
+    void DeviceCombo_Click();
+    void FillSourceList();
+    void ComboSource_Click();
+    void SelectSource();
+    void slVolume_Scroll();
+    void slBalance_Scroll();
+
+    // monitoring and the display style
+    void CheckPreview_Click();
+    void PicPreset1_Click();
+    void PicPreset1_MouseMove(int button, int shift, int x, int y);
+    void PicPreset1_MouseUp(int button, int shift, int x, int y);
+
+    // format and output file
+    void CmdSet_Click();
+    void Command2_Click();
+
+    // media panel, modes, player window
+    void Command1_Click();
+    void CmdURL_Click();
+    void Menu_StartR_Click();
+    void Menu_StopR_Click();
+    void Menu_PR_Click();
+    void Menu_Record_Click();
+    void Menu_Play_Click();
+    void CmdPlay_Click();
+
+    // wizard, help, links, about
+    void Menu_Wizard_Click();
+    void Menu_Contents_Click();
+    void Menu_CheckUpdate_Click();
+    void Menu_More_Click(int index);
+    void Menu_About_Click();
+
+private:
+    void buildMenus();
+    void buildMediaPanel();
+    void buildRecorderPanel();
+    void buildStatusBar();
+    void connectRecorder();
+    void endProgram(int code);
+
+    // How the steps of startCapture treat a failure: the load step lets it
+    // end the program, everywhere else a failing step is skipped.
+    enum class OnFailure { Throw, Skip };
+    // Starts capture in the current format (the file writer's) with one-second
+    // blocks, and tells the level display the rate and channels it will show.
+    // Load, the restart of monitoring and every recording start go through here.
+    void startCapture(OnFailure onFailure);
+
+    void setRecordingState(RecordingState state);
+    bool IsRecording() const { return m_state != RecordingState::NotRecording; }
+    bool IsPaused() const { return m_state == RecordingState::Paused; }
+
+    // status bar, 1-based as the program addresses its panels
+    void setPanelText(int panel, const QString &text);
+    // Selects a row from code and runs the list's click handling, as a
+    // user's choice would, whether or not the row changes.
+    void selectRow(QComboBox *list, int row);
+    void setRecordingControlsEnabled(bool enabled);
+    void enableControlsAfterStop();
+    void setOuterHeight(int outerTwips);
+    void reportRecordingFailure(const QString &text);
 
     // --- controls, named as the program's handlers know them ---
     QGroupBox *Frame1 = nullptr;        // "Media Player"
@@ -112,99 +225,10 @@ public:
     QAction *Menu_CheckUpdate = nullptr;
     QAction *Menu_About = nullptr;
 
-    // --- the components, created by the load step ---
-    AudioRecord *AudioRecord_() const { return m_record.get(); }
-    AudioFile *AudioFile_() const { return m_file.get(); }
-    // The "Wav Player" window while it is open.
-    FrmPlayWav *playWavWindow() const;
-    // The record wizard while it is open.
-    frmWizard *wizardWindow() const;
-
     // --- form-level state ---
-    bool IsRecording = false;
-    bool IsPaused = false;
+    RecordingState m_state = RecordingState::NotRecording;
     qint16 CountSrc = 0;
     qint32 SrcIndex = 0;
-
-    // status bar, 1-based as the program addresses its panels
-    void setPanelText(int panel, const QString &text);
-    QString panelText(int panel) const;
-
-public slots:
-    // start-up and shutdown
-    void Form_Initialize();
-    bool Form_QueryUnload();   // true: the close may go ahead
-    void Form_Unload();
-    void Menu_Exit_Click();
-
-    // recording
-    void CmdStart_Click();
-    void CmdPause_Click();
-    void CmdStop_Click();
-    void StartRecording();
-    void FinishRecording();
-    void AudioRecord_Timer(qint32 CurrentSamples, qint32 LevelLeft, qint32 LevelRight);
-    void AudioRecord_EndArrayRecord(qint32 nBlock);
-    void AudioRecord_GainChange(qint32 newVolume);
-    void AudioRecord_CaptureError(qint32 number, const QString &description);
-
-    // devices, sources and levels
-    void InitAudioPanel();
-    void FillDeviceList();
-    void DeviceCombo_Click();
-    void FillSourceList();
-    void ComboSource_Click();
-    void SelectSource();
-    void slVolume_Scroll();
-    void slBalance_Scroll();
-
-    // monitoring and the display style
-    void CheckPreview_Click();
-    void PicPreset1_Click();
-    void PicPreset1_MouseMove(int button, int shift, int x, int y);
-    void PicPreset1_MouseUp(int button, int shift, int x, int y);
-
-    // format and output file
-    void DisplayFormatStr();
-    void CmdSet_Click();
-    void Command2_Click();
-
-    // media panel, modes, player window
-    void Command1_Click();
-    void CmdURL_Click();
-    void Menu_StartR_Click();
-    void Menu_StopR_Click();
-    void Menu_PR_Click();
-    void Menu_Record_Click();
-    void Menu_Play_Click();
-    void CmdPlay_Click();
-
-    // wizard, help, links, about
-    void Menu_Wizard_Click();
-    void ProcessWizard();
-    void Menu_Contents_Click();
-    void Menu_CheckUpdate_Click();
-    void Menu_More_Click(int index);
-    void Menu_About_Click();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void buildMenus();
-    void buildMediaPanel();
-    void buildRecorderPanel();
-    void buildStatusBar();
-    void connectRecorder();
-    void endProgram(int code);
-    // Selects a row from code and runs the list's click handling, as a
-    // user's choice would, whether or not the row changes.
-    void selectRow(QComboBox *list, int row);
-    void setRecordingControlsEnabled(bool enabled);
-    void enableControlsAfterStop();
-    void setOuterHeight(int outerTwips);
-    void reportRecordingFailure(const QString &text);
 
     Components m_components;
     SingleInstance m_instance;

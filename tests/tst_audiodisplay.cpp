@@ -86,6 +86,8 @@ private slots:
     void meterBarEndsAtLevel();
     void spectrumPeakAtTone_data();
     void spectrumPeakAtTone();
+    void spectrumFollowsWaveFormat_data();
+    void spectrumFollowsWaveFormat();
     void spectrogramPutsHighNotesHigher();
     void historyScrolls();
     void screenshots();
@@ -429,6 +431,59 @@ void TestAudioDisplay::spectrumPeakAtTone()
     QVERIFY2(std::abs(bestX - expected) <= 4, qPrintable(QStringLiteral("%1 vs %2").arg(bestX).arg(expected)));
     // -6 dB on a 0 .. -90 dB scale: near the top.
     QVERIFY(bestY < r.top() + r.height() * 0.15);
+}
+
+void TestAudioDisplay::spectrumFollowsWaveFormat_data()
+{
+    QTest::addColumn<int>("rate");
+    QTest::newRow("8 kHz") << 8000;
+    QTest::newRow("44.1 kHz") << 44100;
+    QTest::newRow("48 kHz") << 48000;
+}
+
+// The capture's rate places the frequency axis: a 1 kHz tone peaks at the
+// display's own 1 kHz mark at any rate, also on a display whose axes were
+// already drawn for the rate it had before.
+void TestAudioDisplay::spectrumFollowsWaveFormat()
+{
+    QFETCH(int, rate);
+    AudioDisplayWidget quiet, w;
+    for (AudioDisplayWidget *x : {&quiet, &w}) {
+        x->resize(427, 115);
+        x->setDisplayStyle(1);
+        // Shown: a hidden widget is laid out afresh at every grab.
+        x->show();
+    }
+    feed(w, silence(), 2);
+    shot(w);
+    for (AudioDisplayWidget *x : {&quiet, &w})
+        x->SetWaveFormat({rate, 2, 16});
+    std::mt19937 rng(3);
+    std::normal_distribution<double> noise(0, 0.002);
+    feed(quiet, silence(4096), 3);
+    feed(w, stereo(4096, [&](int i, int) { return 0.5 * sine(1000, i, rate) + noise(rng); }), 3);
+    const QImage a = shot(quiet), b = shot(w);
+
+    // The peak is the highest point drawn.
+    const QRect r = w.plotRect().toAlignedRect();
+    int bestX = -1, bestY = INT_MAX;
+    for (int x = r.left(); x <= r.right(); ++x) {
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                if (y < bestY) {
+                    bestY = y;
+                    bestX = x;
+                }
+                break;
+            }
+        }
+    }
+    const double expected = w.frequencyToX(1000);
+    const double cell = w.plotRect().width() / 512;
+    QVERIFY2(std::abs(bestX + 0.5 - expected) <= 2 * cell + 0.5,
+             qPrintable(QStringLiteral("peak at x %1, 1 kHz at %2").arg(bestX).arg(expected)));
+    // The axis ends at half the rate, or at 20 kHz.
+    QVERIFY(std::abs(w.frequencyToX(std::min(20000.0, rate / 2.0)) - w.plotRect().right()) < 0.01);
 }
 
 void TestAudioDisplay::spectrogramPutsHighNotesHigher()

@@ -22,14 +22,14 @@ QByteArray block(char fill, int size = 400)
 }
 
 // Which of the controls that Record, Pause and Stop switch are enabled, in a fixed order.
-QString enabledState(frmCapture &w)
+QString enabledState(const CaptureView &v)
 {
     QString s;
-    for (QWidget *c : std::initializer_list<QWidget *>{w.CmdStart, w.CmdStop, w.CmdPause, w.CmdPlay, w.TextWavFile,
-                                                      w.Command2, w.slBalance, w.slVolume, w.CmdSet, w.ComboSource,
-                                                      w.DeviceCombo})
+    for (QWidget *c : std::initializer_list<QWidget *>{v.CmdStart, v.CmdStop, v.CmdPause, v.CmdPlay, v.TextWavFile,
+                                                      v.Command2, v.slBalance, v.slVolume, v.CmdSet, v.ComboSource,
+                                                      v.DeviceCombo})
         s += c->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-    for (QMenu *m : {w.Menu_File, w.Menu_Mode, w.Menu_Hep})
+    for (QMenu *m : {v.Menu_File, v.Menu_Mode, v.Menu_Hep})
         s += m->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
     return s;
 }
@@ -47,24 +47,25 @@ private slots:
         h.writeSettings();
         QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
 
         QCOMPARE(PublicDim::AppFolder, h.appFolder());
         QCOMPARE(PublicDim::WavFolder, h.documents() + QStringLiteral("Wav/"));
         QVERIFY(QDir(PublicDim::WavFolder).exists());
-        QCOMPARE(w.TextWavFile->text(), h.documents() + QStringLiteral("Wav/1.wav"));
-        QCOMPARE(w.LabelFomartStr->text(), QStringLiteral("WAV 48,000 Hz; Stereo; 16 bit"));
+        QCOMPARE(v.TextWavFile->text(), h.documents() + QStringLiteral("Wav/1.wav"));
+        QCOMPARE(v.LabelFomartStr->text(), QStringLiteral("WAV 48,000 Hz; Stereo; 16 bit"));
         QCOMPARE(h.file->format, (WaveFormat{48000, 2, 16}));
         QCOMPARE(h.player->log, (QStringList{QStringLiteral("AutoPlay 1"), QStringLiteral("OutputVolume -600")}));
         QCOMPARE(h.display->style, 2);
-        QVERIFY(w.Menu_StartR->isChecked() && w.Menu_StopR->isChecked());
-        QVERIFY(!w.Menu_Options->isEnabled());
+        QVERIFY(v.Menu_StartR->isChecked() && v.Menu_StopR->isChecked());
+        QVERIFY(!v.Menu_Options->isEnabled());
         QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
         QCOMPARE(w.panelText(2), QStringLiteral("Elapsed:"));
         QCOMPARE(w.panelText(3), QStringLiteral("File size:"));
         QVERIFY(h.dialogs.asked.isEmpty());   // the last update check was today
 
         // The device's first line is applied, and monitoring started with the file's format last.
-        QCOMPARE(w.ComboSource->currentText(), QStringLiteral("Microphone"));
+        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Microphone"));
         const QStringList tail = h.rec->log.mid(h.rec->log.size() - 3);
         QCOMPARE(tail, (QStringList{QStringLiteral("SetFormat %1 4").arg(WaveFormat{48000, 2, 16}.descriptor()),
                                     QStringLiteral("BlockLength 48000"), QStringLiteral("StartCapture")}));
@@ -114,7 +115,7 @@ private slots:
             h.writeSettings();
             h.setUpRecorder = [](FakeRecorder &r) { r.devices.clear(); };
             QVERIFY(h.loadPastWizard());
-            QCOMPARE(h.window->DeviceCombo->count(), 0);
+            QCOMPARE(CaptureView(*h.window).DeviceCombo->count(), 0);
             QVERIFY(h.dialogs.asked.isEmpty());
         }
         {
@@ -128,7 +129,7 @@ private slots:
                                     "exit it before run this application"));
             QCOMPARE(h.dialogs.asked[0].icon, Dialogs::Icon::Critical);
             QCOMPARE(h.endCodes.size(), 1);
-            QVERIFY(h.window->LabelFomartStr->text().isEmpty());   // ended inside the device step
+            QVERIFY(CaptureView(*h.window).LabelFomartStr->text().isEmpty());   // ended inside the device step
             QVERIFY(!h.rec->capturing);
         }
     }
@@ -154,15 +155,16 @@ private slots:
         h.writeSettings();
         QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
-        QCOMPARE(enabledState(w), QStringLiteral("10001111111111"));   // "&Play" waits for a recording
+        const CaptureView v(w);
+        QCOMPARE(enabledState(v), QStringLiteral("10001111111111"));   // "&Play" waits for a recording
 
-        w.TextWavFile->setText(h.documents() + QStringLiteral("take"));
-        w.CmdStart->click();
-        QCOMPARE(w.TextWavFile->text(), h.documents() + QStringLiteral("take.wav"));
+        v.TextWavFile->setText(h.documents() + QStringLiteral("take"));
+        v.CmdStart->click();
+        QCOMPARE(v.TextWavFile->text(), h.documents() + QStringLiteral("take.wav"));
         QCOMPARE(h.file->path, h.documents() + QStringLiteral("take.wav"));
         QCOMPARE(w.panelText(1), QStringLiteral("Recording..."));
-        QCOMPARE(enabledState(w), QStringLiteral("01100000000000"));
-        QVERIFY(w.IsRecording);
+        QCOMPARE(enabledState(v), QStringLiteral("01100000000000"));
+        QVERIFY(w.recordingState() != RecordingState::NotRecording);
 
         h.rec->deliver(block('1'));
         h.rec->tick(48000 * 3723 + 47999);
@@ -170,36 +172,67 @@ private slots:
         QVERIFY(w.panelText(3).startsWith(QStringLiteral("File size: ")));
         QVERIFY(w.panelText(3).endsWith(QStringLiteral(" KB")));
 
-        w.CmdPause->click();
+        v.CmdPause->click();
         QCOMPARE(w.panelText(1), QStringLiteral("Paused"));
-        QCOMPARE(enabledState(w), QStringLiteral("11000000000000"));
+        QCOMPARE(w.recordingState(), RecordingState::Paused);
+        QCOMPARE(enabledState(v), QStringLiteral("11000000000000"));
         const int shownBefore = h.display->shown;
         h.rec->deliver(block('p'));   // not fetched while paused
         h.rec->tick(48000 * 5000);
         QCOMPARE(h.display->shown, shownBefore);   // the display stands still
         QCOMPARE(w.panelText(2), QStringLiteral("Elapsed: 01:02:03"));
 
-        w.CmdStart->click();   // resume
+        v.CmdStart->click();   // resume
         QCOMPARE(w.panelText(1), QStringLiteral("Recording..."));
-        QCOMPARE(enabledState(w), QStringLiteral("01100000000000"));
+        QCOMPARE(enabledState(v), QStringLiteral("01100000000000"));
         h.rec->deliver(block('2'));
 
         // What the recorder still holds at Stop all reaches the file, the first block too.
         h.rec->pending = {block('3'), block('4', 10)};
-        w.CmdStop->click();
+        v.CmdStop->click();
         QCOMPARE(h.file->all(), block('1') + block('2') + block('3') + block('4', 10));
         QCOMPARE(h.file->closes, 1);
         QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
         QVERIFY(w.panelText(3).endsWith(QStringLiteral(" Kb")));
-        QCOMPARE(enabledState(w), QStringLiteral("10011111111111"));
-        QVERIFY(!w.IsRecording && !w.IsPaused);
+        QCOMPARE(enabledState(v), QStringLiteral("10011111111111"));
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);
         QVERIFY(h.rec->capturing);   // monitoring again
         QCOMPARE(h.rec->log.last(), QStringLiteral("StartCapture"));
 
         // Stop with nothing open does nothing.
         const int starts = int(h.rec->log.count(QStringLiteral("StartCapture")));
-        w.CmdStop_Click();
+        runHandler(w, "CmdStop_Click");   // the button itself is disabled now
         QCOMPARE(int(h.rec->log.count(QStringLiteral("StartCapture"))), starts);
+    }
+
+    void everyCaptureStart_usesTheWritersFormat_andTellsTheDisplay()
+    {
+        CaptureHarness h;
+        h.writeSettings();   // 48000 Hz stereo 16 bit
+        QVERIFY(h.loadPastWizard());
+        const CaptureView v(*h.window);
+        const WaveFormat stored{48000, 2, 16};
+        const WaveFormat chosen{8000, 1, 8};
+        QCOMPARE(h.display->formats, QList<WaveFormat>{stored});   // monitoring from the load step
+        QCOMPARE(h.rec->format, stored);
+
+        // As the format dialog's Ok does: the writer takes the new format at
+        // once; what is captured, and drawn, changes at the next start.
+        PublicDim::WavFormat = chosen;
+        h.file->SetWaveFormat(chosen);
+        QCOMPARE(h.display->formats.size(), 1);
+        v.TextWavFile->setText(h.documents() + QStringLiteral("low.wav"));
+        v.CmdStart->click();
+        QCOMPARE(h.rec->format, chosen);
+        QCOMPARE(h.display->formats, (QList<WaveFormat>{stored, chosen}));
+        QCOMPARE(h.rec->log.filter(QStringLiteral("SetFormat")).last(),
+                 QStringLiteral("SetFormat %1 %2").arg(chosen.descriptor()).arg(chosen.bytesPerFrame()));
+        v.CmdStop->click();   // monitoring restarts in the same format
+        QCOMPARE(h.display->formats, (QList<WaveFormat>{stored, chosen, chosen}));
+
+        // Only an open recording can be paused.
+        runHandler(*h.window, "CmdPause_Click");
+        QCOMPARE(h.window->recordingState(), RecordingState::NotRecording);
     }
 
     void recordWhileRecording_onlyRereadsTheName()
@@ -208,14 +241,15 @@ private slots:
         h.writeSettings();
         QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
-        w.TextWavFile->setText(h.documents() + QStringLiteral("a.WAV"));
-        w.CmdStart_Click();
-        QCOMPARE(w.TextWavFile->text(), h.documents() + QStringLiteral("a.WAV"));   // .WAV counts
-        w.TextWavFile->setText(h.documents() + QStringLiteral("b.mp3"));
-        w.CmdStart_Click();
+        const CaptureView v(w);
+        v.TextWavFile->setText(h.documents() + QStringLiteral("a.WAV"));
+        v.CmdStart->click();
+        QCOMPARE(v.TextWavFile->text(), h.documents() + QStringLiteral("a.WAV"));   // .WAV counts
+        v.TextWavFile->setText(h.documents() + QStringLiteral("b.mp3"));
+        runHandler(w, "CmdStart_Click");   // the button is disabled while recording
         QCOMPARE(PublicDim::WavFileName, h.documents() + QStringLiteral("b.mp3"));
         QCOMPARE(h.file->path, h.documents() + QStringLiteral("a.WAV"));   // the same recording goes on
-        QVERIFY(w.IsRecording);
+        QVERIFY(w.recordingState() != RecordingState::NotRecording);
     }
 
     void existingRecording_isReplacedOnlyOnYes()
@@ -224,6 +258,7 @@ private slots:
         h.writeSettings();
         QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
         const QString path = h.documents() + QStringLiteral("Wav/1.wav");
         QFile old(path);
         QVERIFY(old.open(QIODevice::WriteOnly));
@@ -231,29 +266,29 @@ private slots:
         old.close();
 
         h.dialogs.answers.enqueue(Dialogs::Answer::No);
-        w.CmdStart->click();
+        v.CmdStart->click();
         QCOMPARE(h.dialogs.count(QStringLiteral("message")), 1);
         QCOMPARE(h.dialogs.asked[0].buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(h.dialogs.asked[0].icon, Dialogs::Icon::Question);
         QVERIFY(h.dialogs.asked[0].text.contains(path));
         QVERIFY(h.file->path.isEmpty());   // nothing was created or truncated
-        QVERIFY(!w.IsRecording);
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);
         QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
-        QCOMPARE(enabledState(w), QStringLiteral("10011111111111"));   // as after Stop
+        QCOMPARE(enabledState(v), QStringLiteral("10011111111111"));   // as after Stop
         QVERIFY(h.rec->capturing);   // monitoring again
 
         h.dialogs.answers.enqueue(Dialogs::Answer::Yes);
-        w.CmdStart->click();
+        v.CmdStart->click();
         QCOMPARE(h.file->path, path);
-        QVERIFY(w.IsRecording);
+        QVERIFY(w.recordingState() != RecordingState::NotRecording);
 
         // An empty file is nothing to lose: no question.
-        w.CmdStop->click();
+        v.CmdStop->click();
         QFile::resize(path, 0);
         const int asked = h.dialogs.count(QStringLiteral("message"));
-        w.CmdStart->click();
+        v.CmdStart->click();
         QCOMPARE(h.dialogs.count(QStringLiteral("message")), asked);
-        QVERIFY(w.IsRecording);
+        QVERIFY(w.recordingState() != RecordingState::NotRecording);
     }
 
     void startFailure_showsWhy_andLeavesTheWindowAsAfterStop()
@@ -262,25 +297,26 @@ private slots:
         h.writeSettings();
         QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
 
         h.file->failCreate = true;
-        w.CmdStart->click();
+        v.CmdStart->click();
         QCOMPARE(h.dialogs.count(QStringLiteral("message")), 1);
         QCOMPARE(h.dialogs.asked.last().title, QStringLiteral("Error"));
         QCOMPARE(h.dialogs.asked.last().icon, Dialogs::Icon::Critical);
         QVERIFY(h.dialogs.asked.last().text.contains(QStringLiteral("No such file or directory")));
-        QCOMPARE(enabledState(w), QStringLiteral("10011111111111"));
+        QCOMPARE(enabledState(v), QStringLiteral("10011111111111"));
         QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
-        QVERIFY(!w.IsRecording);
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);
 
         // A recorder that only says "negative": its own reason is shown.
         h.file->failCreate = false;
         h.rec->statusOnStart = -1;
         h.rec->errorOnStart = QStringLiteral("The recording device was removed.");
-        w.CmdStart->click();
+        v.CmdStart->click();
         QCOMPARE(h.dialogs.asked.last().text, QStringLiteral("The recording device was removed."));
         QCOMPARE(h.file->closes, 1);
-        QVERIFY(!w.IsRecording);
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);
     }
 
     void writeFailureOrLostDevice_stopsTheRecordingAndSaysSo()
@@ -289,12 +325,13 @@ private slots:
         h.writeSettings();
         QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
 
-        w.CmdStart->click();
+        v.CmdStart->click();
         h.file->failWritesAfter = 1;
         h.rec->deliver(block('1'));
         h.rec->deliver(block('2'));   // disk full
-        QVERIFY(!w.IsRecording);
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);
         QCOMPARE(h.file->written.size(), 1);
         QCOMPARE(h.file->closes, 1);
         QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
@@ -303,12 +340,12 @@ private slots:
         QVERIFY(h.rec->capturing);   // and the program goes on monitoring
 
         h.file->failWritesAfter = -1;
-        w.CmdStart->click();
+        v.CmdStart->click();
         h.rec->deliver(block('3'));
         h.rec->pending = {block('4')};
         h.rec->capturing = false;
         h.rec->fail(QStringLiteral("The connection to the sound server was lost."));
-        QVERIFY(!w.IsRecording);
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);
         QCOMPARE(h.file->all(), block('3') + block('4'));
         QVERIFY(QTest::qWaitFor([&] { return h.dialogs.count(QStringLiteral("message")) == 2; }, 1000));
         QVERIFY(h.dialogs.asked.last().text.contains(QStringLiteral("sound server was lost")));
@@ -323,19 +360,20 @@ private slots:
             h.writeSettings();
             QVERIFY(h.loadPastWizard());
             frmCapture &w = *h.window;
-            w.CmdStart->click();
-            w.CmdPause->click();
+            const CaptureView v(w);
+            v.CmdStart->click();
+            v.CmdPause->click();
             h.rec->pending = {block('x')};
 
-            viaMenu ? w.Menu_Exit->trigger() : void(w.close());
+            viaMenu ? v.Menu_Exit->trigger() : void(w.close());
             QVERIFY(w.isVisible());
-            QVERIFY(!w.IsRecording);
+            QCOMPARE(w.recordingState(), RecordingState::NotRecording);
             QCOMPARE(h.file->closes, 1);
             QCOMPARE(h.file->all(), block('x'));
             QVERIFY(h.endCodes.isEmpty());
 
             PublicDim::PreviewIndex = 4;
-            viaMenu ? w.Menu_Exit->trigger() : void(w.close());
+            viaMenu ? v.Menu_Exit->trigger() : void(w.close());
             QCOMPARE(h.endCodes, QList<int>{0});
             QVERIFY(h.player->log.contains(QStringLiteral("HaltPlayback")));
             QVERIFY(!h.rec->capturing);
@@ -351,15 +389,16 @@ private slots:
         h.writeSettings();
         QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
         QList<int> seen;
         for (int i = 0; i < 5; ++i) {
-            QTest::mouseClick(w.PicPreset1, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseClick(v.PicPreset1, Qt::LeftButton, {}, QPoint(5, 5));
             seen << h.display->style;
             QCOMPARE(PublicDim::PreviewIndex, h.display->style);
         }
         QCOMPARE(seen, (QList<int>{3, 4, 0, 1, 2}));
         h.display->style = 17;   // a style read from a damaged settings file
-        w.PicPreset1_Click();
+        QTest::mouseClick(v.PicPreset1, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(h.display->style, 0);
     }
 };

@@ -4,6 +4,7 @@
 #include "support/CaptureHarness.h"
 
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
 
@@ -25,6 +26,18 @@ QStringList rows(QComboBox *c)
     return out;
 }
 
+// The source line the level sliders act on: where a volume step lands; -1
+// when it reaches no line.
+int lineUnderTheSliders(CaptureHarness &h, const CaptureView &v)
+{
+    const QRegularExpression volumeCall(QStringLiteral("^Volume "));
+    const qsizetype before = h.rec->log.filter(volumeCall).size();
+    v.slVolume->triggerAction(v.slVolume->value() < v.slVolume->maximum() ? QSlider::SliderSingleStepAdd
+                                                                          : QSlider::SliderSingleStepSub);
+    const QStringList volumes = h.rec->log.filter(volumeCall);
+    return volumes.size() > before ? volumes.last().section(QLatin1Char(' '), 1, 1).toInt() : -1;
+}
+
 } // namespace
 
 class TestDeviceLists : public QObject
@@ -44,11 +57,11 @@ private slots:
                 r.device = startDevice;
             };
             QVERIFY(h.load());
-            frmCapture &w = *h.window;
-            QCOMPARE(rows(w.DeviceCombo), (QStringList{QStringLiteral("A=0"), QStringLiteral("C=2")}));
+            const CaptureView v(*h.window);
+            QCOMPARE(rows(v.DeviceCombo), (QStringList{QStringLiteral("A=0"), QStringLiteral("C=2")}));
             for (int i = 0; i <= 3; ++i)
                 QVERIFY(h.rec->log.contains(QStringLiteral("DeviceIndex %1").arg(i)));
-            QCOMPARE(w.DeviceCombo->currentIndex(), expectedRow);
+            QCOMPARE(v.DeviceCombo->currentIndex(), expectedRow);
         }
     }
 
@@ -61,19 +74,19 @@ private slots:
                          device(QStringLiteral("C"), true, {QStringLiteral("Line"), QStringLiteral("Mix C")}, 1)};
         };
         QVERIFY(h.load());
-        frmCapture &w = *h.window;
-        QCOMPARE(w.ComboSource->currentText(), QStringLiteral("Mic"));
+        const CaptureView v(*h.window);
+        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Mic"));
         QCOMPARE(h.rec->devices[0].selected, 0);   // the first line became the input
 
         h.rec->log.clear();
-        w.DeviceCombo->setCurrentIndex(1);
-        emit w.DeviceCombo->activated(1);   // the user's choice
+        v.DeviceCombo->setCurrentIndex(1);
+        emit v.DeviceCombo->activated(1);   // the user's choice
         QCOMPARE(h.rec->device, 1);
-        QCOMPARE(w.ComboSource->count(), 2);
-        QCOMPARE(w.ComboSource->currentText(), QStringLiteral("Line"));
+        QCOMPARE(v.ComboSource->count(), 2);
+        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Line"));
         QCOMPARE(h.rec->devices[1].selected, 0);
         QCOMPARE(h.rec->log.filter(QStringLiteral("Selected")).last(), QStringLiteral("Selected 1 0"));
-        QCOMPARE(w.SrcIndex, 0);
+        QCOMPARE(lineUnderTheSliders(h, v), 0);
     }
 
     void sliders_followTheLine_disabledAtRawPositions_balanceReadBack()
@@ -92,31 +105,31 @@ private slots:
             r.acceptBalanceUpTo = 90;
         };
         QVERIFY(h.load());
-        frmCapture &w = *h.window;
-        QVERIFY(!w.slVolume->isEnabled());
-        QCOMPARE(w.slVolume->value(), 1000);   // not inverted when there is no control
-        QVERIFY(!w.slBalance->isEnabled());
-        QCOMPARE(w.slBalance->value(), 50);
+        const CaptureView v(*h.window);
+        QVERIFY(!v.slVolume->isEnabled());
+        QCOMPARE(v.slVolume->value(), 1000);   // not inverted when there is no control
+        QVERIFY(!v.slBalance->isEnabled());
+        QCOMPARE(v.slBalance->value(), 50);
 
-        w.ComboSource->setCurrentIndex(1);
-        emit w.ComboSource->activated(1);
-        QVERIFY(w.slVolume->isEnabled() && w.slBalance->isEnabled());
-        QCOMPARE(w.slVolume->value(), 65535 - 49151);
-        QCOMPARE(w.slBalance->value(), 70);
+        v.ComboSource->setCurrentIndex(1);
+        emit v.ComboSource->activated(1);
+        QVERIFY(v.slVolume->isEnabled() && v.slBalance->isEnabled());
+        QCOMPARE(v.slVolume->value(), 65535 - 49151);
+        QCOMPARE(v.slBalance->value(), 70);
 
         // A user's drag writes the inverted position, to the line chosen last.
         h.rec->line = 0;
-        w.slVolume->setValue(20000);
+        v.slVolume->setValue(20000);
         QCOMPARE(h.rec->log.last(), QStringLiteral("Volume 1 45535"));
-        w.slBalance->setValue(75);
+        v.slBalance->setValue(75);
         QCOMPARE(h.rec->devices[0].lines[1].balance, 75);
         // A balance the recorder refuses: the slider shows what it holds.
-        w.slBalance->setValue(95);
-        QCOMPARE(w.slBalance->value(), 75);
+        v.slBalance->setValue(95);
+        QCOMPARE(v.slBalance->value(), 75);
 
         // A volume changed elsewhere does not move the slider.
         emit h.rec->GainChange(100);
-        QCOMPARE(w.slVolume->value(), 20000);
+        QCOMPARE(v.slVolume->value(), 20000);
     }
 
     void selectSource_withANameNoLineHas_appliesNothing()
@@ -124,14 +137,15 @@ private slots:
         CaptureHarness h;
         h.writeSettings();
         QVERIFY(h.load());
-        frmCapture &w = *h.window;
-        w.ComboSource->setEditable(true);
-        w.ComboSource->setEditText(QStringLiteral("Nothing by this name"));
+        const CaptureView v(*h.window);
+        v.ComboSource->setEditable(true);
+        v.ComboSource->setEditText(QStringLiteral("Nothing by this name"));
+        const int lineBefore = lineUnderTheSliders(h, v);
+        QVERIFY(lineBefore >= 0);
         h.rec->log.clear();
-        const int srcBefore = w.SrcIndex;
-        w.SelectSource();
+        runHandler(*h.window, "SelectSource");
         QVERIFY(h.rec->log.filter(QStringLiteral("Selected")).isEmpty());
-        QCOMPARE(w.SrcIndex, srcBefore);   // it stopped at the first failing step
+        QCOMPARE(lineUnderTheSliders(h, v), lineBefore);   // it stopped at the first failing step
     }
 };
 

@@ -31,7 +31,7 @@ QString onButtons(const FormWAV &d)
 
 // Presses "Se&t"; act drives the dialog instead of a user. Returns what was on
 // when the dialog opened.
-QString useFormatDialog(frmCapture &w, const std::function<void(FormWAV &)> &act, QWidget **owner = nullptr)
+QString useFormatDialog(const CaptureView &v, const std::function<void(FormWAV &)> &act, QWidget **owner = nullptr)
 {
     QString opened;
     FormWAV::runHook = [&](FormWAV &d) {
@@ -41,14 +41,14 @@ QString useFormatDialog(frmCapture &w, const std::function<void(FormWAV &)> &act
         act(d);
         return d.result();
     };
-    w.CmdSet->click();
+    v.CmdSet->click();
     FormWAV::runHook = nullptr;
     return opened;
 }
 
 WaveFormat shared()
 {
-    return {PublicDim::WavFreq, PublicDim::WavChannel, PublicDim::WavBit};
+    return PublicDim::WavFormat;
 }
 
 } // namespace
@@ -80,11 +80,10 @@ private slots:
         CaptureHarness h;
         h.writeSettings();
         QVERIFY(h.load());
-        PublicDim::WavFreq = rate;
-        PublicDim::WavChannel = qint16(channels);
-        PublicDim::WavBit = bits;
+        const CaptureView v(*h.window);
+        PublicDim::WavFormat = {rate, qint16(channels), bits};
         QWidget *owner = nullptr;
-        QCOMPARE(useFormatDialog(*h.window, [](FormWAV &d) { d.cmdCancel->click(); }, &owner), on);
+        QCOMPARE(useFormatDialog(v, [](FormWAV &d) { d.cmdCancel->click(); }, &owner), on);
         QCOMPARE(owner, h.window.get());
         QCOMPARE(shared(), (WaveFormat{rate, qint16(channels), bits}));   // Cancel keeps even odd values
     }
@@ -117,10 +116,11 @@ private slots:
         CaptureHarness h;
         h.writeSettings(start);
         QVERIFY(h.load());
+        const CaptureView v(*h.window);
         const WaveFormat before = shared();
         h.file->format = {11025, 1, 16};   // only a new SetWaveFormat puts the dialog's format back
         int result = -1;
-        useFormatDialog(*h.window, [&](FormWAV &d) {
+        useFormatDialog(v, [&](FormWAV &d) {
             d.show();
             for (const QString &step : action.split(QLatin1Char(' '))) {
                 if (step == QLatin1String("best"))
@@ -142,7 +142,7 @@ private slots:
             QVERIFY(!d.isVisible());
         });
         QCOMPARE(result, applied ? int(QDialog::Accepted) : int(QDialog::Rejected));
-        QCOMPARE(h.window->LabelFomartStr->text(), text);
+        QCOMPARE(v.LabelFomartStr->text(), text);
         if (applied) {
             QCOMPARE(h.file->format, shared());
         } else {
@@ -156,10 +156,11 @@ private slots:
         CaptureHarness h;
         h.writeSettings();
         QVERIFY(h.load());
+        const CaptureView v(*h.window);
         const int rates[8] = {8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000};
         for (int i = 0; i < 8; ++i) {
             const bool mono = i % 2 == 0, eightBit = i % 3 == 0;
-            useFormatDialog(*h.window, [&](FormWAV &d) {
+            useFormatDialog(v, [&](FormWAV &d) {
                 d.frequencyButtons()[size_t(i)]->click();
                 (mono ? d.P1 : d.P2)->click();
                 (eightBit ? d.B1 : d.B2)->click();
@@ -179,12 +180,12 @@ private slots:
             QCOMPARE(h.file->format, chosen);
         }
         // A channel count the dialog does not know reads as mono beside "Se&t" until Ok makes it stereo.
-        PublicDim::WavChannel = 3;
+        PublicDim::WavFormat.channels = 3;
         h.window->DisplayFormatStr();
-        QVERIFY(h.window->LabelFomartStr->text().contains(QStringLiteral("Hz; Mono; ")));
-        useFormatDialog(*h.window, [](FormWAV &d) { d.cmdOk->click(); });
-        QCOMPARE(PublicDim::WavChannel, qint16(2));
-        QVERIFY(h.window->LabelFomartStr->text().contains(QStringLiteral("Hz; Stereo; ")));
+        QVERIFY(v.LabelFomartStr->text().contains(QStringLiteral("Hz; Mono; ")));
+        useFormatDialog(v, [](FormWAV &d) { d.cmdOk->click(); });
+        QCOMPARE(PublicDim::WavFormat.channels, qint16(2));
+        QVERIFY(v.LabelFomartStr->text().contains(QStringLiteral("Hz; Stereo; ")));
     }
 
     void formatDialog_captionsAndLayout()
@@ -256,8 +257,9 @@ private slots:
         QVERIFY(h.load());
         const QString folder = PublicDim::WavFolder;
         h.dialogs.texts << folder + answer;
-        h.window->Command2->click();
-        QCOMPARE(h.window->TextWavFile->text(), folder + name);
+        const CaptureView v(*h.window);
+        v.Command2->click();
+        QCOMPARE(v.TextWavFile->text(), folder + name);
         QCOMPARE(PublicDim::WavFileName, folder + name);
     }
 
@@ -267,9 +269,10 @@ private slots:
         h.writeSettings();
         QVERIFY(h.load());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
         const QString folder = PublicDim::WavFolder;
         h.dialogs.texts << QStringLiteral("  ") + folder + QStringLiteral("take  ");
-        w.Command2->click();
+        v.Command2->click();
         QCOMPARE(PublicDim::WavFileName, folder + QStringLiteral("take.wav"));
         QCOMPARE(h.dialogs.asked.size(), 1);
         const FakeDialogs::Asked &a = h.dialogs.asked[0];
@@ -282,10 +285,10 @@ private slots:
         QCOMPARE(a.request.filters[0].patterns, QStringLiteral("*.WAV"));
 
         // A name typed into the box is not taken over by Browse, and Cancel changes nothing.
-        w.TextWavFile->setText(folder + QStringLiteral("typed.wav"));
-        w.Command2->click();
+        v.TextWavFile->setText(folder + QStringLiteral("typed.wav"));
+        v.Command2->click();
         QCOMPARE(h.dialogs.asked.size(), 2);
-        QCOMPARE(w.TextWavFile->text(), folder + QStringLiteral("typed.wav"));
+        QCOMPARE(v.TextWavFile->text(), folder + QStringLiteral("typed.wav"));
         QCOMPARE(PublicDim::WavFileName, folder + QStringLiteral("take.wav"));
     }
 };

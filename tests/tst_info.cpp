@@ -49,10 +49,11 @@ void writeFile(const QString &path, const QByteArray &bytes)
 // What a user would notice of the main window: where it stands and what it says.
 QString mainWindowState(frmCapture &w)
 {
+    const CaptureView v(w);
     return QStringList{w.isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"), w.panelText(1),
-                       w.panelText(2), w.panelText(3), w.TextWavFile->text(), w.TextMedia->text(),
+                       w.panelText(2), w.panelText(3), v.TextWavFile->text(), v.TextMedia->text(),
                        PublicDim::WavFileName, PublicDim::LastCheckUpdate, QString::number(PublicDim::PreviewIndex),
-                       w.Menu_Hep->isEnabled() ? QStringLiteral("help on") : QStringLiteral("help off"),
+                       v.Menu_Hep->isEnabled() ? QStringLiteral("help on") : QStringLiteral("help off"),
                        w.hasEnded() ? QStringLiteral("ended") : QStringLiteral("running")}
         .join(QLatin1Char('|'));
 }
@@ -87,8 +88,9 @@ private slots:
         h.writeSettings();
         QVERIFY(h.load());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
 
-        w.Menu_About->trigger();
+        v.Menu_About->trigger();
         FormFlash *flash = FormFlash::openFor(&w);
         QVERIFY(flash);
         QVERIFY(flash->isVisible());
@@ -118,7 +120,7 @@ private slots:
         QVERIFY(!flash->LabelVer->geometry().intersects(flash->LabelCopyright->geometry()));
 
         // A second "About" only brings the same window forward.
-        w.Menu_About_Click();
+        v.Menu_About->trigger();
         QCOMPARE(FormFlash::openFor(&w), flash);
         QCOMPARE(openAboutWindows(&w), 1);
 
@@ -126,7 +128,7 @@ private slots:
         QPointer<FormFlash> first = flash;
         flash->close();
         QVERIFY(!FormFlash::openFor(&w));
-        w.Menu_About_Click();
+        v.Menu_About->trigger();
         FormFlash *second = FormFlash::openFor(&w);
         QVERIFY(second && second != first.data());
         QCOMPARE(openAboutWindows(&w), 1);
@@ -143,7 +145,7 @@ private slots:
         QVERIFY(h.load());
         FormFlash::setTimerIntervalForTests(300);
 
-        h.window->Menu_About_Click();
+        CaptureView(*h.window).Menu_About->trigger();
         QPointer<FormFlash> flash = FormFlash::openFor(h.window.get());
         QVERIFY(flash);
         QCOMPARE(flash->Timer1->interval(), 300);
@@ -159,7 +161,7 @@ private slots:
         CaptureHarness h;
         h.writeSettings();
         QVERIFY(h.load());
-        h.window->Menu_About_Click();
+        CaptureView(*h.window).Menu_About->trigger();
         QPointer<FormFlash> flash = FormFlash::openFor(h.window.get());
         QVERIFY(flash);
 
@@ -207,17 +209,18 @@ private slots:
         copyFolder(SourceHelp, h.appFolder() + QStringLiteral("help"));
         QVERIFY(h.load());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
 
-        QCOMPARE(w.Menu_MoreItems.size(), int(ProductLinks.size()));
+        QCOMPARE(v.Menu_MoreItems.size(), int(ProductLinks.size()));
         QStringList expected;
         QSet<QString> seen;
-        for (int i = 0; i < w.Menu_MoreItems.size(); ++i) {
+        for (int i = 0; i < v.Menu_MoreItems.size(); ++i) {
             const QString address = QString::fromUtf8(ProductLinks[size_t(i)].address);
-            QCOMPARE(w.Menu_MoreItems[i]->text(), QString::fromUtf8(ProductLinks[size_t(i)].caption));
+            QCOMPARE(v.Menu_MoreItems[i]->text(), QString::fromUtf8(ProductLinks[size_t(i)].caption));
             QVERIFY2(address.startsWith(QStringLiteral("https://")), qPrintable(address));
             QVERIFY2(!seen.contains(address), qPrintable(address));
             seen << address;
-            w.Menu_MoreItems[i]->trigger();
+            v.Menu_MoreItems[i]->trigger();
             expected << address;
             QCOMPARE(h.shell.opened, expected);
         }
@@ -225,7 +228,7 @@ private slots:
         // Check Update opens the help's page about newer versions, a real
         // local file, and does not touch the date of the last question.
         const QString lastCheck = PublicDim::LastCheckUpdate;
-        w.Menu_CheckUpdate->trigger();
+        v.Menu_CheckUpdate->trigger();
         QCOMPARE(h.shell.opened.size(), expected.size() + 1);
         const QString update = h.shell.opened.last();
         QCOMPARE(update, h.appFolder() + QStringLiteral("help/update.html"));
@@ -241,14 +244,15 @@ private slots:
         h.writeSettings();
         QVERIFY(h.load());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
         h.shell.result = false;
         const QString before = mainWindowState(w);
 
-        for (QAction *item : w.Menu_MoreItems)
+        for (QAction *item : v.Menu_MoreItems)
             item->trigger();
-        w.Menu_CheckUpdate->trigger();
+        v.Menu_CheckUpdate->trigger();
 
-        QCOMPARE(h.shell.opened.size(), w.Menu_MoreItems.size() + 1);
+        QCOMPARE(h.shell.opened.size(), v.Menu_MoreItems.size() + 1);
         QCOMPARE(mainWindowState(w), before);
         QVERIFY(h.dialogs.asked.isEmpty());
         QVERIFY(h.endCodes.isEmpty());
@@ -298,8 +302,9 @@ private slots:
         copyFolder(SourceHelp, h.appFolder() + QStringLiteral("help"));
         QVERIFY(h.load());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
 
-        w.Menu_Contents->trigger();
+        v.Menu_Contents->trigger();
         HelpWindow *help = HelpWindow::openFor(&w);
         QVERIFY(help);
         QVERIFY(help->isVisible());
@@ -328,7 +333,7 @@ private slots:
 
         // "Contents" again: the same window, back at the default topic.
         emit help->browser()->anchorClicked(QUrl(QStringLiteral("troubleshooting.html")));
-        w.Menu_Contents_Click();
+        v.Menu_Contents->trigger();
         QCOMPARE(HelpWindow::openFor(&w), help);
         QCOMPARE(w.findChildren<HelpWindow *>().size(), 1);
         QCOMPARE(help->currentTopic(), home);
@@ -338,7 +343,7 @@ private slots:
         help->close();
         QVERIFY(!HelpWindow::openFor(&w));
         QTRY_VERIFY(closed.isNull());
-        w.Menu_Contents_Click();
+        v.Menu_Contents->trigger();
         QVERIFY(HelpWindow::openFor(&w));
         QCOMPARE(HelpWindow::openFor(&w)->currentTopic(), home);
         QVERIFY(h.dialogs.asked.isEmpty());
@@ -351,9 +356,10 @@ private slots:
         h.writeSettings();
         QVERIFY(h.load());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
         const QString before = mainWindowState(w);
 
-        w.Menu_Contents->trigger();
+        v.Menu_Contents->trigger();
         HelpWindow *help = HelpWindow::openFor(&w);
         QVERIFY(help);
         QVERIFY(help->currentTopic().isEmpty());
@@ -367,7 +373,7 @@ private slots:
         // A help folder without its contents page counts as missing too.
         help->close();
         writeFile(h.appFolder() + QStringLiteral("help/formats.html"), "<html></html>");
-        w.Menu_Contents_Click();
+        v.Menu_Contents->trigger();
         QVERIFY(HelpWindow::openFor(&w)->currentTopic().isEmpty());
         QCOMPARE(mainWindowState(w), before);
         HelpWindow::openFor(&w)->close();
@@ -422,13 +428,14 @@ private slots:
         QVERIFY(QFile::copy(SourceSkin, h.appFolder() + QStringLiteral("skin.cjstyles")));
         QVERIFY(h.load());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
         w.setStyleSheet(QString());   // the look before the skin step
-        const QImage plain = w.CmdStart->grab().toImage();
+        const QImage plain = v.CmdStart->grab().toImage();
 
         SkinMainWindow(&w);
         QVERIFY(!w.styleSheet().isEmpty());
         QVERIFY(w.styleSheet().contains(QStringLiteral("QPushButton")));
-        QVERIFY(w.CmdStart->grab().toImage() != plain);
+        QVERIFY(v.CmdStart->grab().toImage() != plain);
 
         // Its images are looked for beside the skin file.
         QVERIFY(w.styleSheet().contains(QStringLiteral("url(\"%1skin-images/down-arrow.png\")").arg(h.appFolder())));
@@ -484,13 +491,14 @@ private slots:
             writeFile(h.appFolder() + QStringLiteral("skin.cjstyles"), content);
         QVERIFY(h.load());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
         w.setStyleSheet(QString());
-        const QImage plain = w.CmdStart->grab().toImage();
+        const QImage plain = v.CmdStart->grab().toImage();
         const QString before = mainWindowState(w);
 
         SkinMainWindow(&w);
         QVERIFY(w.styleSheet().isEmpty());
-        QCOMPARE(w.CmdStart->grab().toImage(), plain);
+        QCOMPARE(v.CmdStart->grab().toImage(), plain);
         QCOMPARE(mainWindowState(w), before);
 
         Skin skin;

@@ -26,7 +26,7 @@ constexpr int Rate = 48000;
 
 MediaPlayerWidget *player(const RealWindow &r)
 {
-    return dynamic_cast<MediaPlayerWidget *>(r.w->MediaPlayer1);
+    return dynamic_cast<MediaPlayerWidget *>(CaptureView(*r.w).MediaPlayer1);
 }
 
 // Five seconds of noise as a 48 kHz stereo WAV file; returns its samples.
@@ -34,7 +34,7 @@ QByteArray writeMedia(const QString &path)
 {
     const QByteArray pcm = noise(Rate * 5, 2, 16, 777, 0.4);
     WavAudioFile file;
-    file.SetWaveFormat(Rate, 2, 16);
+    file.SetWaveFormat({Rate, 2, 16});
     file.CreateWaveFile(path, 0);
     file.WriteBlock(pcm);
     file.CloseFile();
@@ -50,14 +50,14 @@ QByteArray pcmOf(const QString &wavPath)
 // Records from the main window while `start` sets the media going, until it has played.
 QByteArray recordWhile(RealWindow &r, const std::function<void()> &start, const QString &out)
 {
-    frmCapture &w = *r.w;
-    w.TextWavFile->setText(out);
-    w.CmdStart->click();
-    if (!w.IsRecording)
+    const CaptureView v(*r.w);
+    v.TextWavFile->setText(out);
+    v.CmdStart->click();
+    if (r.w->recordingState() == RecordingState::NotRecording)
         return {};
     start();
     QTest::qWait(6500);
-    w.CmdStop->click();
+    v.CmdStop->click();
     return pcmOf(out);
 }
 
@@ -106,7 +106,8 @@ private slots:
         QFETCH(bool, vorbis);
         RealWindow r;
         QVERIFY(r.loadPastWizard());
-        QCOMPARE(r.w->ComboSource->currentText(), QStringLiteral("Stereo Mix (Fake_Card_1)"));
+        const CaptureView v(*r.w);
+        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Stereo Mix (Fake_Card_1)"));
         const QString wav = r.h.home.path() + QStringLiteral("/media.wav");
         QByteArray media = writeMedia(wav);
         QString chosen = wav;
@@ -122,10 +123,10 @@ private slots:
             r,
             [&] {
                 r.h.dialogs.texts.enqueue(chosen);
-                r.w->Command1->click();
+                v.Command1->click();
             },
             r.h.home.path() + QStringLiteral("/take.wav"));
-        QCOMPARE(r.w->TextMedia->text(), chosen);
+        QCOMPARE(v.TextMedia->text(), chosen);
         QVERIFY(!recorded.isEmpty());
         const QString problem = holdsTheMedia(recorded, media);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
@@ -135,6 +136,7 @@ private slots:
     {
         RealWindow r;
         QVERIFY(r.loadPastWizard());
+        const CaptureView v(*r.w);
         const QString wav = r.h.home.path() + QStringLiteral("/media.wav");
         const QByteArray media = writeMedia(wav);
         QFile f(wav);
@@ -145,7 +147,7 @@ private slots:
             r,
             [&] {
                 r.h.dialogs.texts.enqueue(server.url("media.wav"));
-                r.w->CmdURL->click();
+                v.CmdURL->click();
             },
             r.h.home.path() + QStringLiteral("/stream.wav"));
         QVERIFY(server.requests() >= 1);
@@ -154,15 +156,15 @@ private slots:
 
         // Nobody listens on port 9: the player says so in its own area.
         r.h.dialogs.texts.enqueue(QStringLiteral("http://127.0.0.1:9/none.mp3"));
-        r.w->CmdURL->click();
+        v.CmdURL->click();
         QVERIFY(waitFor([&] { return player(r)->hasError(); }, 10000));
         QVERIFY(!player(r)->statusText().isEmpty());
         QCOMPARE(r.h.dialogs.count(QStringLiteral("message")), 0);
         QVERIFY(r.h.endCodes.isEmpty());
-        r.w->TextWavFile->setText(r.h.home.path() + QStringLiteral("/after.wav"));
-        r.w->CmdStart->click();   // and the program goes on
-        QVERIFY(r.w->IsRecording);
-        r.w->CmdStop->click();
+        v.TextWavFile->setText(r.h.home.path() + QStringLiteral("/after.wav"));
+        v.CmdStart->click();   // and the program goes on
+        QVERIFY(r.w->recordingState() != RecordingState::NotRecording);
+        v.CmdStop->click();
     }
 };
 

@@ -11,14 +11,17 @@
 
 namespace {
 
-// A player double that refuses to open anything.
+// A player double that, once told to, refuses to open anything.
 class RefusingPlayer : public FakePlayer
 {
 public:
     using FakePlayer::FakePlayer;
-    void OpenMedia(const QString &) override
+    bool refuse = false;
+    void OpenMedia(const QString &u) override
     {
-        throw AudioFailure(AudioFailure::InvalidArgument, QStringLiteral("Cannot open this address."));
+        if (refuse)
+            throw AudioFailure(AudioFailure::InvalidArgument, QStringLiteral("Cannot open this address."));
+        FakePlayer::OpenMedia(u);
     }
 };
 
@@ -34,11 +37,11 @@ private slots:
         CaptureHarness h;
         h.writeSettings();
         QVERIFY(h.loadPastWizard());
-        frmCapture &w = *h.window;
+        const CaptureView v(*h.window);
         h.player->log.clear();
 
         h.dialogs.texts.enqueue(QString());   // Cancel
-        w.Command1->click();
+        v.Command1->click();
         QCOMPARE(h.dialogs.count(QStringLiteral("open")), 1);
         const Dialogs::FileRequest r = h.dialogs.asked.last().request;
         QCOMPARE(r.filters.size(), 8);
@@ -52,12 +55,12 @@ private slots:
         QCOMPARE(r.filters[6].patterns, QStringLiteral("*.asx;*.wax;*.m3u;*.wvx;*.wmx"));
         QCOMPARE(r.filters[7].description, QStringLiteral("All Files (*.*)"));
         QCOMPARE(r.filters[7].patterns, QStringLiteral("*.*"));
-        QVERIFY(w.TextMedia->text().isEmpty());
+        QVERIFY(v.TextMedia->text().isEmpty());
         QVERIFY(h.player->log.isEmpty());   // cancelling touches nothing
 
         h.dialogs.texts.enqueue(QStringLiteral("  /music/my song.ogg  "));
-        w.Command1->click();
-        QCOMPARE(w.TextMedia->text(), QStringLiteral("/music/my song.ogg"));
+        v.Command1->click();
+        QCOMPARE(v.TextMedia->text(), QStringLiteral("/music/my song.ogg"));
         QCOMPARE(h.player->log,
                  (QStringList{QStringLiteral("MediaFileName /music/my song.ogg"), QStringLiteral("Play")}));
     }
@@ -66,12 +69,14 @@ private slots:
     {
         CaptureHarness h;
         h.writeSettings();
+        RefusingPlayer *player = nullptr;
+        h.makePlayer = [&](QWidget *parent) { return player = new RefusingPlayer(parent); };
         QVERIFY(h.loadPastWizard());
-        frmCapture &w = *h.window;
+        const CaptureView v(*h.window);
         h.player->log.clear();
 
         h.dialogs.texts.enqueue(QString());   // Cancel or an emptied box
-        w.CmdURL->click();
+        v.CmdURL->click();
         QCOMPARE(h.dialogs.asked.last().kind, QStringLiteral("input"));
         QCOMPARE(h.dialogs.asked.last().text, QStringLiteral("Please input the URL"));
         QVERIFY(h.dialogs.asked.last().title.isEmpty());   // the program's title
@@ -79,15 +84,14 @@ private slots:
         QVERIFY(h.player->log.isEmpty());
 
         h.dialogs.texts.enqueue(QStringLiteral("mms:// or http://"));   // OK without editing
-        w.CmdURL->click();
+        v.CmdURL->click();
         QCOMPARE(h.player->log.last(), QStringLiteral("OpenMedia mms:// or http://"));
-        QCOMPARE(w.TextMedia->text(), QStringLiteral("mms:// or http://"));
+        QCOMPARE(v.TextMedia->text(), QStringLiteral("mms:// or http://"));
 
         // A player that refuses: a message, and the program goes on.
-        auto *refusing = new RefusingPlayer(w.Picture2);
-        w.MediaPlayer1 = refusing;
+        player->refuse = true;
         h.dialogs.texts.enqueue(QStringLiteral("http://127.0.0.1:9/none.mp3"));
-        w.CmdURL->click();
+        v.CmdURL->click();
         QCOMPARE(h.dialogs.asked.last().kind, QStringLiteral("message"));
         QCOMPARE(h.dialogs.asked.last().text, QStringLiteral("Cannot open this address."));
         QVERIFY(h.endCodes.isEmpty());
@@ -99,10 +103,11 @@ private slots:
         h.writeSettings();
         QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
         QVERIFY(w.isVisible());
 
-        w.TextWavFile->setText(QStringLiteral("/rec/first take.wav"));
-        w.CmdPlay_Click();
+        v.TextWavFile->setText(QStringLiteral("/rec/first take.wav"));
+        runHandler(w, "CmdPlay_Click");   // "&Play" itself waits for a recording
         FrmPlayWav *first = w.playWavWindow();
         QVERIFY(first);
         QVERIFY(!w.isVisible());
@@ -122,8 +127,8 @@ private slots:
         QTRY_VERIFY(gone.isNull());   // unloaded, and its playback with it
 
         // A second opening plays the path now in the box, edited or not.
-        w.TextWavFile->setText(QStringLiteral("/rec/second.wav"));
-        w.CmdPlay_Click();
+        v.TextWavFile->setText(QStringLiteral("/rec/second.wav"));
+        runHandler(w, "CmdPlay_Click");   // "&Play" itself waits for a recording
         QVERIFY(w.playWavWindow() && w.playWavWindow() != first);
         QCOMPARE(w.playWavWindow()->Text1->text(), QStringLiteral("/rec/second.wav"));
         w.playWavWindow()->close();

@@ -25,14 +25,15 @@ private slots:
         h.writeSettings();
         frmCapture w(h.realComponents());
         QVERIFY(w.Form_Load());
+        const CaptureView v(w);
 
-        QCOMPARE(w.TextWavFile->text(), h.documents() + QStringLiteral("Wav/1.wav"));
+        QCOMPARE(v.TextWavFile->text(), h.documents() + QStringLiteral("Wav/1.wav"));
         QVERIFY(QDir(h.documents() + QStringLiteral("Wav")).exists());
-        QVERIFY(w.DeviceCombo->count() >= 4);
-        QCOMPARE(w.DeviceCombo->currentText(), QStringLiteral("Fake_Card_1"));
-        QCOMPARE(w.ComboSource->currentText(), QStringLiteral("Stereo Mix (Fake_Card_1)"));
-        QVERIFY(w.AudioRecord_()->CaptureStatus() >= 0);
-        QSignalSpy timer(w.AudioRecord_(), &AudioRecord::Timer);
+        QVERIFY(v.DeviceCombo->count() >= 4);
+        QCOMPARE(v.DeviceCombo->currentText(), QStringLiteral("Fake_Card_1"));
+        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Stereo Mix (Fake_Card_1)"));
+        QVERIFY(h.realRecord->CaptureStatus() >= 0);
+        QSignalSpy timer(h.realRecord, &AudioRecord::Timer);
         QVERIFY(SoundTest::waitFor([&] { return timer.size() >= 5; }, 3000));
         QVERIFY(h.dialogs.asked.isEmpty());
     }

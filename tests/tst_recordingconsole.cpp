@@ -48,13 +48,14 @@ private slots:
         RealWindow r;
         QVERIFY(r.load());
         frmCapture &w = *r.w;
-        QCOMPARE(w.ComboSource->currentText(), QStringLiteral("Stereo Mix (Fake_Card_1)"));
+        const CaptureView v(w);
+        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Stereo Mix (Fake_Card_1)"));
         const QString path = r.h.documents() + QStringLiteral("take");
-        w.TextWavFile->setText(path);
+        v.TextWavFile->setText(path);
 
         const QByteArray signal = noise(48000 * 9, 2, 16, 4242);
-        w.CmdStart->click();
-        QVERIFY(w.IsRecording);
+        v.CmdStart->click();
+        QVERIFY(w.recordingState() != RecordingState::NotRecording);
         auto player = play(QStringLiteral("card1"), signal, 48000, 2, 16);
         QVERIFY(player);
 
@@ -62,16 +63,16 @@ private slots:
         const QString elapsedBefore = w.panelText(2);
         QVERIFY2(elapsedBefore.startsWith(QStringLiteral("Elapsed: 00:00:0")), qPrintable(elapsedBefore));
         QVERIFY(w.panelText(3).endsWith(QStringLiteral(" KB")));
-        w.CmdPause->click();
+        v.CmdPause->click();
         QElapsedTimer paused;
         paused.start();
         QTest::qWait(2500);
         QCOMPARE(w.panelText(2), elapsedBefore);   // stands still while paused
         const qint64 pausedMs = paused.elapsed();
-        w.CmdStart->click();
+        v.CmdStart->click();
         QVERIFY(waitFor([&] { return player->state() == QProcess::NotRunning; }, 20000));
         QTest::qWait(300);
-        w.CmdStop->click();
+        v.CmdStop->click();
         QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
         QVERIFY(w.panelText(3).endsWith(QStringLiteral(" Kb")));
 
@@ -104,7 +105,7 @@ private slots:
         QVERIFY(rest.left(tail) == signal.mid(again));   // nothing lost, nothing doubled
 
         // Monitoring runs again.
-        QSignalSpy timer(w.AudioRecord_(), &AudioRecord::Timer);
+        QSignalSpy timer(r.record(), &AudioRecord::Timer);
         QVERIFY(waitFor([&] { return timer.size() >= 3; }, 2000));
     }
 
@@ -113,20 +114,19 @@ private slots:
         RealWindow r;
         QVERIFY(r.load());
         frmCapture &w = *r.w;
+        const CaptureView v(w);
         // As the format dialog's Ok does: the file writer gets the new format at once,
         // the running monitoring keeps its own until the next start.
-        PublicDim::WavFreq = 8000;
-        PublicDim::WavChannel = 1;
-        PublicDim::WavBit = 8;
-        w.AudioFile_()->SetWaveFormat(8000, 1, 8);
+        PublicDim::WavFormat = {8000, 1, 8};
+        r.file()->SetWaveFormat({8000, 1, 8});
         w.DisplayFormatStr();
-        QCOMPARE(w.LabelFomartStr->text(), QStringLiteral("WAV 8,000 Hz; Mono; 8 bit"));
-        QCOMPARE(w.AudioRecord_()->SamplesToMilliseconds(48000), 1000);   // monitoring: still 48 kHz
+        QCOMPARE(v.LabelFomartStr->text(), QStringLiteral("WAV 8,000 Hz; Mono; 8 bit"));
+        QCOMPARE(r.record()->SamplesToMilliseconds(48000), 1000);   // monitoring: still 48 kHz
 
-        w.TextWavFile->setText(r.h.documents() + QStringLiteral("small.wav"));
-        w.CmdStart->click();
+        v.TextWavFile->setText(r.h.documents() + QStringLiteral("small.wav"));
+        v.CmdStart->click();
         QTest::qWait(1500);
-        w.CmdStop->click();
+        v.CmdStop->click();
         const SoxiResult soxi = readWithSoxi(r.h.documents() + QStringLiteral("small.wav"));
         QVERIFY2(soxi.ok, qPrintable(soxi.error));
         QCOMPARE(soxi.sampleRate, 8000);
@@ -140,8 +140,9 @@ private slots:
         RealWindow r;
         QVERIFY(r.load());
         frmCapture &w = *r.w;
+        const CaptureView v(w);
         const QString path = r.h.documents() + QStringLiteral("full.wav");
-        w.TextWavFile->setText(path);
+        v.TextWavFile->setText(path);
 
         // Room for one second and a half of 48 kHz stereo, then "file too large".
         rlimit before{};
@@ -151,9 +152,9 @@ private slots:
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         auto restore = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &before); });
 
-        w.CmdStart->click();
-        QVERIFY(w.IsRecording);
-        QVERIFY(waitFor([&] { return !w.IsRecording; }, 5000));
+        v.CmdStart->click();
+        QVERIFY(w.recordingState() != RecordingState::NotRecording);
+        QVERIFY(waitFor([&] { return w.recordingState() == RecordingState::NotRecording; }, 5000));
         restore.dismiss();
         setrlimit(RLIMIT_FSIZE, &before);
 
@@ -162,7 +163,7 @@ private slots:
         QVERIFY2(r.h.dialogs.asked.last().text.contains(QStringLiteral("large"), Qt::CaseInsensitive),
                  qPrintable(r.h.dialogs.asked.last().text));
         QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
-        QVERIFY(w.CmdStart->isEnabled());
+        QVERIFY(v.CmdStart->isEnabled());
 
         const SndfileResult file = readWithSndfile(path);
         QVERIFY2(file.opened, qPrintable(file.error));
@@ -177,18 +178,19 @@ private slots:
         RealWindow r;
         QVERIFY(r.load());
         frmCapture &w = *r.w;
+        const CaptureView v(w);
         QFile plain(r.h.documents() + QStringLiteral("plain"));
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
-        w.TextWavFile->setText(r.h.documents() + QStringLiteral("plain/take.wav"));   // a folder that is a file
-        w.CmdStart->click();
+        v.TextWavFile->setText(r.h.documents() + QStringLiteral("plain/take.wav"));   // a folder that is a file
+        v.CmdStart->click();
         QCOMPARE(r.h.dialogs.count(QStringLiteral("message")), 1);
         QCOMPARE(r.h.dialogs.asked[0].title, QStringLiteral("Error"));
         QVERIFY(!r.h.dialogs.asked[0].text.isEmpty());
-        QVERIFY(!w.IsRecording);
-        QVERIFY(w.CmdStart->isEnabled() && !w.CmdStop->isEnabled() && w.TextWavFile->isEnabled());
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);
+        QVERIFY(v.CmdStart->isEnabled() && !v.CmdStop->isEnabled() && v.TextWavFile->isEnabled());
         QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
-        QVERIFY(w.AudioRecord_()->CaptureStatus() >= 0);   // monitoring again
+        QVERIFY(r.record()->CaptureStatus() >= 0);   // monitoring again
     }
 
     void volumeAndBalanceSliders_changeTheServer()
@@ -196,14 +198,15 @@ private slots:
         RealWindow r;
         QVERIFY(r.load());
         frmCapture &w = *r.w;
-        QVERIFY(w.slVolume->isEnabled() && w.slBalance->isEnabled());
-        QCOMPARE(w.slVolume->value(), 0);   // 100 % sits at the top
-        w.slVolume->setValue(32767);        // as a user's drag does
+        const CaptureView v(w);
+        QVERIFY(v.slVolume->isEnabled() && v.slBalance->isEnabled());
+        QCOMPARE(v.slVolume->value(), 0);   // 100 % sits at the top
+        v.slVolume->setValue(32767);        // as a user's drag does
         QVERIFY(pactl({QStringLiteral("get-source-volume"), QStringLiteral("card1.monitor")})
                     .contains(QStringLiteral("32769 /")));
-        w.slBalance->setValue(25);
-        QCOMPARE(w.slBalance->value(), 25);
-        QCOMPARE(w.AudioRecord_()->Balance(), 25);
+        v.slBalance->setValue(25);
+        QCOMPARE(v.slBalance->value(), 25);
+        QCOMPARE(r.record()->Balance(), 25);
         QVERIFY(pactl({QStringLiteral("get-source-volume"), QStringLiteral("card1.monitor")})
                     .contains(QStringLiteral("balance -0.50")));
     }

@@ -119,7 +119,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, expected);
         load(content);
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(WavFreq).arg(WavChannel).arg(WavBit).arg(PreviewIndex), expected);
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(WavFormat.sampleRate).arg(WavFormat.channels).arg(WavFormat.bitsPerSample).arg(PreviewIndex), expected);
     }
 
     void missingFile_defaultsAndTheUpdateQuestion()
@@ -193,14 +193,14 @@ private slots:
                     content += QByteArray(rng.bounded(kind < 19 ? 64 : 100000), char(rng.bounded(256)));
             }
             load(content);
-            QVERIFY2(WavFreq >= 1000 && WavFreq <= 192000, content.left(200).toHex().constData());
-            QVERIFY(WavChannel == 1 || WavChannel == 2);
-            QVERIFY(WavBit == 8 || WavBit == 16);
+            QVERIFY2(WavFormat.sampleRate >= 1000 && WavFormat.sampleRate <= 192000, content.left(200).toHex().constData());
+            QVERIFY(WavFormat.channels == 1 || WavFormat.channels == 2);
+            QVERIFY(WavFormat.bitsPerSample == 8 || WavFormat.bitsPerSample == 16);
         }
         // A huge file: the start is read, what lies far past it is not.
         load("WAVBit=8\r\n" + QByteArray(8 << 20, 'x') + "\r\nWAVChannel=1\r\n");
-        QCOMPARE(WavBit, 8);
-        QCOMPARE(WavChannel, qint16(2));
+        QCOMPARE(WavFormat.bitsPerSample, 8);
+        QCOMPARE(WavFormat.channels, qint16(2));
     }
 
     void settingsPath_fallsBackToTheConfigFolderWhereTheProgramFolderIsNotWritable()
@@ -213,14 +213,14 @@ private slots:
         writeFile(tmp.path() + QStringLiteral("/plain"), "x");
         AppFolder = tmp.path() + QStringLiteral("/plain/");   // not writable even for root
         QCOMPARE(settingsFilePath(), configIni());
-        WavFreq = 8000;
+        WavFormat.sampleRate = 8000;
         PreviewIndex = 3;
         LastCheckUpdate = QStringLiteral("3/19/24");
         SaveSettings();
         ResetForTests();
         AppFolder = tmp.path() + QStringLiteral("/plain/");
         LoadSettings(nullptr);
-        QCOMPARE(WavFreq, 8000);
+        QCOMPARE(WavFormat.sampleRate, 8000);
         QCOMPARE(PreviewIndex, 3);
         QCOMPARE(dialogs->asked.size(), 0);
 
@@ -229,7 +229,7 @@ private slots:
         QFile::remove(configIni());
         QDir().mkdir(configIni());
         LoadSettings(nullptr);
-        QCOMPARE(WavFreq, 44100);
+        QCOMPARE(WavFormat.sampleRate, 44100);
         SaveSettings();
         QVERIFY(QFileInfo(configIni()).isDir());
     }

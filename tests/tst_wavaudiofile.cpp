@@ -128,15 +128,15 @@ private slots:
         QCOMPARE(w.FormatUnit(), 4);
         QCOMPARE(w.FormatDescriptor(), 44100 | (2 << 20) | (16 << 24));
 
-        w.SetWaveFormat(48000, 2, 16);
+        w.SetWaveFormat({48000, 2, 16});
         QCOMPARE(w.FormatDescriptor(), 0x1020BB80);
-        w.SetWaveFormat(22050, 2, 8);
+        w.SetWaveFormat({22050, 2, 8});
         QCOMPARE(w.FormatUnit(), 2);
 
         const WaveFormat bad[] = {waveFormat(999, 1, 16), waveFormat(192001, 1, 16), waveFormat(44100, 0, 16),
                                   waveFormat(44100, 3, 16), waveFormat(44100, 2, 12), waveFormat(44100, 2, 24)};
         for (const WaveFormat &f : bad) {
-            QCOMPARE(failureNumber([&] { w.SetWaveFormat(f.sampleRate, f.channels, f.bitsPerSample); }),
+            QCOMPARE(failureNumber([&] { w.SetWaveFormat(f); }),
                      int(AudioFailure::InvalidArgument));
             QCOMPARE(w.format(), waveFormat(22050, 2, 8));
         }
@@ -162,7 +162,7 @@ private slots:
         const QString file = path(QStringLiteral("fmt-%1-%2-%3.wav").arg(rate).arg(channels).arg(bits));
 
         WavAudioFile w;
-        w.SetWaveFormat(rate, qint16(channels), bits);
+        w.SetWaveFormat({rate, qint16(channels), bits});
         w.CreateWaveFile(file, 0);
         QByteArray all;
         // Uneven block lengths, a tenth of a second in all.
@@ -193,7 +193,7 @@ private slots:
             QCOMPARE(fileSize(first), WavAudioFile::HeaderSize);
             w.WriteBlock(a);
             // A new format is for the next file; this one goes on in its own.
-            w.SetWaveFormat(8000, 1, 8);
+            w.SetWaveFormat({8000, 1, 8});
             w.WriteBlock(b);
 
             // A second file closes the first one properly.
@@ -229,7 +229,7 @@ private slots:
                      {QString(), ENOENT}};
         for (const auto &c : cases) {
             WavAudioFile w;
-            w.SetWaveFormat(8000, 1, 8);
+            w.SetWaveFormat({8000, 1, 8});
             w.CreateWaveFile(open, 0);
             w.WriteBlock(noise(41, 4));
             try {
@@ -257,7 +257,7 @@ private slots:
         const WaveFormat f = waveFormat(11025, 1, 8);
         const QByteArray data = noise(1001, 5);
         WavAudioFile w;
-        w.SetWaveFormat(f.sampleRate, f.channels, f.bitsPerSample);
+        w.SetWaveFormat(f);
         w.CreateWaveFile(file, 0);
         w.WriteBlock(data.left(500));
         w.WriteBlock(data.mid(500));
@@ -284,7 +284,7 @@ private slots:
             ::close(pipeFds[0]);
             try {
                 WavAudioFile w;
-                w.SetWaveFormat(f.sampleRate, f.channels, f.bitsPerSample);
+                w.SetWaveFormat(f);
                 w.CreateWaveFile(file, 0);
                 for (quint32 i = 0;; ++i) {
                     w.WriteBlock(noise(blockBytes, i));
@@ -364,7 +364,7 @@ private slots:
             WavAudioFile w;
             int code = 10;
             try {
-                w.SetWaveFormat(f.sampleRate, f.channels, f.bitsPerSample);
+                w.SetWaveFormat(f);
                 w.CreateWaveFile(file, 0);
                 for (int i = 0; i < 100; ++i)
                     w.WriteBlock(noise(blockBytes, i));

@@ -18,10 +18,10 @@ int clientHeight(frmCapture &w)
     return w.centralWidget()->height() + w.statusBar()->height();
 }
 
-QString marks(frmCapture &w)
+QString marks(const CaptureView &v)
 {
-    return QString::number(w.Menu_PR->isChecked()) + QString::number(w.Menu_Record->isChecked())
-           + QString::number(w.Menu_Play->isChecked());
+    return QString::number(v.Menu_PR->isChecked()) + QString::number(v.Menu_Record->isChecked())
+           + QString::number(v.Menu_Play->isChecked());
 }
 
 } // namespace
@@ -37,44 +37,45 @@ private slots:
         h.writeSettings();
         QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
+        const CaptureView v(w);
         // The stored layout: both frames, client area 6660 twips high.
-        QCOMPARE(marks(w), QStringLiteral("100"));
+        QCOMPARE(marks(v), QStringLiteral("100"));
         QCOMPARE(clientHeight(w), 444);
         QCOMPARE(w.width(), 457);
 
         // Play, then Record: the player frame hides, the recorder moves up to 75.
-        w.Menu_Play->trigger();
-        QCOMPARE(marks(w), QStringLiteral("001"));
+        v.Menu_Play->trigger();
+        QCOMPARE(marks(v), QStringLiteral("001"));
         QCOMPARE(clientHeight(w), Twips::px(3120 - 780));
-        QVERIFY(w.Frame1->isVisible());
-        QVERIFY(!w.Frame2->isVisible());
-        QCOMPARE(w.Frame2->y(), Twips::px(1995));   // not moved
-        QVERIFY(w.Frame1->geometry().bottom() < w.statusBar()->geometry().top());
+        QVERIFY(v.Frame1->isVisible());
+        QVERIFY(!v.Frame2->isVisible());
+        QCOMPARE(v.Frame2->y(), Twips::px(1995));   // not moved
+        QVERIFY(v.Frame1->geometry().bottom() < w.statusBar()->geometry().top());
 
-        w.Menu_Record->trigger();
-        QCOMPARE(marks(w), QStringLiteral("010"));
+        v.Menu_Record->trigger();
+        QCOMPARE(marks(v), QStringLiteral("010"));
         QCOMPARE(clientHeight(w), Twips::px(5545 - 780));
-        QVERIFY(!w.Frame1->isVisible());
-        QVERIFY(w.Frame2->isVisible());
-        QCOMPARE(w.Frame2->y(), Twips::px(75));
-        QVERIFY(w.Frame2->geometry().bottom() < w.statusBar()->geometry().top() + w.centralWidget()->y());
+        QVERIFY(!v.Frame1->isVisible());
+        QVERIFY(v.Frame2->isVisible());
+        QCOMPARE(v.Frame2->y(), Twips::px(75));
+        QVERIFY(v.Frame2->geometry().bottom() < w.statusBar()->geometry().top() + w.centralWidget()->y());
 
         // Record, then Play & Record: the recorder returns below the player.
-        w.Menu_PR->trigger();
-        QCOMPARE(marks(w), QStringLiteral("100"));
+        v.Menu_PR->trigger();
+        QCOMPARE(marks(v), QStringLiteral("100"));
         QCOMPARE(clientHeight(w), 444);
-        QVERIFY(w.Frame1->isVisible() && w.Frame2->isVisible());
-        QCOMPARE(w.Frame2->y(), Twips::px(1995));
+        QVERIFY(v.Frame1->isVisible() && v.Frame2->isVisible());
+        QCOMPARE(v.Frame2->y(), Twips::px(1995));
         // Choosing the current mode again changes nothing.
-        w.Menu_PR->trigger();
-        QCOMPARE(marks(w), QStringLiteral("100"));
+        v.Menu_PR->trigger();
+        QCOMPARE(marks(v), QStringLiteral("100"));
         QCOMPARE(w.width(), 457);   // the width never changes
 
         // No layout change while a recording runs.
-        w.CmdStart->click();
-        QVERIFY(!w.Menu_Mode->isEnabled());
-        w.CmdStop->click();
-        QVERIFY(w.Menu_Mode->isEnabled());
+        v.CmdStart->click();
+        QVERIFY(!v.Menu_Mode->isEnabled());
+        v.CmdStop->click();
+        QVERIFY(v.Menu_Mode->isEnabled());
     }
 
     void optionsItems_toggleTheirFlags()
@@ -83,15 +84,16 @@ private slots:
         h.writeSettings();
         QVERIFY(h.loadPastWizard());
         frmCapture &w = *h.window;
-        QVERIFY(PublicDim::AutoStartRecord && w.Menu_StartR->isChecked());
-        w.Menu_StartR->trigger();
+        const CaptureView v(w);
+        QVERIFY(PublicDim::AutoStartRecord && v.Menu_StartR->isChecked());
+        v.Menu_StartR->trigger();
         QVERIFY(!PublicDim::AutoStartRecord);
-        QVERIFY(!w.Menu_StartR->isChecked());
-        w.Menu_StartR_Click();
-        QVERIFY(PublicDim::AutoStartRecord && w.Menu_StartR->isChecked());
-        w.Menu_StopR->trigger();
-        w.Menu_StopR->trigger();
-        QVERIFY(PublicDim::AutoStopRecord && w.Menu_StopR->isChecked());
+        QVERIFY(!v.Menu_StartR->isChecked());
+        runHandler(w, "Menu_StartR_Click");   // the handler alone, without the action's own toggle
+        QVERIFY(PublicDim::AutoStartRecord && v.Menu_StartR->isChecked());
+        v.Menu_StopR->trigger();
+        v.Menu_StopR->trigger();
+        QVERIFY(PublicDim::AutoStopRecord && v.Menu_StopR->isChecked());
     }
 };
 

@@ -72,10 +72,10 @@ QString wizardVariables()
         .join('|');
 }
 
-QString mode(const frmCapture &w)
+QString mode(const CaptureView &v)
 {
-    return w.Menu_PR->isChecked()       ? QStringLiteral("PR")
-           : w.Menu_Record->isChecked() ? QStringLiteral("R")
+    return v.Menu_PR->isChecked()       ? QStringLiteral("PR")
+           : v.Menu_Record->isChecked() ? QStringLiteral("R")
                                         : QStringLiteral("P");
 }
 
@@ -308,13 +308,14 @@ private slots:
         QFETCH(bool, closeBox);
         Wizard t;
         frmCapture &w = t.w();
+        const CaptureView v(w);
         t.z->close();
-        w.Menu_Record->trigger();
+        v.Menu_Record->trigger();
         PublicDim::WizardSource = 2;
         PublicDim::WizardWavFile = QStringLiteral("/rec/old.wav");
         PublicDim::WizardURL = QStringLiteral("http://old");
         PublicDim::WizardMediaAction = 3;
-        w.Menu_Wizard->trigger();
+        v.Menu_Wizard->trigger();
         QPointer<frmWizard> z = w.wizardWindow();
         QVERIFY(z && z != t.z && !w.isVisible());
         const QString before = wizardVariables();
@@ -335,16 +336,17 @@ private slots:
         FormWAV::runHook = nullptr;
         QVERIFY(owner == z);
         QCOMPARE(z->LabelFomartStr->text(), QStringLiteral("WAV 8,000 Hz; Mono; 8 bit"));
-        const QString box = w.TextWavFile->text();
+        const QString box = v.TextWavFile->text();
         closeBox ? void(z->close()) : z->CmdCancel->click();
 
         QCOMPARE(wizardVariables(), before);
         QVERIFY(w.isVisible() && !w.wizardWindow());
-        QCOMPARE(w.LabelFomartStr->text(), QStringLiteral("WAV 8,000 Hz; Mono; 8 bit"));
+        QCOMPARE(v.LabelFomartStr->text(), QStringLiteral("WAV 8,000 Hz; Mono; 8 bit"));
         QCOMPARE(t.h.file->format, (WaveFormat{8000, 1, 8}));
-        QCOMPARE(mode(w), QStringLiteral("R"));
-        QCOMPARE(w.TextWavFile->text(), box);
-        QVERIFY(w.TextMedia->text().isEmpty() && t.h.player->log.isEmpty() && !w.IsRecording);
+        QCOMPARE(mode(v), QStringLiteral("R"));
+        QCOMPARE(v.TextWavFile->text(), box);
+        QVERIFY(v.TextMedia->text().isEmpty() && t.h.player->log.isEmpty());
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);
         QTRY_VERIFY(z.isNull());
     }
 
@@ -385,9 +387,10 @@ private slots:
         QFETCH(QString, result);
         Wizard t;
         frmCapture &w = t.w();
+        const CaptureView v(w);
         t.z->close();
-        w.Menu_Record->trigger();
-        w.TextMedia->setText(QStringLiteral("/m/before.mp3"));
+        v.Menu_Record->trigger();
+        v.TextMedia->setText(QStringLiteral("/m/before.mp3"));
         const QString before = PublicDim::WavFileName;
         PublicDim::WizardAccepted = accepted;
         PublicDim::WizardSource = source;
@@ -397,11 +400,12 @@ private slots:
         PublicDim::WizardMediaAction = action;
         PublicDim::WizardRecordNow = recordNow;
         w.ProcessWizard();
-        const QString got = QStringList{mode(w), w.TextMedia->text(), w.TextWavFile->text(), PublicDim::WavFileName,
-                                        t.h.player->log.join(','), QString::number(w.IsRecording)}
+        const bool recording = w.recordingState() != RecordingState::NotRecording;
+        const QString got = QStringList{mode(v), v.TextMedia->text(), v.TextWavFile->text(), PublicDim::WavFileName,
+                                        t.h.player->log.join(','), QString::number(recording)}
                                 .join('|');
         QCOMPARE(got, QString(result).replace('@', before));
-        if (w.IsRecording)
+        if (recording)
             QCOMPARE(t.h.file->path, wav);
     }
 
@@ -409,12 +413,14 @@ private slots:
     {
         Wizard t;
         frmCapture &w = t.w();
+        const CaptureView v(w);
         t.z->CmdCancel->click();
-        w.TextWavFile->setText(t.h.documents() + QStringLiteral("first.wav"));
-        w.CmdStart->click();
+        v.TextWavFile->setText(t.h.documents() + QStringLiteral("first.wav"));
+        v.CmdStart->click();
         t.h.rec->pending = {QByteArray(16, 'x')};
-        w.Menu_Wizard_Click();   // the menu itself is disabled while recording
-        QVERIFY(!w.IsRecording && t.h.rec->capturing);   // finished, monitoring again
+        runHandler(w, "Menu_Wizard_Click");   // the menu itself is disabled while recording
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);   // finished,
+        QVERIFY(t.h.rec->capturing);                                  // monitoring again
         QCOMPARE(t.h.file->all(), QByteArray(16, 'x'));
         QVERIFY(!w.isVisible());
         QVERIFY(w.wizardWindow() && w.wizardWindow() != t.z && w.wizardWindow()->isVisible());

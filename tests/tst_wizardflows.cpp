@@ -31,7 +31,7 @@ constexpr int FrameBytes = 4;   // stereo, 16 bits
 bool writeMedia(const QString &path, const QByteArray &pcm)
 {
     WavAudioFile file;
-    file.SetWaveFormat(Rate, 2, 16);
+    file.SetWaveFormat({Rate, 2, 16});
     file.CreateWaveFile(path, 0);
     if (file.OpenStatus() < 0)
         return false;
@@ -90,6 +90,7 @@ private slots:
         RealWindow r;
         QVERIFY(r.load());
         frmCapture &w = *r.w;
+        const CaptureView v(w);
         QVERIFY(!w.isVisible());
         frmWizard *z = r.wizard();
         QVERIFY(z && z->isVisible());
@@ -101,15 +102,15 @@ private slots:
         QVERIFY(z->Check1->isChecked());
         z->CmdNext->click();
         QVERIFY(w.isVisible());
-        QVERIFY(w.IsRecording);
+        QVERIFY(w.recordingState() != RecordingState::NotRecording);
 
         const QByteArray signal = noise(Rate * 2, 2, 16, 777);
         auto player = play(QStringLiteral("card1"), signal, Rate, 2, 16);
         QVERIFY(player);
         QVERIFY(waitFor([&] { return player->state() == QProcess::NotRunning; }, 10000));
         QTest::qWait(300);
-        w.CmdStop->click();
-        QVERIFY(!w.IsRecording);
+        v.CmdStop->click();
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);
 
         const QByteArray got = recordedPcm(path);
         QVERIFY2(!got.isEmpty(), "not a valid 48 kHz stereo WAV file");
@@ -123,6 +124,7 @@ private slots:
         RealWindow r;
         QVERIFY(r.load());
         frmCapture &w = *r.w;
+        const CaptureView v(w);
         frmWizard *z = r.wizard();
         QVERIFY(z);
         const QByteArray media = noise(Rate * 3, 2, 16, 4711, 0.4);
@@ -140,15 +142,15 @@ private slots:
         z->CmdNext->click();   // "&Finish"
         QVERIFY(r.h.dialogs.asked.isEmpty());
         QVERIFY(w.isVisible());
-        QVERIFY(w.IsRecording);
+        QVERIFY(w.recordingState() != RecordingState::NotRecording);
 
-        auto *player = dynamic_cast<MediaPlayerWidget *>(w.MediaPlayer1);
+        auto *player = dynamic_cast<MediaPlayerWidget *>(v.MediaPlayer1);
         QVERIFY(player);
         QVERIFY2(waitFor([&] { return player->statusText() == QStringLiteral("Finished"); }, 10000),
                  qPrintable(player->statusText()));
         QTest::qWait(300);
-        w.CmdStop->click();
-        QVERIFY(!w.IsRecording);
+        v.CmdStop->click();
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);
 
         const QByteArray got = recordedPcm(path);
         QVERIFY2(!got.isEmpty(), "not a valid 48 kHz stereo WAV file");

@@ -1,9 +1,9 @@
 // The main window's side of the record wizard: opening it from the File menu,
 // and acting on its choices once it has been finished.
 
-#include "media/MediaPlayer.h"
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
+#include "media/MediaPlayer.h"
 #include "shell/frmCapture.h"
 #include "wizard/frmWizard.h"
 

@@ -1,14 +1,14 @@
 #include "wizard/frmWizard.h"
+#include "wizard/WizardHost.h"
 
+#include "base/Dialogs.h"
+#include "base/PublicDim.h"
+#include "base/SkipOnError.h"
+#include "base/TextRules.h"
 #include "media/MediaFilters.h"
 #include "recorder/FormWAV.h"
 #include "recorder/WavChoices.h"
-#include "base/Dialogs.h"
-#include "base/TextRules.h"
-#include "base/PublicDim.h"
-#include "base/SkipOnError.h"
 #include "resources/Twips.h"
-#include "shell/frmCapture.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -125,10 +125,10 @@ bool mediaFileFound(const QString &path)
 
 } // namespace
 
-frmWizard::frmWizard(frmCapture *mainWindow)
-    : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+frmWizard::frmWizard(WizardHost *host)
+    : QWidget(host ? host->wizardHostWindow() : nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_main(mainWindow)
+      m_main(host)
 {
     Form_Initialize();
     setObjectName(QStringLiteral("frmWizard"));
@@ -220,7 +220,7 @@ void frmWizard::Form_Load()
     TextWavFile->setText(PublicDim::WavFileName);
     skipOnError([&] {
         if (m_main)
-            setWindowIcon(m_main->windowIcon());
+            setWindowIcon(m_main->wizardHostWindow()->windowIcon());
     });
     skipOnError([&] { PublicDim::SetFormIcon(this); });
 }
@@ -385,7 +385,7 @@ void frmWizard::FinishWizard()
 
     // Unloading shows the main window; from here on this window is gone and
     // nothing of it may be touched.
-    frmCapture *main = m_main;
+    WizardHost *main = m_main;
     skipOnError([&] { close(); });
     if (main)
         skipOnError([&] { main->ProcessWizard(); });
@@ -393,7 +393,7 @@ void frmWizard::FinishWizard()
 
 void frmWizard::DisplayFormatStr()
 {
-    LabelFomartStr->setText(wavFormatText(PublicDim::WavFreq, PublicDim::WavChannel, PublicDim::WavBit));
+    LabelFomartStr->setText(wavFormatText(PublicDim::WavFormat));
 }
 
 void frmWizard::Command4_Click()
@@ -419,7 +419,7 @@ void frmWizard::CmdSet_Click()
 {
     // The format dialog applies its choice at once; Cancel here does not undo it.
     skipOnError([&] {
-        FormWAV dialog(m_main ? m_main->AudioFile_() : nullptr, this);
+        FormWAV dialog(m_main ? m_main->wizardAudioFile() : nullptr, this);
         dialog.exec();
     });
     skipOnError([&] { DisplayFormatStr(); });
@@ -434,7 +434,7 @@ void frmWizard::Form_Unload()
 {
     if (!m_main)
         return;
-    skipOnError([&] { m_main->show(); });
+    skipOnError([&] { m_main->wizardHostWindow()->show(); });
     skipOnError([&] { m_main->DisplayFormatStr(); });
 }
 

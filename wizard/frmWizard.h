@@ -10,7 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class frmCapture;
+class WizardHost;
 
 // "Wizard - Tarvell Recorder": leads the user through one of the three ways of
 // recording (a media file the program plays, another application's sound, a
@@ -24,7 +24,7 @@ class frmWizard : public QWidget
 {
     Q_OBJECT
 public:
-    explicit frmWizard(frmCapture *mainWindow);
+    explicit frmWizard(WizardHost *host);
     ~frmWizard() override;
 
     // The page counter: 0 on the method page, one more on each accepted Next.
@@ -99,7 +99,7 @@ private:
     // The output page's check: TextWavFile trimmed, then not empty.
     bool outputNameGiven();
 
-    frmCapture *m_main;
+    WizardHost *m_main;
     bool m_unloaded = false;
     bool m_finished = false;   // FinishWizard ran or the window unloaded: no more pages
 };

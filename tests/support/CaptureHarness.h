@@ -6,6 +6,7 @@
 #include "shell/frmCapture.h"
 #include "wizard/frmWizard.h"
 #include "support/FakeAudio.h"
+#include "support/CaptureView.h"
 #include "support/FakeDialogs.h"
 
 #include <QDir>
@@ -22,6 +23,9 @@ struct CaptureHarness
     FakeFile *file = nullptr;
     FakeDisplay *display = nullptr;
     FakePlayer *player = nullptr;
+    // The engine's recorder and file writer when the window is built on them.
+    AudioRecord *realRecord = nullptr;
+    AudioFile *realFile = nullptr;
     QList<int> endCodes;
     std::unique_ptr<frmCapture> window;
     // Runs on the recorder right after it is made, before the load step uses it.
@@ -29,6 +33,9 @@ struct CaptureHarness
         r.devices = {{QStringLiteral("Card A"), true,
                       {{QStringLiteral("Microphone")}, {QStringLiteral("Stereo Mix (Card A)")}}, 1}};
     };
+    // Makes each media player double (the main window's, the Wav Player's);
+    // a test may hand in one of its own kind.
+    std::function<FakePlayer *(QWidget *parent)> makePlayer = [](QWidget *parent) { return new FakePlayer(parent); };
 
     QString appFolder() const { return home.path() + QStringLiteral("/app/"); }
     QString documents() const { return home.path() + QStringLiteral("/Documents/"); }
@@ -72,7 +79,7 @@ struct CaptureHarness
             return display;
         };
         c.makePlayer = [this](QWidget *parent) -> MediaPlayer * {
-            player = new FakePlayer(parent);
+            player = makePlayer(parent);
             return player;
         };
         c.appFolder = appFolder();
@@ -85,6 +92,16 @@ struct CaptureHarness
     frmCapture::Components realComponents()
     {
         frmCapture::Components c = frmCapture::Components::real();
+        c.makeRecorder = [this, make = c.makeRecorder] {
+            auto r = make();
+            realRecord = r.get();
+            return r;
+        };
+        c.makeFile = [this, make = c.makeFile] {
+            auto f = make();
+            realFile = f.get();
+            return f;
+        };
         const frmCapture::Components doubles = components();
         c.appFolder = doubles.appFolder;
         c.instanceLockPath = doubles.instanceLockPath;
@@ -132,4 +149,6 @@ struct RealWindow
         return true;
     }
     frmWizard *wizard() const { return w->wizardWindow(); }
+    AudioRecord *record() const { return h.realRecord; }
+    AudioFile *file() const { return h.realFile; }
 };

@@ -197,16 +197,14 @@ public:
             throw AudioFailure(AudioFailure::SystemBase + 28, QStringLiteral("No space left on device"));
         written << block;
     }
-    void SetWaveFormat(qint32 r, qint16 c, qint32 b) override
+    void SetWaveFormat(const WaveFormat &f) override
     {
-        const WaveFormat f{r, c, b};
         if (!f.isValid())
             throw AudioFailure(AudioFailure::InvalidArgument, QStringLiteral("bad format"));
         format = f;
     }
     qint32 OpenStatus() const override { return open ? 0 : -1; }
-    qint32 FormatUnit() const override { return format.bytesPerFrame(); }
-    qint32 FormatDescriptor() const override { return format.descriptor(); }
+    WaveFormat waveFormat() const override { return format; }
     QByteArray all() const
     {
         QByteArray out;
@@ -225,6 +223,8 @@ public:
     void ShowSamples(const QVector<qint16> &) override { ++shown; }
     qint32 DisplayStyle() const override { return style; }
     void setDisplayStyle(qint32 s) override { style = s; }
+    QList<WaveFormat> formats;   // every format told, in order
+    void SetWaveFormat(const WaveFormat &f) override { formats << f; }
 };
 
 class FakePlayer : public QWidget, public MediaPlayer

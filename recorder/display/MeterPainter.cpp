@@ -1,0 +1,109 @@
+#include "recorder/display/MeterPainter.h"
+#include "engine/LevelMath.h"
+
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainter>
+
+using namespace LevelDisplay;
+
+void MeterPainter::relayout(const Layout &l)
+{
+    // Hard edges between the zones. The bars end where the readouts begin.
+    const qreal x0 = l.meterBar[0].left(), x1 = l.meterReadout[0].left();
+    const double fy = LevelMath::meterFraction(kYellowFromDb), fr = LevelMath::meterFraction(kRedFromDb);
+    auto zones = [&](double brightness) {
+        QLinearGradient g(x0, 0, x1, 0);
+        const QColor gr = mix(kPanel, kGreen, brightness), ye = mix(kPanel, kYellow, brightness),
+                     re = mix(kPanel, kRed, brightness);
+        g.setColorAt(0, gr.darker(125));
+        g.setColorAt(fy - 1e-4, gr);
+        g.setColorAt(fy, ye);
+        g.setColorAt(fr - 1e-4, ye);
+        g.setColorAt(fr, re);
+        g.setColorAt(1, re);
+        return QBrush(g);
+    };
+    m_rmsBrush = zones(1.0);
+    m_peakBrush = zones(0.6);
+}
+
+double MeterPainter::dbToX(const Layout &l, double db)
+{
+    const QRectF &r = l.meterBar[0];
+    return r.left() + r.width() * LevelMath::meterFraction(db);
+}
+
+void MeterPainter::paintBackground(QPainter &p, const Layout &l) const
+{
+    const QFontMetricsF fm(l.labelFont);
+    // Unlit bars: the colour zones, faint.
+    for (int c = 0; c < 2; ++c) {
+        const QRectF &b = l.meterBar[c];
+        p.fillRect(b, kPanel);
+        p.setOpacity(0.12);
+        p.fillRect(b, m_rmsBrush);
+        p.setOpacity(1);
+        p.setPen(c == 0 ? kLeft : kRight);
+        p.drawText(QRectF(0, b.top(), b.left() - 2, b.height()), Qt::AlignCenter,
+                   c == 0 ? QStringLiteral("L") : QStringLiteral("R"));
+    }
+    const QRectF &s = l.meterScale;
+    const qreal tick = 4;
+    for (int db : {-50, -45, -35, -25, -18, -15, -9, -1, -2, -4, -5, -7, -8, -10, -16, -14}) {
+        const qreal x = crisp(dbToX(l, db));
+        p.setPen(kGrid);
+        p.drawLine(QPointF(x, s.top()), QPointF(x, s.top() + tick / 2));
+        p.drawLine(QPointF(x, s.bottom() - tick / 2), QPointF(x, s.bottom()));
+    }
+    std::vector<AxisLabel> labels;
+    for (int db : {0, -20, -6, -40, -12, -60, -3, -30, -50, -10})
+        labels.push_back({dbToX(l, db), fm.horizontalAdvance(QString::number(db)), QString::number(db)});
+    for (const AxisLabel *a : placeLabels(labels, s.left() - 14, s.right() + 6, 5)) {
+        const qreal x = crisp(a->centre);
+        p.setPen(kGridStrong);
+        p.drawLine(QPointF(x, s.top()), QPointF(x, s.top() + tick));
+        p.drawLine(QPointF(x, s.bottom() - tick), QPointF(x, s.bottom()));
+        p.setPen(kText);
+        p.drawText(QRectF(a->centre - a->extent / 2 - 1, s.top(), a->extent + 2, s.height()), Qt::AlignCenter,
+                   a->text);
+    }
+    const QRectF unit(l.meterReadout[0].left(), s.top(), l.meterReadout[0].width(), s.height());
+    p.drawText(unit, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("dBFS"));
+}
+
+void MeterPainter::paint(QPainter &p, const Layout &l, const std::array<MeterReading, 2> &channels) const
+{
+    const qreal x0 = l.meterBar[0].left();
+    for (int c = 0; c < 2; ++c) {
+        const MeterReading &m = channels[size_t(c)];
+        const QRectF &b = l.meterBar[c];
+        const qreal peakX = dbToX(l, m.peakDb), rmsX = dbToX(l, m.rmsDb);
+        if (peakX > x0)
+            p.fillRect(QRectF(x0, b.top(), peakX - x0, b.height()), m_peakBrush);
+        if (rmsX > x0)
+            p.fillRect(QRectF(x0, b.top(), rmsX - x0, b.height()), m_rmsBrush);
+        if (m.holdDb > LevelMath::kMeterFloorDb) {
+            const qreal x = std::min(dbToX(l, m.holdDb), b.right() - 1.5);
+            p.fillRect(QRectF(x - 1.5, b.top(), 3, b.height()), zoneColour(m.holdDb).lighter(125));
+        }
+
+        const bool clip = m.clipLit;
+        p.setFont(l.readoutFont);
+        p.setPen(clip ? kRed : kTextBright);
+        const QString text = m.holdDb <= LevelMath::kSilenceDb ? QStringLiteral("-inf")
+                             : m.holdDb > -0.05                ? QStringLiteral("0.0")
+                                                               : QString::number(m.holdDb, 'f', 1);
+        p.drawText(l.meterReadout[c], Qt::AlignRight | Qt::AlignVCenter, text);
+
+        const QRectF &led = l.meterClip[c];
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(clip ? kRed : mix(kPanel, kRed, 0.35), 1));
+        p.setBrush(clip ? kRed : mix(kBackground, kRed, 0.12));
+        p.drawRoundedRect(led.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setFont(l.labelFont);
+        p.setPen(clip ? QColor(Qt::white) : mix(kPanel, kRed, 0.55));
+        p.drawText(led, Qt::AlignCenter, QStringLiteral("CLIP"));
+    }
+}
