@@ -64,6 +64,22 @@ QImage shot(AudioDisplayWidget &w)
     return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// The highest point inside area where b differs from a (x -1 when none).
+QPoint highestChange(const QImage &a, const QImage &b, const QRect &area)
+{
+    QPoint best(-1, INT_MAX);
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                if (y < best.y())
+                    best = {x, y};
+                break;
+            }
+        }
+    }
+    return best;
+}
+
 } // namespace
 
 class TestAudioDisplay : public QObject
@@ -415,18 +431,7 @@ void TestAudioDisplay::spectrumPeakAtTone()
     w.showSamplesAt(tone(hz, 0.5), 0);
     const QImage a = shot(quiet), b = shot(w);
     const QRect r = w.plotRect().toAlignedRect();
-    int bestX = -1, bestY = INT_MAX;
-    for (int x = r.left() + 1; x < r.right() - 1; ++x) {
-        for (int y = r.top(); y < r.bottom(); ++y) {
-            if (a.pixel(x, y) != b.pixel(x, y)) {
-                if (y < bestY) {
-                    bestY = y;
-                    bestX = x;
-                }
-                break;
-            }
-        }
-    }
+    const auto [bestX, bestY] = highestChange(a, b, r.adjusted(1, 0, -2, -1));
     const double expected = w.frequencyToX(hz);
     QVERIFY2(std::abs(bestX - expected) <= 4, qPrintable(QStringLiteral("%1 vs %2").arg(bestX).arg(expected)));
     // -6 dB on a 0 .. -90 dB scale: near the top.
@@ -465,19 +470,7 @@ void TestAudioDisplay::spectrumFollowsWaveFormat()
     const QImage a = shot(quiet), b = shot(w);
 
     // The peak is the highest point drawn.
-    const QRect r = w.plotRect().toAlignedRect();
-    int bestX = -1, bestY = INT_MAX;
-    for (int x = r.left(); x <= r.right(); ++x) {
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            if (a.pixel(x, y) != b.pixel(x, y)) {
-                if (y < bestY) {
-                    bestY = y;
-                    bestX = x;
-                }
-                break;
-            }
-        }
-    }
+    const int bestX = highestChange(a, b, w.plotRect().toAlignedRect()).x();
     const double expected = w.frequencyToX(1000);
     const double cell = w.plotRect().width() / 512;
     QVERIFY2(std::abs(bestX + 0.5 - expected) <= 2 * cell + 0.5,
