@@ -119,7 +119,12 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, expected);
         load(content);
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(WavFormat.sampleRate).arg(WavFormat.channels).arg(WavFormat.bitsPerSample).arg(PreviewIndex), expected);
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4")
+                     .arg(WavFormat.sampleRate)
+                     .arg(WavFormat.channels)
+                     .arg(WavFormat.bitsPerSample)
+                     .arg(PreviewIndex),
+                 expected);
     }
 
     void missingFile_defaultsAndTheUpdateQuestion()
@@ -193,7 +198,8 @@ private slots:
                     content += QByteArray(rng.bounded(kind < 19 ? 64 : 100000), char(rng.bounded(256)));
             }
             load(content);
-            QVERIFY2(WavFormat.sampleRate >= 1000 && WavFormat.sampleRate <= 192000, content.left(200).toHex().constData());
+            QVERIFY2(WavFormat.sampleRate >= 1000 && WavFormat.sampleRate <= 192000,
+                     content.left(200).toHex().constData());
             QVERIFY(WavFormat.channels == 1 || WavFormat.channels == 2);
             QVERIFY(WavFormat.bitsPerSample == 8 || WavFormat.bitsPerSample == 16);
         }

@@ -126,8 +126,9 @@ bool mediaFileFound(const QString &path)
 } // namespace
 
 frmWizard::frmWizard(WizardHost *host)
-    : QWidget(host ? host->wizardHostWindow() : nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(host ? host->wizardHostWindow() : nullptr,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_main(host)
 {
     Form_Initialize();

@@ -59,7 +59,9 @@ void HistoryPainter::paint(QPainter &p, const Layout &l, qint64 now)
     if (m_count == 0)
         return;
     // i counts back from the newest: 0 is the newest.
-    auto at = [&](qsizetype i) -> const Entry & { return m_ring[size_t((m_head - 1 - i + 2 * kCapacity) % kCapacity)]; };
+    auto at = [&](qsizetype i) -> const Entry & {
+        return m_ring[size_t((m_head - 1 - i + 2 * kCapacity) % kCapacity)];
+    };
     // Oldest entry still (partly) in view.
     qsizetype first = m_count - 1;
     for (qsizetype i = 0; i < m_count; ++i) {
