@@ -40,6 +40,7 @@ public:
         case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
         case Icon::Information: box.setIcon(QMessageBox::Information); break;
         case Icon::Question: box.setIcon(QMessageBox::Question); break;
+        case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
         case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
         }
         if (buttons == Buttons::YesNo) {

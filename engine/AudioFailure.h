@@ -16,6 +16,7 @@ public:
         NoSuchDevice = 1002,     // device or line index out of range
         CaptureFailed = 1003,    // the server refused or dropped the record stream
         ServerTimeout = 1004,    // the server did not answer in time
+        DeviceRemoved = 1005,    // the device a capture recorded from went away
         FileNotOpen = 1101,      // a write or close without an open file
         SystemBase = 20000,      // + errno
     };

@@ -16,6 +16,11 @@
 // from 0 to the count inclusive gets no empty row. Indices beyond the count
 // throw AudioFailure on the put.
 //
+// A device is known by its name, not by its place in the list: when devices
+// come and go, DeviceIndex() follows the chosen device to its new place, and
+// is -1 while that device is gone (nothing is recorded from another one in
+// its stead; the caller chooses).
+//
 // Every call is made on the user-interface thread, and every signal arrives
 // there. Failures are thrown as AudioFailure.
 class AudioRecord : public QObject
@@ -52,12 +57,21 @@ public:
     // capture did not start or died (see lastError()).
     virtual qint32 CaptureStatus() const = 0;
 
+    // --- the sound server ---
+    // Whether the sound server answers. Without one there are no devices and
+    // capture cannot start; the recorder keeps waiting for one.
+    virtual bool ServerConnected() const = 0;
+
     // --- devices ---
     virtual qint32 DeviceCount() const = 0;
     virtual QString DeviceName() const = 0;
     virtual qint32 DeviceIndex() const = 0;
     virtual void setDeviceIndex(qint32 index) = 0;
     virtual bool DeviceValid() const = 0;
+    // Where the server's default source (what other programs record from) is
+    // listed: its device and, within it, its line; -1 when nowhere.
+    virtual qint32 DefaultDeviceIndex() const = 0;
+    virtual qint32 DefaultSourceIndex() const = 0;
 
     // --- source lines of the current device ---
     virtual qint32 SourceCount() const = 0;
@@ -72,6 +86,9 @@ public:
     virtual void setBalance(qint32 balance) = 0;
     virtual bool SourceSelected() const = 0;
     virtual void setSourceSelected(bool selected) = 0;
+    // The rate the line's device itself runs at, in Hz; 0 when unknown. A
+    // capture in another rate is resampled by the server.
+    virtual qint32 SourceRate() const = 0;
 
     // --- health of the current or last capture ---
     // Frames the server reported as holes (written to the blocks as silence).
@@ -92,10 +109,12 @@ signals:
     void EndArrayRecord(qint32 nBlock);
     // The volume of the selected line was changed outside the program.
     void GainChange(qint32 newVolume);
-    // Capture stopped by itself (the server went away, the device vanished).
-    // CaptureStatus() is negative from now on.
+    // Capture stopped by itself (the server went away: NotConnected; the
+    // device vanished: DeviceRemoved). CaptureStatus() is negative from now on.
     void CaptureError(qint32 number, const QString &description);
     // The list of devices or lines changed (a device appeared or left, the
     // server came back).
     void DevicesChanged();
+    // The sound server went away or (again) answers.
+    void ServerConnectionChanged(bool connected);
 };

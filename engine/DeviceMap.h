@@ -41,6 +41,7 @@ struct ServerSource
     quint32 monitorOfSink = PA_INVALID_INDEX;   // set for a sink's monitor
     QList<ServerPort> ports;
     QString activePort;
+    quint32 rate = 0;                    // the rate the device runs at
     pa_cvolume volume{};
     pa_channel_map channelMap{};
 };

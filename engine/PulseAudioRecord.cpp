@@ -43,13 +43,16 @@ void PulseAudioRecord::onServerState()
         const LinePosition def = findDefaultLine(m_devices, state);
         m_device = def.device >= 0 ? def.device : 0;
         m_line = 0;
+        if (m_device < m_devices.size())
+            m_deviceName = m_devices[m_device].name;
     } else if (!m_deviceName.isEmpty()) {
+        // The chosen device by its name, wherever it now stands; gone, it is
+        // nowhere, and no other device takes its place unasked.
+        m_device = -1;
         for (int d = 0; d < m_devices.size(); ++d)
             if (m_devices[d].name == m_deviceName)
                 m_device = d;
     }
-    if (m_device >= 0 && m_device < m_devices.size())
-        m_deviceName = m_devices[m_device].name;
 
     // A volume that changed without us having written it was changed by
     // someone else (a mixer): tell the program about the recording line.
@@ -80,12 +83,17 @@ void PulseAudioRecord::onServerState()
     };
     if (shape(before) != shape(m_devices))
         emit DevicesChanged();
+    if (m_server.isConnected() != m_connected) {
+        m_connected = m_server.isConnected();
+        emit ServerConnectionChanged(m_connected);
+    }
 }
 
 void PulseAudioRecord::onConnectionLost(const QString &reason)
 {
     if (m_capturing)
-        failCapture(QStringLiteral("The connection to the sound server was lost (%1).").arg(reason));
+        failCapture(AudioFailure::NotConnected,
+                    QStringLiteral("The connection to the sound server was lost (%1).").arg(reason));
 }
 
 // --------------------------------------------------------------------- capture
@@ -176,12 +184,12 @@ void PulseAudioRecord::finishCapture()
     m_assembling.clear();
 }
 
-void PulseAudioRecord::failCapture(const QString &reason)
+void PulseAudioRecord::failCapture(int number, const QString &reason)
 {
     finishCapture();
     m_status = -1;
     m_lastError = reason;
-    emit CaptureError(AudioFailure::CaptureFailed, reason);
+    emit CaptureError(number, reason);
 }
 
 void PulseAudioRecord::absorb(PulseCapture::Taken &&taken)
@@ -198,6 +206,7 @@ void PulseAudioRecord::onTick()
 {
     PulseCapture::Taken taken = m_capture.take();
     const bool failed = taken.failed;
+    const int number = taken.deviceRemoved ? AudioFailure::DeviceRemoved : AudioFailure::CaptureFailed;
     const QString error = taken.error;
     absorb(std::move(taken));
     deliverBlocks();
@@ -206,7 +215,7 @@ void PulseAudioRecord::onTick()
     emit Timer(qint32(std::min<qint64>(m_frames, std::numeric_limits<qint32>::max())), m_peakLeft, m_peakRight);
     m_peakLeft = m_peakRight = 0;
     if (failed && m_capturing)
-        failCapture(error);
+        failCapture(number, error);
 }
 
 void PulseAudioRecord::deliverBlocks()
@@ -303,6 +312,16 @@ bool PulseAudioRecord::DeviceValid() const
     return dev && !dev->lines.isEmpty();
 }
 
+qint32 PulseAudioRecord::DefaultDeviceIndex() const
+{
+    return findDefaultLine(m_devices, m_server.state()).device;
+}
+
+qint32 PulseAudioRecord::DefaultSourceIndex() const
+{
+    return findDefaultLine(m_devices, m_server.state()).line;
+}
+
 qint32 PulseAudioRecord::SourceCount() const
 {
     const CaptureDevice *dev = currentDevice();
@@ -388,7 +407,10 @@ void PulseAudioRecord::setSourceSelected(bool selected)
         fail(AudioFailure::NoSuchDevice, QStringLiteral("There is no such source line."));
     if (!selected)
         return;   // a device always records from one of its lines; choose another instead
-    if (!line->portName.isEmpty()) {
+    // Only a change of port is asked for: choosing the line already active
+    // leaves the card as it is for every other program.
+    const ServerSource *source = m_server.state().source(line->sourceName);
+    if (!line->portName.isEmpty() && !(source && source->activePort == line->portName)) {
         QString error;
         if (!m_server.setSourcePort(line->sourceName, line->portName, &error, ServerTimeoutMs))
             fail(AudioFailure::ServerTimeout, error);
@@ -404,6 +426,13 @@ void PulseAudioRecord::setSourceSelected(bool selected)
         absorb(m_capture.take());
         QString error;
         if (!m_capture.start(after, m_captureFormat, &error, ServerTimeoutMs))
-            failCapture(error);
+            failCapture(AudioFailure::CaptureFailed, error);
     }
+}
+
+qint32 PulseAudioRecord::SourceRate() const
+{
+    const SourceLine *line = currentLine();
+    const ServerSource *source = line ? m_server.state().source(line->sourceName) : nullptr;
+    return source ? qint32(source->rate) : 0;
 }

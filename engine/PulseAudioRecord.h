@@ -39,11 +39,15 @@ public:
     void setBlockLength(qint32 frames) override;
     qint32 CaptureStatus() const override { return m_status; }
 
+    bool ServerConnected() const override { return m_server.isConnected(); }
+
     qint32 DeviceCount() const override { return qint32(m_devices.size()); }
     QString DeviceName() const override;
     qint32 DeviceIndex() const override { return m_device; }
     void setDeviceIndex(qint32 index) override;
     bool DeviceValid() const override;
+    qint32 DefaultDeviceIndex() const override;
+    qint32 DefaultSourceIndex() const override;
 
     qint32 SourceCount() const override;
     QString SourceName() const override;
@@ -57,6 +61,7 @@ public:
     void setBalance(qint32 balance) override;
     bool SourceSelected() const override;
     void setSourceSelected(bool selected) override;
+    qint32 SourceRate() const override;
 
     qint64 holeFrames() const override { return m_holeFrames; }
     qint64 lostFrames() const override { return m_lostFrames; }
@@ -71,7 +76,7 @@ private:
     void onTick();
     void absorb(PulseCapture::Taken &&taken);
     void deliverBlocks();
-    void failCapture(const QString &reason);
+    void failCapture(int number, const QString &reason);
     void finishCapture();
     [[noreturn]] void fail(int number, const QString &description) const;
 
@@ -86,8 +91,8 @@ private:
     QTimer m_tick;
 
     QList<CaptureDevice> m_devices;
-    int m_device = 0;
-    QString m_deviceName;                       // follows the device when the list changes
+    int m_device = 0;                           // -1 while the chosen device is gone
+    QString m_deviceName;                       // the chosen device: followed when the list changes
     int m_line = 0;
     QHash<QString, QString> m_chosenLine;       // device name -> line the user made the input
     QHash<QString, qint32> m_knownLevels;       // source -> last volume seen or written
@@ -96,6 +101,7 @@ private:
     WaveFormat m_captureFormat;                 // of the running or last capture
     qint32 m_blockLength = 0;                   // frames; 0: one second
 
+    bool m_connected = false;                   // as last told by ServerConnectionChanged
     bool m_capturing = false;
     qint32 m_status = 0;
     qint64 m_frames = 0;

@@ -39,6 +39,7 @@ bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QS
         m_peakLeft = m_peakRight = 0;
         m_framesReceived = m_holeFrames = m_droppedFrames = m_lateFrames = 0;
         m_failed = false;
+        m_deviceRemoved = false;
         m_error.clear();
         std::fill(m_display.begin(), m_display.end(), 0);
         m_displayPos = m_displayFilled = 0;
@@ -132,9 +133,10 @@ void PulseCapture::onState(pa_stream *s, void *userdata)
     if ((state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) && !self->m_stopping) {
         self->m_failed = true;
         const int err = pa_context_errno(pa_stream_get_context(s));
-        self->m_error = state == PA_STREAM_TERMINATED || err == PA_OK
-                            ? QStringLiteral("The recording device was removed.")
-                            : QString::fromUtf8(pa_strerror(err));
+        // The server kills the streams of a source it removes ("Entity killed").
+        self->m_deviceRemoved = state == PA_STREAM_TERMINATED || err == PA_OK || err == PA_ERR_KILLED;
+        self->m_error = self->m_deviceRemoved ? QStringLiteral("The recording device was removed.")
+                                              : QString::fromUtf8(pa_strerror(err));
     }
     self->m_stateCond.notify_all();
 }
@@ -241,6 +243,7 @@ PulseCapture::Taken PulseCapture::take()
     t.holeFrames = m_holeFrames;
     t.lostFrames = m_droppedFrames + m_lateFrames;
     t.failed = m_failed;
+    t.deviceRemoved = m_deviceRemoved;
     t.error = m_error;
     return t;
 }

@@ -48,6 +48,7 @@ public:
         qint64 holeFrames = 0;   // totals since start
         qint64 lostFrames = 0;
         bool failed = false;
+        bool deviceRemoved = false;   // failed because the source went away
         QString error;
     };
     Taken take();
@@ -83,6 +84,7 @@ private:
     qint64 m_lateFrames = 0;      // the server went ahead of us (estimate)
     std::chrono::steady_clock::time_point m_readyAt;
     bool m_failed = false;
+    bool m_deviceRemoved = false;
     QString m_error;
     std::vector<qint16> m_display;   // ring of stereo frames
     size_t m_displayPos = 0;

@@ -40,6 +40,7 @@ ServerSource sourceOf(const pa_source_info &i)
         src.ports.append({fromUtf8(i.ports[p]->name), fromUtf8(i.ports[p]->description)});
     if (i.active_port)
         src.activePort = fromUtf8(i.active_port->name);
+    src.rate = i.sample_spec.rate;
     src.volume = i.volume;
     src.channelMap = i.channel_map;
     return src;

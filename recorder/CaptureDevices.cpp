@@ -14,6 +14,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
+#include <algorithm>
+
 void frmCapture::InitAudioPanel()
 {
     skipOnError([&] { MediaPlayer1->setAutoPlay(true); });
@@ -61,9 +63,12 @@ void frmCapture::DeviceCombo_Click()
     skipOnError([&] { m_record->setDeviceIndex(DeviceCombo->currentData().toInt()); });
     skipOnError([&] { CountSrc = qint16(m_record->SourceCount()); });
     skipOnError([&] { FillSourceList(); });
-    // The first line becomes the recording input, whatever it was before.
+    // The device's recording input stays what it is (the list shows it
+    // selected): choosing a device, or starting the program, must not switch
+    // the card's input for every other program. Only a device that names
+    // none starts on its first line.
     if (ComboSource->count() >= 1)
-        skipOnError([&] { selectRow(ComboSource, 0); });
+        skipOnError([&] { selectRow(ComboSource, std::max(ComboSource->currentIndex(), 0)); });
 }
 
 void frmCapture::FillSourceList()

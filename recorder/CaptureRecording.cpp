@@ -68,8 +68,11 @@ void frmCapture::CmdStart_Click()
     PublicDim::WavFileName = TextWavFile->text();
 
     if (IsPaused()) {
-        // Resume: capture never stopped.
+        // Resume: capture never stopped. Sound lost while paused was never
+        // going to be in the file.
         setRecordingState(RecordingState::Recording);
+        m_lossFramesSeen = valueOrSkip<qint64>([&] { return m_record->lostFrames() + m_record->holeFrames(); },
+                                               m_lossFramesSeen);
         setPanelText(1, QStringLiteral("Recording..."));
         return;
     }
@@ -90,6 +93,17 @@ void frmCapture::StartRecording()
         TextWavFile->setText(PublicDim::WavFileName);
     }
 
+    // Without a sound server there is nothing to record from: say so before
+    // any file is touched.
+    if (!valueOrSkip<bool>([&] { return m_record->ServerConnected(); }, true)) {
+        Dialogs::instance().messageBox(this,
+                                       QStringLiteral("There is no connection to the sound server, so there is "
+                                                      "nothing to record from. No file was created or changed."),
+                                       QStringLiteral("Error"), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
+        abandonStart();
+        return;
+    }
+
     // Every start proposes "1.wav" again: never replace a recording unasked.
     const QFileInfo existing(PublicDim::WavFileName);
     if (existing.isFile() && existing.size() > 0
@@ -97,9 +111,7 @@ void frmCapture::StartRecording()
                this, QStringLiteral("The file %1 already exists.\nDo you want to replace it?").arg(PublicDim::WavFileName),
                QString(), Dialogs::Icon::Question, Dialogs::Buttons::YesNo)
                != Dialogs::Answer::Yes) {
-        enableControlsAfterStop();
-        setPanelText(1, QStringLiteral("Ready to record"));
-        skipOnError([&] { CheckPreview_Click(); });
+        abandonStart();
         return;
     }
 
@@ -111,6 +123,9 @@ void frmCapture::StartRecording()
         if (valueOrSkip<qint32>([&] { return m_record->CaptureStatus(); }, -1) >= 0) {
             setRecordingState(RecordingState::Recording);
             setPanelText(1, QStringLiteral("Recording..."));
+            m_losses.clear();
+            m_lossFramesSeen = 0;
+            StatusPanel[0]->setToolTip(QString());
             started = true;
         } else {
             skipOnError([&] { m_file->CloseFile(); });
@@ -129,6 +144,13 @@ void frmCapture::StartRecording()
     // Open as far as Stop is concerned, so that Stop cleans up.
     setRecordingState(RecordingState::Recording);
     CmdStop_Click();
+}
+
+void frmCapture::abandonStart()
+{
+    enableControlsAfterStop();
+    setPanelText(1, idleStateText());
+    skipOnError([&] { CheckPreview_Click(); });
 }
 
 void frmCapture::setRecordingState(RecordingState state)
@@ -171,22 +193,23 @@ void frmCapture::FinishRecording()
                 m_file->WriteBlock(block);
             } catch (...) {
                 if (m_recordingFailure.isEmpty())
-                    m_recordingFailure = describeFailure(std::current_exception()).description;
+                    m_recordingFailure = QStringLiteral("The recording was stopped: %1")
+                                             .arg(describeFailure(std::current_exception()).description);
                 break;
             }
         }
         skipOnError([&] { m_file->CloseFile(); });
         setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(PublicDim::WavFileName))
                             + QStringLiteral(" Kb"));
-        if (!m_recordingFailure.isEmpty())
-            reportRecordingFailure(std::exchange(m_recordingFailure, QString()));
+        if (!m_recordingFailure.isEmpty() || !m_losses.isEmpty())
+            reportRecordingEnd();
     } else {
         // Monitoring: what is left is nobody's.
         while (!valueOrSkip<QByteArray>([&] { return m_record->GetBlock(); }, QByteArray()).isEmpty()) {
         }
     }
     setRecordingState(RecordingState::NotRecording);
-    setPanelText(1, QStringLiteral("Ready to record"));
+    setPanelText(1, idleStateText());
 }
 
 void frmCapture::AudioRecord_Timer(qint32 CurrentSamples, qint32, qint32)
@@ -204,6 +227,7 @@ void frmCapture::AudioRecord_Timer(qint32 CurrentSamples, qint32, qint32)
             const qint32 ms = m_record->SamplesToMilliseconds(CurrentSamples);
             setPanelText(2, QStringLiteral("Elapsed: ") + PublicDim::FormatTime(double(ms / 1000)));
         });
+        noteLosses(CurrentSamples);
         setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(PublicDim::WavFileName))
                             + QStringLiteral(" KB"));
     }
@@ -224,26 +248,44 @@ void frmCapture::AudioRecord_EndArrayRecord(qint32)
         // The disk is full, the file too large, the drive gone: a recording
         // that goes on writing nothing would only pretend. Keep what is
         // written (the file stays valid), stop, and say why.
-        m_recordingFailure = describeFailure(std::current_exception()).description;
+        m_recordingFailure = QStringLiteral("The recording was stopped: %1")
+                                 .arg(describeFailure(std::current_exception()).description);
         CmdStop_Click();   // finishing the file reports it
     }
 }
 
-void frmCapture::AudioRecord_CaptureError(qint32, const QString &description)
+void frmCapture::AudioRecord_CaptureError(qint32 number, const QString &description)
 {
     // The sound server or the device went away. A recording ends cleanly with
-    // what was captured; monitoring simply stops.
+    // what was captured; then, as for monitoring, the meters fall to silence
+    // and the lists follow the sound system.
+    captureRunningChanged();
+    AudioRecord_DevicesChanged();
     if (!IsRecording())
         return;
-    m_recordingFailure = description;
+    m_recordingFailure = number == AudioFailure::DeviceRemoved
+                             ? QStringLiteral("The recording device was removed.")
+                             : QStringLiteral("The recording was stopped: %1").arg(description);
     CmdStop_Click();   // finishing the file reports it
 }
 
-void frmCapture::reportRecordingFailure(const QString &text)
+void frmCapture::reportRecordingEnd()
 {
-    // Shown once the recorder's event is over, not from inside it.
-    QTimer::singleShot(0, this, [this, text] {
-        Dialogs::instance().messageBox(this, QStringLiteral("The recording was stopped: %1").arg(text),
-                                       QStringLiteral("Error"), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
+    // What ended the recording, or what it lost, and where it is; shown once
+    // the recorder's event is over, not from inside it.
+    const bool failed = !m_recordingFailure.isEmpty();
+    QStringList text;
+    if (failed)
+        text << std::exchange(m_recordingFailure, QString())
+             << QStringLiteral("What was recorded until then is in:\n%1").arg(PublicDim::WavFileName);
+    if (!m_losses.isEmpty()) {
+        text << lossSummary();
+        if (text.size() == 1)
+            text << QStringLiteral("Everything else is in:\n%1").arg(PublicDim::WavFileName);
+    }
+    QTimer::singleShot(0, this, [this, failed, message = text.join(QStringLiteral("\n\n"))] {
+        Dialogs::instance().messageBox(this, message, failed ? QStringLiteral("Error") : QString(),
+                                       failed ? Dialogs::Icon::Critical : Dialogs::Icon::Warning,
+                                       Dialogs::Buttons::Ok);
     });
 }

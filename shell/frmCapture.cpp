@@ -32,6 +32,7 @@
 #include <QSessionManager>
 #include <QSlider>
 #include <QStatusBar>
+#include <QTimer>
 
 using namespace CaptureLayout;
 
@@ -95,6 +96,13 @@ frmCapture::frmCapture(Components components, QWidget *parent)
     buildRecorderPanel();
     buildStatusBar();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_followTimer = new QTimer(this);
+    m_followTimer->setSingleShot(true);
+    connect(m_followTimer, &QTimer::timeout, this, &frmCapture::followSoundSystem);
+    m_silenceTimer = new QTimer(this);
+    m_silenceTimer->setInterval(40);
+    connect(m_silenceTimer, &QTimer::timeout, this, [this] { skipOnError([&] { AudioDisplay21->ShowSamples({}); }); });
 
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &manager) {
         // A session that ends while we record: finish the recording, refuse.
@@ -242,9 +250,19 @@ void frmCapture::buildRecorderPanel()
     connect(CmdPlay, &QPushButton::clicked, this, &frmCapture::CmdPlay_Click);
     connect(CmdSet, &QPushButton::clicked, this, &frmCapture::CmdSet_Click);
     connect(Command2, &QPushButton::clicked, this, &frmCapture::Command2_Click);
-    // activated: the user's choice only; choices made from code go through selectRow().
-    connect(DeviceCombo, &QComboBox::activated, this, &frmCapture::DeviceCombo_Click);
-    connect(ComboSource, &QComboBox::activated, this, &frmCapture::ComboSource_Click);
+    // activated: the user's choice only; choices made from code go through
+    // selectRow(). The user's choice is also what the window comes back to
+    // when its device returns after going away.
+    connect(DeviceCombo, &QComboBox::activated, this, [this] {
+        DeviceCombo_Click();
+        m_wantedDevice = DeviceCombo->currentText();
+        m_wantedLine = ComboSource->currentText();
+    });
+    connect(ComboSource, &QComboBox::activated, this, [this] {
+        ComboSource_Click();
+        m_wantedDevice = DeviceCombo->currentText();
+        m_wantedLine = ComboSource->currentText();
+    });
 }
 
 void frmCapture::buildStatusBar()
@@ -351,7 +369,10 @@ bool frmCapture::Form_Load()
 
         // 12.-13. The chosen source, then monitoring.
         SelectSource();
+        m_wantedDevice = DeviceCombo->currentText();
+        m_wantedLine = ComboSource->currentText();
         startCapture(OnFailure::Throw);
+        setPanelText(1, idleStateText());
 
         // 14.-15. The record wizard comes first: as the File menu's "Record
         // Wizard" does, the window hides itself and shows the wizard without
@@ -383,6 +404,7 @@ void frmCapture::startCapture(OnFailure onFailure)
     step([&] { m_record->setBlockLength(m_record->DurationToLength(1000)); });
     step([&] { AudioDisplay21->SetWaveFormat(m_file->waveFormat()); });
     step([&] { m_record->StartCapture(); });
+    captureRunningChanged();
 }
 
 void frmCapture::connectRecorder()
@@ -391,6 +413,9 @@ void frmCapture::connectRecorder()
     connect(m_record.get(), &AudioRecord::EndArrayRecord, this, &frmCapture::AudioRecord_EndArrayRecord);
     connect(m_record.get(), &AudioRecord::GainChange, this, &frmCapture::AudioRecord_GainChange);
     connect(m_record.get(), &AudioRecord::CaptureError, this, &frmCapture::AudioRecord_CaptureError);
+    connect(m_record.get(), &AudioRecord::DevicesChanged, this, &frmCapture::AudioRecord_DevicesChanged);
+    connect(m_record.get(), &AudioRecord::ServerConnectionChanged, this,
+            &frmCapture::AudioRecord_ServerConnectionChanged);
 }
 
 // ------------------------------------------------------------ shutdown

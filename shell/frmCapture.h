@@ -4,6 +4,7 @@
 #include "wizard/WizardHost.h"
 
 #include <QMainWindow>
+#include <QElapsedTimer>
 #include <QPointer>
 
 #include <functional>
@@ -23,6 +24,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSlider;
+class QTimer;
 class QWidget;
 class frmWizard;
 
@@ -105,6 +107,8 @@ private slots:
     void AudioRecord_EndArrayRecord(qint32 nBlock);
     void AudioRecord_GainChange(qint32 newVolume);
     void AudioRecord_CaptureError(qint32 number, const QString &description);
+    void AudioRecord_DevicesChanged();
+    void AudioRecord_ServerConnectionChanged(bool connected);
 
     // devices, sources and levels
     void InitAudioPanel();
@@ -171,7 +175,23 @@ private:
     void setRecordingControlsEnabled(bool enabled);
     void enableControlsAfterStop();
     void setOuterHeight(int outerTwips);
-    void reportRecordingFailure(const QString &text);
+    void reportRecordingEnd();
+    // Leaves a start that was refused before any file was touched: the
+    // window as after Stop, monitoring going on.
+    void abandonStart();
+
+    // Following the live sound system (recorder/CaptureSoundSystem.cpp): the
+    // lists follow devices that come and go by their names, a vanished device
+    // gives way to the server's default, the user's choice comes back with
+    // its device, and a server that returns gets monitoring going again.
+    void followSoundSystem();
+    // "Ready to record", or why not.
+    QString idleStateText() const;
+    // Capture runs (monitoring or a recording); otherwise the meters fall to silence.
+    void captureRunningChanged();
+    // Frames lost or filled with silence since the last Timer event of a recording.
+    void noteLosses(qint32 currentSamples);
+    QString lossSummary() const;
 
     // --- controls, named as the program's handlers know them ---
     QGroupBox *Frame1 = nullptr;        // "Media Player"
@@ -239,4 +259,20 @@ private:
     QPointer<FrmPlayWav> m_playWav;
     QPointer<frmWizard> m_wizard;
     QString m_recordingFailure;   // why the open recording must end, reported once it has
+
+    // The device and line the user chose (or the window started on): taken
+    // again when that device comes back. Automatic changes leave them alone.
+    QString m_wantedDevice;
+    QString m_wantedLine;
+    QTimer *m_followTimer = nullptr;    // gathers bursts of device changes
+    QElapsedTimer m_followPending;      // since the first change not yet followed
+    QTimer *m_silenceTimer = nullptr;   // lets the meters fall while nothing is captured
+
+    struct Loss
+    {
+        qint64 atMs;       // recorded time when it was noticed
+        qint64 lengthMs;
+    };
+    QList<Loss> m_losses;             // of the open or last recording
+    qint64 m_lossFramesSeen = 0;
 };

@@ -49,6 +49,34 @@ public:
     QList<QByteArray> pending;      // what StopCapture leaves for GetBlock
     QVector<qint16> display{0, 0};
     qint32 acceptBalanceUpTo = 100; // larger balances are refused
+    bool connected = true;
+    int defaultDevice = -1;         // where the server's default source is listed
+    int defaultLine = -1;
+
+    // The server's devices change: like the real recorder, the chosen device
+    // is followed by its name (-1 while it is gone), then DevicesChanged.
+    void changeDevices(const QList<Device> &now)
+    {
+        const QString chosen = device >= 0 && device < devices.size() ? devices[device].name : QString();
+        devices = now;
+        device = -1;
+        for (int i = 0; i < devices.size(); ++i)
+            if (devices[i].name == chosen)
+                device = i;
+        emit DevicesChanged();
+    }
+    // The server goes away (all devices with it) or comes back with these.
+    void setConnected(bool on, const QList<Device> &now = {})
+    {
+        connected = on;
+        if (!on && capturing) {
+            capturing = false;
+            status = -1;
+            emit CaptureError(AudioFailure::NotConnected, QStringLiteral("The connection to the sound server was lost."));
+        }
+        changeDevices(now);
+        emit ServerConnectionChanged(on);
+    }
 
     // Raises EndArrayRecord with this block, as the real recorder does.
     void deliver(const QByteArray &block, qint32 n = 1)
@@ -63,9 +91,12 @@ public:
     {
         log << QStringLiteral("StartCapture");
         pending.clear();
-        status = statusOnStart;
+        status = connected && device >= 0 && device < devices.size() ? statusOnStart : -1;
         capturing = status >= 0;
+        if (capturing)
+            capturedFrom = devices[device].name;
     }
+    QString capturedFrom;   // the device the last capture started on
     void StopCapture() override
     {
         log << QStringLiteral("StopCapture");
@@ -106,8 +137,15 @@ public:
         device = i;
         line = 0;
     }
-    bool DeviceValid() const override { return device < devices.size() && devices[device].valid; }
-    qint32 SourceCount() const override { return device < devices.size() ? qint32(devices[device].lines.size()) : 0; }
+    bool DeviceValid() const override { return device >= 0 && device < devices.size() && devices[device].valid; }
+    qint32 DefaultDeviceIndex() const override { return defaultDevice; }
+    qint32 DefaultSourceIndex() const override { return defaultLine; }
+    bool ServerConnected() const override { return connected; }
+    qint32 SourceRate() const override { return 0; }
+    qint32 SourceCount() const override
+    {
+        return device >= 0 && device < devices.size() ? qint32(devices[device].lines.size()) : 0;
+    }
     QString SourceName() const override { return ln().name; }
     qint32 SourceIndex() const override { return line; }
     void setSourceIndex(qint32 i) override
@@ -149,7 +187,7 @@ public:
 private:
     const Device &dev() const
     {
-        if (device >= devices.size())
+        if (device < 0 || device >= devices.size())
             throw AudioFailure(AudioFailure::NoSuchDevice, QStringLiteral("no device"));
         return devices[device];
     }

@@ -1,0 +1,222 @@
+// Following the live sound system: devices that come and go, a server that
+// goes away and comes back, and sound lost on the way. What the window shows
+// is always what it records from.
+
+#include "base/PublicDim.h"
+#include "base/SkipOnError.h"
+#include "engine/AudioRecord.h"
+#include "recorder/AudioDisplay.h"
+#include "shell/frmCapture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace {
+
+// Device changes are followed this long after the last one of a burst, but
+// never later than the cap after the first: a device that flaps many times a
+// second costs a refill now and then, not one per change.
+constexpr int FollowQuietMs = 300;
+constexpr int FollowCapMs = 1500;
+
+struct DeviceRow
+{
+    QString name;
+    qint32 index;
+};
+
+} // namespace
+
+void frmCapture::AudioRecord_DevicesChanged()
+{
+    if (!m_followTimer->isActive())
+        m_followPending.start();
+    if (m_followPending.elapsed() < FollowCapMs)
+        m_followTimer->start(FollowQuietMs);
+}
+
+void frmCapture::AudioRecord_ServerConnectionChanged(bool)
+{
+    if (!IsRecording())
+        setPanelText(1, idleStateText());
+    AudioRecord_DevicesChanged();
+}
+
+QString frmCapture::idleStateText() const
+{
+    return valueOrSkip<bool>([&] { return m_record->ServerConnected(); }, true)
+               ? QStringLiteral("Ready to record")
+               : QStringLiteral("No connection to the sound server");
+}
+
+void frmCapture::captureRunningChanged()
+{
+    if (valueOrSkip<qint32>([&] { return m_record->CaptureStatus(); }, -1) >= 0) {
+        m_silenceTimer->stop();
+    } else if (!m_silenceTimer->isActive()) {
+        m_silenceTimer->start();
+    }
+}
+
+void frmCapture::followSoundSystem()
+{
+    if (m_ended || !m_record)
+        return;
+    if (!IsRecording())
+        setPanelText(1, idleStateText());
+    const qint32 engineDevice = valueOrSkip<qint32>([&] { return m_record->DeviceIndex(); }, -1);
+    // A recording whose device is gone ends by itself (its capture fails);
+    // the lists follow once it has.
+    if (IsRecording() && engineDevice < 0)
+        return;
+
+    // The devices as the device list shows them: every index up to the count
+    // is asked, only valid devices get a row.
+    QList<DeviceRow> rows;
+    const qint32 count = valueOrSkip<qint32>([&] { return m_record->DeviceCount(); }, 0);
+    for (qint32 i = 0; i < count; ++i) {
+        skipOnError([&] {
+            m_record->setDeviceIndex(i);
+            if (m_record->DeviceValid())
+                rows.append({m_record->DeviceName(), i});
+        });
+    }
+    // Asking moved the recorder from device to device; a recording that must
+    // be left as it is gets it back.
+    auto keepRecording = [&] {
+        skipOnError([&] { m_record->setDeviceIndex(engineDevice); });
+        skipOnError([&] { m_record->setSourceIndex(SrcIndex); });
+    };
+    auto rowOf = [&](const QString &name) {
+        for (int r = 0; r < rows.size(); ++r)
+            if (rows[r].name == name)
+                return r;
+        return -1;
+    };
+
+    const QString shownDevice = DeviceCombo->currentText();
+    const QString shownLine = ComboSource->currentText();
+    QString device = shownDevice;
+    QString line = shownLine;
+    if (IsRecording()) {
+        if (rowOf(shownDevice) < 0) {
+            keepRecording();
+            return;
+        }
+    } else if (!m_wantedDevice.isEmpty() && rowOf(m_wantedDevice) >= 0) {
+        device = m_wantedDevice;   // the user's choice is back (or still here)
+        line = m_wantedLine;
+    } else if (rowOf(shownDevice) < 0) {
+        // Gone: the server's default source takes its place.
+        device.clear();
+        line.clear();
+        const qint32 def = valueOrSkip<qint32>([&] { return m_record->DefaultDeviceIndex(); }, -1);
+        for (const DeviceRow &r : rows)
+            if (r.index == def)
+                device = r.name;
+        if (!device.isEmpty()) {
+            skipOnError([&] {
+                m_record->setDeviceIndex(def);
+                m_record->setSourceIndex(m_record->DefaultSourceIndex());
+                line = m_record->SourceName();
+            });
+        } else if (!rows.isEmpty()) {
+            device = rows.first().name;
+        }
+    }
+    const bool sameChoice = device == shownDevice && line == shownLine;
+    const int row = rowOf(device);
+
+    // The lines of a device that stays, asked before anything is shown.
+    QStringList lines;
+    if (sameChoice && row >= 0) {
+        skipOnError([&] { m_record->setDeviceIndex(rows[row].index); });
+        const qint32 lineCount = valueOrSkip<qint32>([&] { return m_record->SourceCount(); }, 0);
+        for (qint32 i = 0; i < lineCount; ++i)
+            skipOnError([&] {
+                m_record->setSourceIndex(i);
+                lines << m_record->SourceName();
+            });
+        // A recording whose line is gone ends by itself, as above.
+        if (IsRecording() && !lines.contains(line)) {
+            keepRecording();
+            return;
+        }
+    }
+
+    {
+        const QSignalBlocker quiet(DeviceCombo);
+        DeviceCombo->clear();
+        for (const DeviceRow &r : rows)
+            DeviceCombo->addItem(r.name, r.index);
+        DeviceCombo->setCurrentIndex(row);
+    }
+    if (row < 0) {
+        // Nothing to record from (no server, no devices).
+        const QSignalBlocker quiet(ComboSource);
+        ComboSource->clear();
+        CountSrc = 0;
+        return;
+    }
+
+    if (sameChoice) {
+        // The choice stands: only the lists are brought up to date, and the
+        // recorder is left on the device and line they show. Capture running
+        // from them is not touched.
+        CountSrc = qint16(lines.size());
+        const QSignalBlocker quiet(ComboSource);
+        ComboSource->clear();
+        ComboSource->addItems(lines);
+        ComboSource->setCurrentIndex(std::max<int>(int(lines.indexOf(line)), 0));
+        SrcIndex = ComboSource->currentIndex();
+        skipOnError([&] { m_record->setSourceIndex(SrcIndex); });
+    } else {
+        // Another device: chosen as a user's choice would be (a recording
+        // never gets here), then monitoring restarts on it.
+        selectRow(DeviceCombo, row);
+        const int lineRow = ComboSource->findText(line);
+        if (lineRow >= 0 && lineRow != ComboSource->currentIndex())
+            selectRow(ComboSource, lineRow);
+    }
+
+    if (!IsRecording() && (!sameChoice || valueOrSkip<qint32>([&] { return m_record->CaptureStatus(); }, -1) < 0))
+        skipOnError([&] { CheckPreview_Click(); });
+}
+
+void frmCapture::noteLosses(qint32 currentSamples)
+{
+    const qint64 lost = valueOrSkip<qint64>([&] { return m_record->lostFrames() + m_record->holeFrames(); },
+                                            m_lossFramesSeen);
+    if (lost <= m_lossFramesSeen)
+        return;
+    const auto toMs = [&](qint64 frames) {
+        return qint64(valueOrSkip<qint32>(
+            [&] { return m_record->SamplesToMilliseconds(qint32(std::min<qint64>(frames, INT32_MAX))); }, 0));
+    };
+    m_losses.append({toMs(currentSamples), toMs(lost - m_lossFramesSeen)});
+    m_lossFramesSeen = lost;
+    const Loss &l = m_losses.last();
+    setPanelText(1, QStringLiteral("%1 s of sound lost at %2")
+                        .arg(PublicDim::UserLocale().toString(l.lengthMs / 1000.0, 'f', 1))
+                        .arg(PublicDim::FormatTime(double(l.atMs / 1000))));
+    StatusPanel[0]->setToolTip(lossSummary());
+}
+
+QString frmCapture::lossSummary() const
+{
+    if (m_losses.isEmpty())
+        return {};
+    QStringList each;
+    qint64 total = 0;
+    for (const Loss &l : m_losses) {
+        each << QStringLiteral("%1 s at %2")
+                    .arg(PublicDim::UserLocale().toString(l.lengthMs / 1000.0, 'f', 1))
+                    .arg(PublicDim::FormatTime(double(l.atMs / 1000)));
+        total += l.lengthMs;
+    }
+    return QStringLiteral("Sound was lost during this recording: %1 (%2 s in all).")
+        .arg(each.join(QStringLiteral(", ")))
+        .arg(PublicDim::UserLocale().toString(total / 1000.0, 'f', 1));
+}
