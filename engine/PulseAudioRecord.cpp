@@ -160,6 +160,7 @@ void PulseAudioRecord::StartCapture()
         m_lastError = error;
         return;
     }
+    m_captureSource = dev->lines[line].sourceName;
     m_status = 0;
     m_capturing = true;
     m_tick.start();
@@ -415,18 +416,19 @@ void PulseAudioRecord::setSourceSelected(bool selected)
         if (!m_server.setSourcePort(line->sourceName, line->portName, &error, ServerTimeoutMs))
             fail(AudioFailure::ServerTimeout, error);
     }
-    const QString before = captureSourceName();
     m_chosenLine.insert(m_devices[m_device].name, line->name);
 
-    // A capture running on this device follows the new line at once, without
-    // a break in its blocks.
-    const QString after = captureSourceName();
-    if (m_capturing && after != before) {
+    // A running capture follows the chosen line at once, also to another
+    // device, without a break in its blocks: what is chosen is what is heard.
+    const QString chosen = captureSourceName();
+    if (m_capturing && chosen != m_captureSource) {
         m_capture.stop();
         absorb(m_capture.take());
         QString error;
-        if (!m_capture.start(after, m_captureFormat, &error, ServerTimeoutMs))
+        if (!m_capture.start(chosen, m_captureFormat, &error, ServerTimeoutMs))
             failCapture(AudioFailure::CaptureFailed, error);
+        else
+            m_captureSource = chosen;
     }
 }
 

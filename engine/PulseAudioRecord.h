@@ -103,6 +103,7 @@ private:
 
     bool m_connected = false;                   // as last told by ServerConnectionChanged
     bool m_capturing = false;
+    QString m_captureSource;                    // the source the running capture records from
     qint32 m_status = 0;
     qint64 m_frames = 0;
     int m_peakLeft = 0;

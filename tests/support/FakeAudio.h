@@ -177,9 +177,13 @@ public:
         ln();
         if (on)
             devices[device].selected = line;
+        if (on && capturing)
+            capturedFrom = devices[device].name;   // a running capture follows the choice
     }
-    qint64 holeFrames() const override { return 0; }
-    qint64 lostFrames() const override { return 0; }
+    qint64 holes = 0;
+    qint64 lost = 0;
+    qint64 holeFrames() const override { return holes; }
+    qint64 lostFrames() const override { return lost; }
     QString lastError() const override { return status < 0 ? errorOnStart : QString(); }
 
     void fail(const QString &why) { emit CaptureError(AudioFailure::CaptureFailed, why); }
