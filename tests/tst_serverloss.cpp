@@ -4,9 +4,14 @@
 #include "engine/AudioFailure.h"
 #include "engine/PulseAudioRecord.h"
 #include "engine/WaveFormat.h"
+#include "support/CaptureHarness.h"
 #include "support/SoundTest.h"
+#include "support/WavReadBack.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -16,11 +21,16 @@
 
 namespace {
 
+// Starts or stops this test's own server, of the kind the suite runs against.
 bool serverScript(const QString &command, const QString &dir)
 {
+    QStringList args{command, dir};
+    const QString kind = qEnvironmentVariable("TARVELL_TEST_SOUND_SERVER_KIND");
+    if (command == QLatin1String("start") && !kind.isEmpty())
+        args << kind;
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
-    p.start(QStringLiteral(TARVELL_SOURCE_DIR "/scripts/sound-server.sh"), {command, dir});
+    p.start(QStringLiteral(TARVELL_SOURCE_DIR "/scripts/sound-server.sh"), args);
     return p.waitForFinished(20000) && p.exitCode() == 0;
 }
 
@@ -89,6 +99,53 @@ private slots:
         QCOMPARE(rec.CaptureStatus(), 0);
         QVERIFY(SoundTest::waitFor([&] { return timer.size() >= 5; }, 3000));
         rec.StopCapture();
+    }
+
+    void window_startedWithoutServer_thenTheServerComesAndGoesDuringARecording()
+    {
+        QVERIFY(serverScript(QStringLiteral("stop"), m_dir.path()));
+        RealWindow r;
+        QVERIFY(r.loadPastWizard());
+        const CaptureView v(*r.w);
+        QCOMPARE(r.w->panelText(1), QStringLiteral("No connection to the sound server"));
+        QCOMPARE(v.DeviceCombo->count(), 0);
+
+        // Record says why not, and creates no file.
+        const QString path = r.h.documents() + QStringLiteral("take.wav");
+        v.TextWavFile->setText(path);
+        v.CmdStart->click();
+        QVERIFY(r.h.dialogs.asked.last().text.contains(QStringLiteral("no connection to the sound server")));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(v.CmdStart->isEnabled());
+
+        // The server appears: the lists fill and monitoring starts by itself.
+        QVERIFY(serverScript(QStringLiteral("start"), m_dir.path()));
+        QVERIFY(SoundTest::waitFor([&] { return r.record()->CaptureStatus() >= 0 && v.DeviceCombo->count() > 0; },
+                                   5000));
+        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Stereo Mix (Fake_Card_1)"));
+        QCOMPARE(r.w->panelText(1), QStringLiteral("Ready to record"));
+
+        // It goes away during a recording: the take keeps what was captured.
+        const QByteArray signal = SoundTest::noise(48000 * 8, 2, 16, 99);
+        auto player = SoundTest::play(QStringLiteral("card1"), signal, 48000, 2, 16);
+        v.CmdStart->click();
+        QTest::qWait(2000);
+        QVERIFY(serverScript(QStringLiteral("stop"), m_dir.path()));
+        QVERIFY(SoundTest::waitFor([&] { return r.w->recordingState() == RecordingState::NotRecording; }, 3000));
+        QVERIFY(SoundTest::waitFor([&] { return r.w->panelText(1).startsWith(QStringLiteral("No connection")); }, 2000));
+        const readback::SndfileResult file = readback::readWithSndfile(path);
+        QVERIFY2(file.opened, qPrintable(file.error));
+        QVERIFY(file.frames > 48000);
+        const QByteArray pcm(reinterpret_cast<const char *>(file.samples.constData()), file.samples.size() * 2);
+        const qint64 at = SoundTest::findExact(signal, pcm, 4);
+        QVERIFY(at >= 0);
+        QVERIFY(signal.mid(at, pcm.size()) == pcm);
+
+        // And back: monitoring again without anyone asking.
+        QVERIFY(serverScript(QStringLiteral("start"), m_dir.path()));
+        QVERIFY(SoundTest::waitFor([&] { return r.record()->CaptureStatus() >= 0; }, 5000));
+        QCOMPARE(r.w->panelText(1), QStringLiteral("Ready to record"));
+        QCOMPARE(v.DeviceCombo->currentText(), QStringLiteral("Fake_Card_1"));
     }
 };
 
