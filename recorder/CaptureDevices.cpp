@@ -121,6 +121,7 @@ void frmCapture::SelectSource()
         }
         m_record->setSourceIndex(SrcIndex);
         m_record->setSourceSelected(true);
+        showResampling();
     } catch (...) {
         lastStepFailure() = describeFailure(std::current_exception());
     }

@@ -1,6 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the project needs, if any are missing.
 # As root it installs them; otherwise it prints the apt line and stops.
+#
+#   scripts/deps.sh           to build and run the program (and test on PulseAudio)
+#   scripts/deps.sh --tests   also PipeWire, which the test command runs the sound
+#                             tests against a second time
+#
+# PipeWire is left out of the first list on purpose: its pulse server's user
+# units conflict with PulseAudio's, so a desktop that runs PulseAudio should
+# not get it just to build the program.
 set -euo pipefail
 
 packages=(
@@ -11,6 +19,11 @@ packages=(
   sox libsox-fmt-all fonts-dejavu-core python3
   desktop-file-utils
 )
+if [ "${1:-}" = --tests ]; then
+  # A private PipeWire (scripts/sound-server.sh): the graph, its session
+  # manager, its pulse server, and pw-link to see that the fake devices are linked.
+  packages+=(pipewire pipewire-pulse wireplumber pipewire-bin)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -185,6 +185,8 @@ private:
     // gives way to the server's default, the user's choice comes back with
     // its device, and a server that returns gets monitoring going again.
     void followSoundSystem();
+    // The format text's tooltip: whether the server converts the device's rate.
+    void showResampling();
     // "Ready to record", or why not.
     QString idleStateText() const;
     // Capture runs (monitoring or a recording); otherwise the meters fall to silence.

@@ -220,6 +220,23 @@ private slots:
         QCOMPARE(h.rec->devices[0].selected, 1);   // the card's input was not switched
     }
 
+    void formatText_saysWhenTheServerResamples()
+    {
+        CaptureHarness h;
+        h.setUpRecorder = [](FakeRecorder &r) {
+            r.devices = {A};
+            r.deviceRate = 48000;
+        };
+        h.writeSettings(QStringLiteral("WAVFreq=44100\r\nWAVChannel=2\r\nWAVBit=16\r\n"));
+        QVERIFY(h.loadPastWizard());
+        const CaptureView v(*h.window);
+        QCOMPARE(v.LabelFomartStr->toolTip(), QStringLiteral("The sound server resamples: this device runs at "
+                                                             "48,000 Hz, the recording is made at 44,100 Hz."));
+        PublicDim::WavFormat.sampleRate = 48000;
+        h.window->DisplayFormatStr();
+        QVERIFY(v.LabelFomartStr->toolTip().isEmpty());
+    }
+
     void lostSound_isShownAsItHappens_andSummedUpAtStop()
     {
         CaptureHarness h;

@@ -141,7 +141,8 @@ public:
     qint32 DefaultDeviceIndex() const override { return defaultDevice; }
     qint32 DefaultSourceIndex() const override { return defaultLine; }
     bool ServerConnected() const override { return connected; }
-    qint32 SourceRate() const override { return 0; }
+    qint32 deviceRate = 0;
+    qint32 SourceRate() const override { return deviceRate; }
     qint32 SourceCount() const override
     {
         return device >= 0 && device < devices.size() ? qint32(devices[device].lines.size()) : 0;
