@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 FakeRecorder::Device device(const QString &name, QStringList lines, int selected = 0)
@@ -122,6 +124,32 @@ private slots:
         QVERIFY2(refills >= 1 && refills <= 4, qPrintable(QString::number(refills)));
         QCOMPARE(h.rec->log.count(QStringLiteral("StartCapture")), startsBefore);   // monitoring never broken
         QCOMPARE(shown(v), QStringLiteral("Card A / Mic A"));
+    }
+
+    void fiftyDevicesWithOddNames_andOneWithoutLines_areFollowedByName()
+    {
+        QList<FakeRecorder::Device> many;
+        for (int i = 0; i < 50; ++i)
+            many << device(QStringLiteral("Gerät %1 — Mikrofon «Ü» ").arg(i) + QString(200, QChar(0x00e9)),
+                           {QStringLiteral("Eingang %1").arg(i), QStringLiteral("Stereo Mix (Gerät %1)").arg(i)});
+        many[7].lines.clear();   // a device with nothing to record from is not listed
+        many[7].valid = false;
+        CaptureHarness h;
+        h.setUpRecorder = [&](FakeRecorder &r) { r.devices = many; };
+        h.writeSettings();
+        QVERIFY(h.loadPastWizard());
+        const CaptureView v(*h.window);
+        QCOMPARE(v.DeviceCombo->count(), 49);
+        const QString chosen = many[30].name;
+        choose(v.DeviceCombo, chosen);
+
+        many.removeAt(3);
+        std::reverse(many.begin(), many.end());
+        h.rec->changeDevices(many);
+        QVERIFY(followed([&] { return v.DeviceCombo->count() == 48; }));
+        QCOMPARE(v.DeviceCombo->currentText(), chosen);
+        QCOMPARE(h.rec->devices[h.rec->device].name, chosen);
+        QCOMPARE(h.rec->capturedFrom, chosen);
     }
 
     void deviceRemovedWhileRecording_endsTheTake_thenTheDefaultIsShownAndUsed()
