@@ -149,7 +149,7 @@ void frmCapture::StartRecording()
 void frmCapture::abandonStart()
 {
     enableControlsAfterStop();
-    setPanelText(1, idleStateText());
+    showIdleState();
     skipOnError([&] { CheckPreview_Click(); });
 }
 
@@ -209,7 +209,7 @@ void frmCapture::FinishRecording()
         }
     }
     setRecordingState(RecordingState::NotRecording);
-    setPanelText(1, idleStateText());
+    showIdleState();
 }
 
 void frmCapture::AudioRecord_Timer(qint32 CurrentSamples, qint32, qint32)

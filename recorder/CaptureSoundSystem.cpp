@@ -40,15 +40,18 @@ void frmCapture::AudioRecord_DevicesChanged()
 void frmCapture::AudioRecord_ServerConnectionChanged(bool)
 {
     if (!IsRecording())
-        setPanelText(1, idleStateText());
+        showIdleState();
     AudioRecord_DevicesChanged();
 }
 
-QString frmCapture::idleStateText() const
+void frmCapture::showIdleState()
 {
-    return valueOrSkip<bool>([&] { return m_record->ServerConnected(); }, true)
-               ? QStringLiteral("Ready to record")
-               : QStringLiteral("No connection to the sound server");
+    const bool connected = valueOrSkip<bool>([&] { return m_record->ServerConnected(); }, true);
+    setPanelText(1, connected ? QStringLiteral("Ready to record") : QStringLiteral("No sound server"));
+    StatusPanel[0]->setToolTip(connected ? QString()
+                                         : QStringLiteral("There is no connection to the sound server (PulseAudio "
+                                                          "or PipeWire). The lists fill and monitoring starts again "
+                                                          "as soon as it answers."));
 }
 
 void frmCapture::captureRunningChanged()
@@ -65,7 +68,7 @@ void frmCapture::followSoundSystem()
     if (m_ended || !m_record)
         return;
     if (!IsRecording())
-        setPanelText(1, idleStateText());
+        showIdleState();
     const qint32 engineDevice = valueOrSkip<qint32>([&] { return m_record->DeviceIndex(); }, -1);
     // A recording whose device is gone ends by itself (its capture fails);
     // the lists follow once it has.
@@ -198,7 +201,7 @@ void frmCapture::noteLosses(qint32 currentSamples)
     m_losses.append({toMs(currentSamples), toMs(lost - m_lossFramesSeen)});
     m_lossFramesSeen = lost;
     const Loss &l = m_losses.last();
-    setPanelText(1, QStringLiteral("%1 s of sound lost at %2")
+    setPanelText(1, QStringLiteral("%1 s lost at %2")
                         .arg(PublicDim::UserLocale().toString(l.lengthMs / 1000.0, 'f', 1))
                         .arg(PublicDim::FormatTime(double(l.atMs / 1000))));
     StatusPanel[0]->setToolTip(lossSummary());

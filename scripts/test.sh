@@ -32,7 +32,7 @@ run_ctest() {
   local dir=$1 name=$2
   shift 2
   echo
-  echo "======== ctest against $name (XDG_RUNTIME_DIR=$dir): ctest $* ========"
+  echo "======== ctest${*:+ $*} against $name (XDG_RUNTIME_DIR=$dir) ========"
   local rc=0
   XDG_RUNTIME_DIR=$dir ctest --output-on-failure -j "$(nproc)" "$@" || rc=$?
   echo "======== end of the ctest run against $name ========"

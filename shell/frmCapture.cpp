@@ -372,7 +372,7 @@ bool frmCapture::Form_Load()
         m_wantedDevice = DeviceCombo->currentText();
         m_wantedLine = ComboSource->currentText();
         startCapture(OnFailure::Throw);
-        setPanelText(1, idleStateText());
+        showIdleState();
 
         // 14.-15. The record wizard comes first: as the File menu's "Record
         // Wizard" does, the window hides itself and shows the wizard without

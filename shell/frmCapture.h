@@ -187,8 +187,8 @@ private:
     void followSoundSystem();
     // The format text's tooltip: whether the server converts the device's rate.
     void showResampling();
-    // "Ready to record", or why not.
-    QString idleStateText() const;
+    // Status panel 1 outside a recording: "Ready to record", or why not.
+    void showIdleState();
     // Capture runs (monitoring or a recording); otherwise the meters fall to silence.
     void captureRunningChanged();
     // Frames lost or filled with silence since the last Timer event of a recording.

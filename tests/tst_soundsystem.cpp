@@ -196,7 +196,7 @@ private slots:
         const CaptureView v(*h.window);
 
         h.rec->setConnected(false);
-        QCOMPARE(h.window->panelText(1), QStringLiteral("No connection to the sound server"));
+        QCOMPARE(h.window->panelText(1), QStringLiteral("No sound server"));
         // Nothing is captured: the meters fall to silence instead of freezing.
         const int shownBefore = h.display->shown;
         QVERIFY(QTest::qWaitFor([&] { return h.display->shown > shownBefore + 3; }, 1000));
@@ -224,7 +224,7 @@ private slots:
         h.writeSettings();
         QVERIFY(h.loadPastWizard());
         const CaptureView v(*h.window);
-        QCOMPARE(h.window->panelText(1), QStringLiteral("No connection to the sound server"));
+        QCOMPARE(h.window->panelText(1), QStringLiteral("No sound server"));
         QCOMPARE(v.DeviceCombo->count(), 0);
         QVERIFY(!h.rec->capturing);
 
@@ -277,7 +277,7 @@ private slots:
         QCOMPARE(h.window->panelText(1), QStringLiteral("Recording..."));
         h.rec->lost = 57600;   // 1.2 s the recorder could not keep
         h.rec->tick(48000 * 6);
-        QCOMPARE(h.window->panelText(1), QStringLiteral("1.2 s of sound lost at 00:00:06"));
+        QCOMPARE(h.window->panelText(1), QStringLiteral("1.2 s lost at 00:00:06"));
         h.rec->holes = 24000;  // and half a second the server left out
         h.rec->tick(48000 * 75);
         v.CmdStop->click();
