@@ -33,6 +33,12 @@ double fileSizeKb(const QString &path)
     return info.exists() ? double(info.size()) / 1024.0 : 0.0;
 }
 
+// The first sentence of the message that tells why a recording ended early.
+QString stoppedBecause(const QString &why)
+{
+    return QStringLiteral("The recording was stopped: %1").arg(why);
+}
+
 // "#,#0.#0": grouped thousands, two decimals, in the user's locale.
 QString sizeText(double kb)
 {
@@ -193,8 +199,7 @@ void frmCapture::FinishRecording()
                 m_file->WriteBlock(block);
             } catch (...) {
                 if (m_recordingFailure.isEmpty())
-                    m_recordingFailure = QStringLiteral("The recording was stopped: %1")
-                                             .arg(describeFailure(std::current_exception()).description);
+                    m_recordingFailure = stoppedBecause(describeFailure(std::current_exception()).description);
                 break;
             }
         }
@@ -248,8 +253,7 @@ void frmCapture::AudioRecord_EndArrayRecord(qint32)
         // The disk is full, the file too large, the drive gone: a recording
         // that goes on writing nothing would only pretend. Keep what is
         // written (the file stays valid), stop, and say why.
-        m_recordingFailure = QStringLiteral("The recording was stopped: %1")
-                                 .arg(describeFailure(std::current_exception()).description);
+        m_recordingFailure = stoppedBecause(describeFailure(std::current_exception()).description);
         CmdStop_Click();   // finishing the file reports it
     }
 }
@@ -265,7 +269,7 @@ void frmCapture::AudioRecord_CaptureError(qint32 number, const QString &descript
         return;
     m_recordingFailure = number == AudioFailure::DeviceRemoved
                              ? QStringLiteral("The recording device was removed.")
-                             : QStringLiteral("The recording was stopped: %1").arg(description);
+                             : stoppedBecause(description);
     CmdStop_Click();   // finishing the file reports it
 }
 
