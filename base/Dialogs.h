@@ -12,7 +12,7 @@ class QWidget;
 class Dialogs
 {
 public:
-    enum class Icon { None, Information, Question, Warning, Critical };
+    enum class Icon { None, Information, Question, Critical, Warning };
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
 

@@ -3,6 +3,7 @@
 #include "engine/WaveFormat.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // The WAV file writer. It owns at most one open file.
@@ -19,9 +20,11 @@ public:
 
     // Completes the file (sizes, padding) and closes it. Does nothing when no file is open.
     virtual void CloseFile() = 0;
-    // Creates (or truncates) the file at path in the current format. The second
-    // argument is reserved and must be 0. On failure OpenStatus() is negative
-    // and an AudioFailure carries the system's reason.
+    // Creates the file at path in the current format, replacing a file of that
+    // name only once the new one is made: a creation that fails leaves an
+    // existing file as it was. The second argument is reserved and must be 0.
+    // On failure OpenStatus() is negative and an AudioFailure carries the
+    // system's reason.
     virtual void CreateWaveFile(const QString &path, qint32 reserved) = 0;
     // Appends one block and brings the header on disk up to date, so the file
     // stays a valid WAV holding every block written even if the process dies.
@@ -33,6 +36,18 @@ public:
     virtual WaveFormat waveFormat() const = 0;
     // 0 while a file is open, negative otherwise.
     virtual qint32 OpenStatus() const = 0;
+    // A recording that was never closed (the program was killed, the computer
+    // lost power) is found again here, at the next start: its header is put
+    // right for every whole frame on disk. Each is reported once; files that
+    // are not the writer's own, or were changed since, are left alone.
+    struct Recovered
+    {
+        QString path;
+        WaveFormat format;
+        qint64 frames = 0;
+    };
+    virtual QList<Recovered> RecoverInterrupted() = 0;
+
     // The format as the two numbers the recorder's SetFormat takes (see
     // WaveFormat.h).
     qint32 FormatUnit() const { return waveFormat().bytesPerFrame(); }

@@ -45,6 +45,12 @@ public:
     // complete blocks, then the partial tail, then an empty array. Anywhere
     // else: an empty array. No sample is ever returned twice.
     virtual QByteArray GetBlock() = 0;
+    // While capture runs, outside EndArrayRecord: what has been captured of
+    // the block in progress (and any block not yet raised) up to this moment
+    // and not yet handed out. That part is handed out once: the block's own
+    // EndArrayRecord then carries only the rest. Lets a caller write sound as
+    // it comes, and cut exactly where the user pressed Pause.
+    virtual QByteArray GetPartialBlock() = 0;
     // The block length unit is the frame: DurationToLength(1000) is one second.
     virtual qint32 DurationToLength(qint32 milliseconds) const = 0;
     virtual qint32 SamplesToMilliseconds(qint32 samples) const = 0;

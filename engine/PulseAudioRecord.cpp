@@ -139,6 +139,7 @@ void PulseAudioRecord::StartCapture()
         finishCapture();
     m_afterStop.clear();
     m_assembling.clear();
+    m_blockTaken = 0;
     m_eventBlock.reset();
     m_frames = 0;
     m_peakLeft = m_peakRight = 0;
@@ -179,10 +180,11 @@ void PulseAudioRecord::finishCapture()
     absorb(m_capture.take());
     m_capturing = false;
     // Whole blocks first, then the tail, in the order they were captured.
-    const qint64 size = blockBytes();
-    for (qint64 at = 0; at < m_assembling.size(); at += size)
+    qint64 size = blockBytes() - m_blockTaken;   // the rest of the block in progress first
+    for (qint64 at = 0; at < m_assembling.size(); at += size, size = blockBytes())
         m_afterStop.append(m_assembling.mid(at, size));
     m_assembling.clear();
+    m_blockTaken = 0;
 }
 
 void PulseAudioRecord::failCapture(int number, const QString &reason)
@@ -222,10 +224,13 @@ void PulseAudioRecord::onTick()
 void PulseAudioRecord::deliverBlocks()
 {
     // Handlers may stop or restart the capture; check again after each one.
-    while (m_capturing && m_assembling.size() >= blockBytes()) {
-        const qint64 size = blockBytes();
+    // A block is complete when a block length has been captured since the
+    // last one, however much of it was handed out early.
+    while (m_capturing && m_blockTaken + m_assembling.size() >= blockBytes()) {
+        const qint64 size = blockBytes() - m_blockTaken;
         m_eventBlock = m_assembling.left(size);
         m_assembling.remove(0, size);
+        m_blockTaken = 0;
         emit EndArrayRecord(++m_blockNumber);
         m_eventBlock.reset();   // not fetched: dropped
     }
@@ -241,6 +246,21 @@ QByteArray PulseAudioRecord::GetBlock()
     if (!m_capturing && !m_afterStop.isEmpty())
         return m_afterStop.takeFirst();
     return {};
+}
+
+QByteArray PulseAudioRecord::GetPartialBlock()
+{
+    if (!m_capturing || m_eventBlock)
+        return {};
+    // Everything the server has delivered up to now, not only what the last
+    // tick collected.
+    absorb(m_capture.take());
+    QByteArray part = std::exchange(m_assembling, QByteArray());
+    // Block boundaries stay where they were; a boundary inside this part has
+    // been passed (that block raises no EndArrayRecord), and what follows it
+    // belongs to the block in progress.
+    m_blockTaken = (m_blockTaken + part.size()) % std::max<qint64>(blockBytes(), 1);
+    return part;
 }
 
 QVector<qint16> PulseAudioRecord::GetDisplayData(qint32 count) const

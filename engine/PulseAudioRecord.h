@@ -32,6 +32,7 @@ public:
     void StopCapture() override;
     void SetFormat(qint32 formatDescriptor, qint32 formatUnit) override;
     QByteArray GetBlock() override;
+    QByteArray GetPartialBlock() override;
     qint32 DurationToLength(qint32 milliseconds) const override;
     qint32 SamplesToMilliseconds(qint32 samples) const override;
     QVector<qint16> GetDisplayData(qint32 count) const override;
@@ -111,7 +112,8 @@ private:
     qint64 m_holeFrames = 0;
     qint64 m_lostFrames = 0;
     QString m_lastError;
-    QByteArray m_assembling;                    // captured, not yet a whole block
+    QByteArray m_assembling;                    // captured, not yet handed out
+    qint64 m_blockTaken = 0;                    // bytes of the block in progress already handed out
     qint32 m_blockNumber = 0;
     std::optional<QByteArray> m_eventBlock;     // the block of the EndArrayRecord being raised
     QList<QByteArray> m_afterStop;              // what StopCapture left for GetBlock

@@ -2,8 +2,13 @@
 
 #include "engine/AudioFailure.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -11,6 +16,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -61,7 +67,45 @@ void ignoreFileSizeSignal()
         ::signal(SIGXFSZ, SIG_IGN);
 }
 
+constexpr qint64 SyncIntervalMs = 1000;
+
+qint64 nowMs()
+{
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+quint16 get16(const char *at) { return qFromLittleEndian<quint16>(at); }
+quint32 get32(const char *at) { return qFromLittleEndian<quint32>(at); }
+
+// The format of a header this writer wrote, or an invalid one when the first
+// bytes are anything else.
+WaveFormat ownHeaderFormat(const char *h)
+{
+    const bool riff = std::memcmp(h, "RIFF", 4) == 0 && std::memcmp(h + 12, "JUNK", 4) == 0;
+    const bool rf64 = std::memcmp(h, "RF64", 4) == 0 && std::memcmp(h + 12, "ds64", 4) == 0;
+    if (!(riff || rf64) || std::memcmp(h + 8, "WAVE", 4) != 0 || get32(h + 16) != Ds64BodySize
+        || std::memcmp(h + 48, "fmt ", 4) != 0 || get32(h + 52) != FmtBodySize || get16(h + 56) != 1
+        || std::memcmp(h + 72, "data", 4) != 0)
+        return {0, 0, 0};
+    WaveFormat f;
+    f.channels = qint16(get16(h + 58));
+    f.sampleRate = qint32(get32(h + 60));
+    f.bitsPerSample = get16(h + 70);
+    if (!f.isValid() || get16(h + 68) != f.bytesPerFrame() || get32(h + 64) != quint32(f.bytesPerSecond()))
+        return {0, 0, 0};
+    return f;
+}
+
 }  // namespace
+
+WavAudioFile::WavAudioFile(const QString &journalFolder) : m_journalFolder(journalFolder)
+{
+    if (m_journalFolder.isEmpty()) {
+        const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+        m_journalFolder = (state.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/state") : state)
+                          + QStringLiteral("/tarvell-recorder");
+    }
+}
 
 WavAudioFile::~WavAudioFile()
 {
@@ -94,18 +138,36 @@ void WavAudioFile::CreateWaveFile(const QString &path, qint32 reserved)
 
     ignoreFileSizeSignal();
     m_path = path;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (QFileInfo(path).isDir())
+        throwSystem(EISDIR, QStringLiteral("Cannot create"));
+
+    // Made beside the target under a name of its own, then renamed over it.
+    const QByteArray target = QFile::encodeName(path);
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = target + ".tarvell-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
     if (fd < 0)
         throwSystem(errno, QStringLiteral("Cannot create"));
 
     m_fd = fd;
     m_fileFormat = m_format;
     m_dataBytes = 0;
-    if (const int error = writeHeader(0)) {
+    m_lastSyncMs = nowMs();
+    int error = writeHeader(0);
+    if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0)
+        error = errno;
+    if (error != 0) {
         ::close(m_fd);
         m_fd = -1;
-        throwSystem(error, QStringLiteral("Cannot write the header of"));
+        ::unlink(temporary.constData());
+        throwSystem(error, QStringLiteral("Cannot create"));
     }
+    writeJournal();
 }
 
 void WavAudioFile::WriteBlock(const QByteArray &block)
@@ -132,6 +194,12 @@ void WavAudioFile::WriteBlock(const QByteArray &block)
     m_dataBytes += size;
     if (const int error = writeHeader(0))
         throwSystem(error, QStringLiteral("Cannot update the header of"));
+    // Against a power loss: on the disk itself, not only in the page cache,
+    // at least once a second.
+    if (nowMs() - m_lastSyncMs >= SyncIntervalMs) {
+        ::fdatasync(m_fd);
+        m_lastSyncMs = nowMs();
+    }
 }
 
 void WavAudioFile::AppendSparseZeros(quint64 bytes)
@@ -154,9 +222,16 @@ void WavAudioFile::CloseFile()
 {
     if (m_fd < 0)
         return;
-
-    int error = 0;
     QString what;
+    const int error = finishFile(&what);
+    QFile::remove(journalPath());
+    if (error != 0)
+        throwSystem(error, what);
+}
+
+int WavAudioFile::finishFile(QString *what)
+{
+    int error = 0;
     // A chunk of odd size is followed by a pad byte, which the data size leaves out and the
     // RIFF size counts. Without it (no room left) the file is still readable, so go on.
     quint64 pad = 0;
@@ -166,22 +241,106 @@ void WavAudioFile::CloseFile()
             pad = 1;
         } else {
             error = errno;
-            what = QStringLiteral("Cannot complete");
+            *what = QStringLiteral("Cannot complete");
         }
     }
     if (const int e = writeHeader(pad); e != 0 && error == 0) {
         error = e;
-        what = QStringLiteral("Cannot update the header of");
+        *what = QStringLiteral("Cannot update the header of");
+    }
+    if (::fdatasync(m_fd) != 0 && error == 0 && errno != EINVAL) {
+        error = errno;
+        *what = QStringLiteral("Cannot save");
     }
     // Linux releases the descriptor even when close() fails, so never retry it.
     if (::close(m_fd) != 0 && error == 0) {
         error = errno;
-        what = QStringLiteral("Cannot close");
+        *what = QStringLiteral("Cannot close");
     }
     m_fd = -1;
     m_dataBytes = 0;
-    if (error != 0)
-        throwSystem(error, what);
+    return error;
+}
+
+QString WavAudioFile::journalPath() const
+{
+    return m_journalFolder + QStringLiteral("/recording-%1.journal").arg(QCoreApplication::applicationPid());
+}
+
+void WavAudioFile::writeJournal()
+{
+    // Best effort: a journal that cannot be written only means an interrupted
+    // recording is not repaired by itself (its header is behind by at most one
+    // block, and every reader still opens it).
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0)
+        return;
+    QDir().mkpath(m_journalFolder);
+    QSaveFile journal(journalPath());
+    if (!journal.open(QIODevice::WriteOnly))
+        return;
+    journal.write(QFile::encodeName(QFileInfo(m_path).absoluteFilePath()) + '\n'
+                  + QByteArray::number(quint64(st.st_dev)) + ' ' + QByteArray::number(quint64(st.st_ino)) + '\n');
+    journal.commit();
+}
+
+QList<AudioFile::Recovered> WavAudioFile::RecoverInterrupted()
+{
+    QList<Recovered> found;
+    const QDir folder(m_journalFolder);
+    for (const QString &name : folder.entryList({QStringLiteral("recording-*.journal")}, QDir::Files)) {
+        const QString journalFile = folder.filePath(name);
+        // A journal of a writer that is still running is not ours to judge.
+        const qint64 pid = name.section(QLatin1Char('-'), 1).section(QLatin1Char('.'), 0, 0).toLongLong();
+        if (pid > 0 && pid != QCoreApplication::applicationPid() && (::kill(pid_t(pid), 0) == 0 || errno == EPERM))
+            continue;
+
+        QFile journal(journalFile);
+        QList<QByteArray> lines;
+        if (journal.open(QIODevice::ReadOnly) && journal.size() < 65536)
+            lines = journal.readAll().split('\n');
+        journal.close();
+        QFile::remove(journalFile);   // told once, whatever comes of it
+        if (lines.size() < 2)
+            continue;
+        const QByteArray path = lines[0];
+        const QList<QByteArray> id = lines[1].split(' ');
+
+        // Only the very file this writer made, untouched since: same device
+        // and inode, and the header it writes.
+        const int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0)
+            continue;
+        struct stat st {};
+        char h[HeaderSize];
+        WaveFormat format{0, 0, 0};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && id.size() == 2
+            && quint64(st.st_dev) == id[0].toULongLong() && quint64(st.st_ino) == id[1].toULongLong()
+            && st.st_size >= HeaderSize && ::pread(fd, h, HeaderSize, 0) == HeaderSize)
+            format = ownHeaderFormat(h);
+        if (!format.isValid()) {
+            ::close(fd);
+            continue;
+        }
+
+        // Every whole frame on disk is in; a torn last frame is cut off.
+        const quint64 frameBytes = quint64(format.bytesPerFrame());
+        const quint64 frames = (quint64(st.st_size) - HeaderSize) / frameBytes;
+        WavAudioFile repair(m_journalFolder);
+        repair.m_fd = fd;
+        repair.m_path = QFile::decodeName(path);
+        repair.m_fileFormat = format;
+        repair.m_dataBytes = frames * frameBytes;
+        if (::ftruncate(fd, off_t(HeaderSize + repair.m_dataBytes)) != 0) {
+            ::close(fd);
+            repair.m_fd = -1;
+            continue;
+        }
+        QString what;
+        if (repair.finishFile(&what) == 0)
+            found.append({repair.m_path, format, qint64(frames)});
+    }
+    return found;
 }
 
 int WavAudioFile::writeHeader(quint64 padBytes)

@@ -19,8 +19,15 @@
 //
 // After every block the whole header is rewritten in place (one pwrite into the
 // first page of the file), so a process killed at any moment leaves a valid file
-// holding every block it wrote. The writer does not fsync: the page cache
-// outlives the process, which is what matters for a crashing recorder.
+// holding every block it wrote. The page cache outlives the process; against a
+// power loss the data is also synced to the disk once a second (fdatasync), and
+// at close.
+//
+// A new file is made under a temporary name beside the target and renamed over
+// it once its header is written, so a creation that fails never harms an
+// existing file. While a file is open, a small journal in the user's state
+// folder ($XDG_STATE_HOME/tarvell-recorder/) names it; a clean close removes the
+// journal, and RecoverInterrupted() repairs the files whose journal survived.
 //
 // Writing past RLIMIT_FSIZE raises SIGXFSZ, which would kill the process
 // before the write could report EFBIG. Creating a file therefore sets SIGXFSZ
@@ -30,7 +37,9 @@ class WavAudioFile : public AudioFile
 public:
     static constexpr int HeaderSize = 80;
 
-    WavAudioFile() = default;
+    // journalFolder: where the journals of open files are kept; empty for the
+    // user's state folder.
+    explicit WavAudioFile(const QString &journalFolder = QString());
     ~WavAudioFile() override;
     WavAudioFile(const WavAudioFile &) = delete;
     WavAudioFile &operator=(const WavAudioFile &) = delete;
@@ -41,6 +50,7 @@ public:
     void SetWaveFormat(const WaveFormat &format) override;
     WaveFormat waveFormat() const override { return m_format; }
     qint32 OpenStatus() const override;
+    QList<Recovered> RecoverInterrupted() override;
 
     WaveFormat format() const { return m_format; }
     // Bytes of sample data in the open file (0 when none is open).
@@ -57,6 +67,11 @@ public:
 private:
     // Rewrites the header for the current sizes; returns 0 or the errno of the failure.
     int writeHeader(quint64 padBytes);
+    // Pads, writes the final header, syncs and closes; returns 0 or the errno
+    // of the first failure, with what failed in *what.
+    int finishFile(QString *what);
+    QString journalPath() const;
+    void writeJournal();
     void trimTo(quint64 dataBytes);
     [[noreturn]] void throwSystem(int error, const QString &what) const;
 
@@ -65,4 +80,6 @@ private:
     QString m_path;
     int m_fd = -1;
     quint64 m_dataBytes = 0;
+    QString m_journalFolder;
+    qint64 m_lastSyncMs = 0;
 };

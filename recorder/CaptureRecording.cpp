@@ -74,8 +74,9 @@ void frmCapture::CmdStart_Click()
     PublicDim::WavFileName = TextWavFile->text();
 
     if (IsPaused()) {
-        // Resume: capture never stopped. Sound lost while paused was never
-        // going to be in the file.
+        // Resume: capture never stopped. What it took in while paused, and
+        // any sound lost meanwhile, was never going to be in the file.
+        skipOnError([&] { m_record->GetPartialBlock(); });
         setRecordingState(RecordingState::Recording);
         m_lossFramesSeen = valueOrSkip<qint64>([&] { return m_record->lostFrames() + m_record->holeFrames(); },
                                                m_lossFramesSeen);
@@ -94,6 +95,14 @@ void frmCapture::CmdStart_Click()
 void frmCapture::StartRecording()
 {
     clearLastStepFailure();
+    // No name, no recording: a blank name would make a hidden ".wav" wherever
+    // the program happens to run.
+    if (withoutOuterBlanks(PublicDim::WavFileName).isEmpty()) {
+        Dialogs::instance().messageBox(this, QStringLiteral("Please input the filename"), QString(),
+                                       Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+        abandonStart();
+        return;
+    }
     if (withWavExtension(PublicDim::WavFileName) != PublicDim::WavFileName) {
         PublicDim::WavFileName = withWavExtension(PublicDim::WavFileName);
         TextWavFile->setText(PublicDim::WavFileName);
@@ -121,35 +130,55 @@ void frmCapture::StartRecording()
         return;
     }
 
-    bool started = false;
-    skipOnError([&] { m_file->CreateWaveFile(PublicDim::WavFileName, 0); });
+    // Capture first: the file is touched only once there is sound to put in
+    // it, so a start that fails leaves an existing file as it was. Nothing is
+    // lost meanwhile: the first Timer event writes all captured since.
     // A status that cannot be read counts as a failure.
-    if (valueOrSkip<qint32>([&] { return m_file->OpenStatus(); }, -1) >= 0) {
-        startCapture(OnFailure::Skip);
-        if (valueOrSkip<qint32>([&] { return m_record->CaptureStatus(); }, -1) >= 0) {
-            setRecordingState(RecordingState::Recording);
-            setPanelText(1, QStringLiteral("Recording..."));
-            m_losses.clear();
-            m_lossFramesSeen = 0;
-            StatusPanel[0]->setToolTip(QString());
-            started = true;
-        } else {
-            skipOnError([&] { m_file->CloseFile(); });
-        }
+    bool started = false;
+    startCapture(OnFailure::Skip);
+    if (valueOrSkip<qint32>([&] { return m_record->CaptureStatus(); }, -1) >= 0) {
+        skipOnError([&] { m_file->CreateWaveFile(PublicDim::WavFileName, 0); });
+        started = valueOrSkip<qint32>([&] { return m_file->OpenStatus(); }, -1) >= 0;
     }
-    if (started)
+    if (started) {
+        setRecordingState(RecordingState::Recording);
+        setPanelText(1, QStringLiteral("Recording..."));
+        m_losses.clear();
+        m_lossFramesSeen = 0;
+        m_bytesWritten = 0;
+        StatusPanel[0]->setToolTip(QString());
         return;
+    }
 
-    // The failure path: tell why, then end exactly like Stop. A recorder that
-    // only returned a negative status still has a reason to give.
+    // The failure path: tell why, then end like Stop. A recorder that only
+    // returned a negative status still has a reason to give. No file was
+    // written, so there is nothing to finish: capture stops, what it took in
+    // is dropped, and monitoring starts again.
     QString reason = lastStepFailure().description;
     if (reason.isEmpty())
         reason = valueOrSkip<QString>([&] { return m_record->lastError(); }, QString());
     Dialogs::instance().messageBox(this, reason, QStringLiteral("Error"), Dialogs::Icon::Critical,
                                    Dialogs::Buttons::Ok);
-    // Open as far as Stop is concerned, so that Stop cleans up.
-    setRecordingState(RecordingState::Recording);
-    CmdStop_Click();
+    enableControlsAfterStop();
+    skipOnError([&] { FinishRecording(); });
+    setPanelText(3, QStringLiteral("File size: ") + sizeText(0) + QStringLiteral(" Kb"));
+    skipOnError([&] { CheckPreview_Click(); });
+}
+
+bool frmCapture::writeToFile(const QByteArray &data)
+{
+    try {
+        m_file->WriteBlock(data);
+        m_bytesWritten += data.size();
+        return true;
+    } catch (...) {
+        // The disk is full, the file too large, the drive gone: a recording
+        // that goes on writing nothing would only pretend. Keep what is
+        // written (the file stays valid), stop, and say why.
+        m_recordingFailure = stoppedBecause(describeFailure(std::current_exception()).description);
+        CmdStop_Click();   // finishing the file reports it
+        return false;
+    }
 }
 
 void frmCapture::abandonStart()
@@ -171,6 +200,14 @@ void frmCapture::CmdPause_Click()
 {
     CmdStart->setEnabled(true);
     CmdPause->setEnabled(false);
+    // Everything captured up to the press goes into the file; the rest of the
+    // block is dropped with it.
+    if (IsRecording() && !IsPaused()) {
+        QByteArray upToNow;
+        skipOnError([&] { upToNow = m_record->GetPartialBlock(); });
+        if (!writeToFile(upToNow))
+            return;
+    }
     setRecordingState(RecordingState::Paused);
     setPanelText(1, QStringLiteral("Paused"));
 }
@@ -190,11 +227,14 @@ void frmCapture::FinishRecording()
     if (IsRecording()) {
         // Everything captured while not paused reaches the file: whatever the
         // recorder still holds after the stop is written, block by block,
-        // until it hands out an empty one.
+        // until it hands out an empty one. Stopped while paused, what it
+        // holds was captured during the pause.
         for (;;) {
             QByteArray block;
             if (!skipOnError([&] { block = m_record->GetBlock(); }) || block.isEmpty())
                 break;
+            if (IsPaused())
+                continue;
             try {
                 m_file->WriteBlock(block);
             } catch (...) {
@@ -228,11 +268,20 @@ void frmCapture::AudioRecord_Timer(qint32 CurrentSamples, qint32, qint32)
             data = m_record->GetDisplayData(qint32(count));
     });
     if (IsRecording()) {
+        // What has come in since the last event reaches the file now, with
+        // the header covering it: a crash loses at most this interval.
+        QByteArray captured;
+        skipOnError([&] { captured = m_record->GetPartialBlock(); });
+        if (!writeToFile(captured))
+            return;
+        // Recorded time: what is in the file, the paused stretches left out.
+        qint32 recordedMs = 0;
         skipOnError([&] {
-            const qint32 ms = m_record->SamplesToMilliseconds(CurrentSamples);
-            setPanelText(2, QStringLiteral("Elapsed: ") + PublicDim::FormatTime(double(ms / 1000)));
+            const qint64 frames = m_bytesWritten / std::max<qint32>(m_file->FormatUnit(), 1);
+            recordedMs = m_record->SamplesToMilliseconds(qint32(std::min<qint64>(frames, INT32_MAX)));
+            setPanelText(2, QStringLiteral("Elapsed: ") + PublicDim::FormatTime(double(recordedMs / 1000)));
         });
-        noteLosses(CurrentSamples);
+        noteLosses(recordedMs);
         setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(PublicDim::WavFileName))
                             + QStringLiteral(" KB"));
     }
@@ -247,15 +296,7 @@ void frmCapture::AudioRecord_EndArrayRecord(qint32)
     skipOnError([&] { block = m_record->GetBlock(); });
     if (!IsRecording())
         return;
-    try {
-        m_file->WriteBlock(block);
-    } catch (...) {
-        // The disk is full, the file too large, the drive gone: a recording
-        // that goes on writing nothing would only pretend. Keep what is
-        // written (the file stays valid), stop, and say why.
-        m_recordingFailure = stoppedBecause(describeFailure(std::current_exception()).description);
-        CmdStop_Click();   // finishing the file reports it
-    }
+    writeToFile(block);
 }
 
 void frmCapture::AudioRecord_CaptureError(qint32 number, const QString &description)

@@ -188,7 +188,7 @@ void frmCapture::followSoundSystem()
         skipOnError([&] { CheckPreview_Click(); });
 }
 
-void frmCapture::noteLosses(qint32 currentSamples)
+void frmCapture::noteLosses(qint32 recordedMs)
 {
     const qint64 lost = valueOrSkip<qint64>([&] { return m_record->lostFrames() + m_record->holeFrames(); },
                                             m_lossFramesSeen);
@@ -198,7 +198,7 @@ void frmCapture::noteLosses(qint32 currentSamples)
         return qint64(valueOrSkip<qint32>(
             [&] { return m_record->SamplesToMilliseconds(qint32(std::min<qint64>(frames, INT32_MAX))); }, 0));
     };
-    m_losses.append({toMs(currentSamples), toMs(lost - m_lossFramesSeen)});
+    m_losses.append({recordedMs, toMs(lost - m_lossFramesSeen)});
     m_lossFramesSeen = lost;
     const Loss &l = m_losses.last();
     setPanelText(1, QStringLiteral("%1 s lost at %2")

@@ -34,6 +34,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <cmath>
+
 using namespace CaptureLayout;
 
 namespace {
@@ -348,6 +350,8 @@ bool frmCapture::Form_Load()
         m_record = m_components.makeRecorder();
         m_file = m_components.makeFile();
         connectRecorder();
+        // A recording the last run could not finish is put right, and said so.
+        skipOnError([&] { reportRecovered(m_file->RecoverInterrupted()); });
 
         // 5. Devices, settings, display style.
         InitAudioPanel();
@@ -405,6 +409,20 @@ void frmCapture::startCapture(OnFailure onFailure)
     step([&] { AudioDisplay21->SetWaveFormat(m_file->waveFormat()); });
     step([&] { m_record->StartCapture(); });
     captureRunningChanged();
+}
+
+void frmCapture::reportRecovered(const QList<AudioFile::Recovered> &files)
+{
+    for (const AudioFile::Recovered &f : files) {
+        const double seconds = f.format.sampleRate > 0 ? double(f.frames) / f.format.sampleRate : 0.0;
+        Dialogs::instance().messageBox(
+            this,
+            QStringLiteral("The recording %1 was interrupted before it was finished. It has been put right and "
+                           "holds %2 of sound (%3 s).")
+                .arg(QDir::toNativeSeparators(f.path), PublicDim::FormatTime(std::floor(seconds)),
+                     PublicDim::UserLocale().toString(seconds, 'f', 2)),
+            QString(), Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+    }
 }
 
 void frmCapture::connectRecorder()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/AudioFile.h"
 #include "shell/SingleInstance.h"
 #include "wizard/WizardHost.h"
 
@@ -153,6 +154,7 @@ private:
     void buildRecorderPanel();
     void buildStatusBar();
     void connectRecorder();
+    void reportRecovered(const QList<AudioFile::Recovered> &files);
     void endProgram(int code);
 
     // How the steps of startCapture treat a failure: the load step lets it
@@ -176,6 +178,9 @@ private:
     void enableControlsAfterStop();
     void setOuterHeight(int outerTwips);
     void reportRecordingEnd();
+    // Appends to the open recording; a failure ends it (and says why) and
+    // returns false.
+    bool writeToFile(const QByteArray &data);
     // Leaves a start that was refused before any file was touched: the
     // window as after Stop, monitoring going on.
     void abandonStart();
@@ -191,8 +196,9 @@ private:
     void showIdleState();
     // Capture runs (monitoring or a recording); otherwise the meters fall to silence.
     void captureRunningChanged();
-    // Frames lost or filled with silence since the last Timer event of a recording.
-    void noteLosses(qint32 currentSamples);
+    // Frames lost or filled with silence since the last Timer event of a
+    // recording, noticed at recordedMs into it.
+    void noteLosses(qint32 recordedMs);
     QString lossSummary() const;
 
     // --- controls, named as the program's handlers know them ---
@@ -277,4 +283,5 @@ private:
     };
     QList<Loss> m_losses;             // of the open or last recording
     qint64 m_lossFramesSeen = 0;
+    qint64 m_bytesWritten = 0;        // of the open or last recording
 };

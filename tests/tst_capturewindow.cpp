@@ -64,8 +64,9 @@ private slots:
         QCOMPARE(w.panelText(3), QStringLiteral("File size:"));
         QVERIFY(h.dialogs.asked.isEmpty());   // the last update check was today
 
-        // The device's first line is applied, and monitoring started with the file's format last.
-        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Microphone"));
+        // The line the device records from is shown and applied, and
+        // monitoring started with the file's format last.
+        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Stereo Mix (Card A)"));
         const QStringList tail = h.rec->log.mid(h.rec->log.size() - 3);
         QCOMPARE(tail, (QStringList{QStringLiteral("SetFormat %1 4").arg(WaveFormat{48000, 2, 16}.descriptor()),
                                     QStringLiteral("BlockLength 48000"), QStringLiteral("StartCapture")}));
@@ -167,11 +168,15 @@ private slots:
         QVERIFY(w.recordingState() != RecordingState::NotRecording);
 
         h.rec->deliver(block('1'));
-        h.rec->tick(48000 * 3723 + 47999);
-        QCOMPARE(w.panelText(2), QStringLiteral("Elapsed: 01:02:03"));
+        // Sound that came in since is written at the next Timer event; the
+        // elapsed time is the recorded time, whatever the recorder counted.
+        h.rec->partial = block('+', 48000 * 4 * 3);
+        h.rec->tick(48000 * 3723);
+        QCOMPARE(w.panelText(2), QStringLiteral("Elapsed: 00:00:03"));
         QVERIFY(w.panelText(3).startsWith(QStringLiteral("File size: ")));
         QVERIFY(w.panelText(3).endsWith(QStringLiteral(" KB")));
 
+        h.rec->partial = block('b');   // captured up to the press: kept
         v.CmdPause->click();
         QCOMPARE(w.panelText(1), QStringLiteral("Paused"));
         QCOMPARE(w.recordingState(), RecordingState::Paused);
@@ -180,8 +185,9 @@ private slots:
         h.rec->deliver(block('p'));   // not fetched while paused
         h.rec->tick(48000 * 5000);
         QCOMPARE(h.display->shown, shownBefore);   // the display stands still
-        QCOMPARE(w.panelText(2), QStringLiteral("Elapsed: 01:02:03"));
+        QCOMPARE(w.panelText(2), QStringLiteral("Elapsed: 00:00:03"));
 
+        h.rec->partial = block('x');   // captured while paused: dropped at the resume
         v.CmdStart->click();   // resume
         QCOMPARE(w.panelText(1), QStringLiteral("Recording..."));
         QCOMPARE(enabledState(v), QStringLiteral("01100000000000"));
@@ -190,7 +196,8 @@ private slots:
         // What the recorder still holds at Stop all reaches the file, the first block too.
         h.rec->pending = {block('3'), block('4', 10)};
         v.CmdStop->click();
-        QCOMPARE(h.file->all(), block('1') + block('2') + block('3') + block('4', 10));
+        QCOMPARE(h.file->all(),
+                 block('1') + block('+', 48000 * 4 * 3) + block('b') + block('2') + block('3') + block('4', 10));
         QCOMPARE(h.file->closes, 1);
         QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
         QVERIFY(w.panelText(3).endsWith(QStringLiteral(" Kb")));
@@ -309,14 +316,26 @@ private slots:
         QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
         QCOMPARE(w.recordingState(), RecordingState::NotRecording);
 
-        // A recorder that only says "negative": its own reason is shown.
+        // A recorder that only says "negative": its own reason is shown, and
+        // the file is never touched, since there is nothing to put in it.
         h.file->failCreate = false;
+        h.file->path.clear();
         h.rec->statusOnStart = -1;
         h.rec->errorOnStart = QStringLiteral("The recording device was removed.");
         v.CmdStart->click();
         QCOMPARE(h.dialogs.asked.last().text, QStringLiteral("The recording device was removed."));
-        QCOMPARE(h.file->closes, 1);
+        QVERIFY(h.file->path.isEmpty());
         QCOMPARE(w.recordingState(), RecordingState::NotRecording);
+        QCOMPARE(enabledState(v), QStringLiteral("10011111111111"));
+
+        // A name of blanks only is refused as the wizard refuses it.
+        h.rec->statusOnStart = 0;
+        v.TextWavFile->setText(QStringLiteral("   "));
+        v.CmdStart->click();
+        QCOMPARE(h.dialogs.asked.last().text, QStringLiteral("Please input the filename"));
+        QVERIFY(h.file->path.isEmpty());
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);
+        QCOMPARE(enabledState(v), QStringLiteral("10011111111111"));
     }
 
     void writeFailureOrLostDevice_stopsTheRecordingAndSaysSo()
@@ -369,7 +388,7 @@ private slots:
             QVERIFY(w.isVisible());
             QCOMPARE(w.recordingState(), RecordingState::NotRecording);
             QCOMPARE(h.file->closes, 1);
-            QCOMPARE(h.file->all(), block('x'));
+            QVERIFY(h.file->all().isEmpty());   // what came in while paused is left out
             QVERIFY(h.endCodes.isEmpty());
 
             PublicDim::PreviewIndex = 4;

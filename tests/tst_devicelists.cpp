@@ -65,7 +65,7 @@ private slots:
         }
     }
 
-    void deviceChange_showsAndAppliesTheFirstLine()
+    void deviceChange_showsAndAppliesTheDevicesOwnInput()
     {
         CaptureHarness h;
         h.writeSettings();
@@ -75,18 +75,20 @@ private slots:
         };
         QVERIFY(h.load());
         const CaptureView v(*h.window);
-        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Mic"));
-        QCOMPARE(h.rec->devices[0].selected, 0);   // the first line became the input
+        // The line the device records from stays its input: starting the
+        // program switches no card's input.
+        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Mix"));
+        QCOMPARE(h.rec->devices[0].selected, 1);
 
         h.rec->log.clear();
         v.DeviceCombo->setCurrentIndex(1);
         emit v.DeviceCombo->activated(1);   // the user's choice
         QCOMPARE(h.rec->device, 1);
         QCOMPARE(v.ComboSource->count(), 2);
-        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Line"));
-        QCOMPARE(h.rec->devices[1].selected, 0);
-        QCOMPARE(h.rec->log.filter(QStringLiteral("Selected")).last(), QStringLiteral("Selected 1 0"));
-        QCOMPARE(lineUnderTheSliders(h, v), 0);
+        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Mix C"));
+        QCOMPARE(h.rec->devices[1].selected, 1);
+        QCOMPARE(h.rec->log.filter(QStringLiteral("Selected")).last(), QStringLiteral("Selected 1 1"));
+        QCOMPARE(lineUnderTheSliders(h, v), 1);
     }
 
     void sliders_followTheLine_disabledAtRawPositions_balanceReadBack()

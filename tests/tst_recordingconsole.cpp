@@ -43,7 +43,7 @@ private slots:
             pactl({QStringLiteral("set-source-volume"), QString::fromLatin1(s), QStringLiteral("65536")});
     }
 
-    void recordPauseResumeStop_fileHoldsTheSignalWithoutThePause()
+    void recordPauseResumeStop_fileHoldsTheSignalWithoutThePause_cutAtThePresses()
     {
         RealWindow r;
         QVERIFY(r.load());
@@ -63,8 +63,8 @@ private slots:
         const QString elapsedBefore = w.panelText(2);
         QVERIFY2(elapsedBefore.startsWith(QStringLiteral("Elapsed: 00:00:0")), qPrintable(elapsedBefore));
         QVERIFY(w.panelText(3).endsWith(QStringLiteral(" KB")));
-        v.CmdPause->click();
         QElapsedTimer paused;
+        v.CmdPause->click();
         paused.start();
         QTest::qWait(2500);
         QCOMPARE(w.panelText(2), elapsedBefore);   // stands still while paused
@@ -91,14 +91,16 @@ private slots:
             ++k;
         k -= k % frame;
         QVERIFY(k > 0 && k < signal.size());
-        // ...then picks it up again further on, whole blocks (one second) later,
-        // about as far on as the pause lasted, and follows it to its end.
+        // ...then picks it up again further on, as far on as the pause lasted
+        // (within one capture fragment: what was captured before Pause is
+        // in, what came while paused is not), and follows it to its end.
         const QByteArray rest = got.mid(start + k);
         const qint64 again = findExact(signal, rest, frame, 1024);
         QVERIFY2(again > k, "the signal does not go on after the pause");
         const qint64 skippedFrames = (again - k) / frame;
-        QCOMPARE(skippedFrames % 48000, 0);
-        QVERIFY2(qAbs(skippedFrames * 1000 / 48000 - pausedMs) <= 1100,
+        const qint64 errorMs = skippedFrames * 1000 / 48000 - pausedMs;
+        qInfo("pause of %lld ms left out %lld frames: %+lld ms", pausedMs, skippedFrames, errorMs);
+        QVERIFY2(qAbs(errorMs) <= 50,
                  qPrintable(QStringLiteral("%1 frames skipped for a %2 ms pause").arg(skippedFrames).arg(pausedMs)));
         const qint64 tail = signal.size() - again;
         QVERIFY(rest.size() >= tail);

@@ -273,12 +273,15 @@ private slots:
         const CaptureView v(*h.window);
         v.TextWavFile->setText(h.documents() + QStringLiteral("take.wav"));
         v.CmdStart->click();
+        h.rec->partial = QByteArray(48000 * 4 * 5, 0);
         h.rec->tick(48000 * 5);
         QCOMPARE(h.window->panelText(1), QStringLiteral("Recording..."));
         h.rec->lost = 57600;   // 1.2 s the recorder could not keep
+        h.rec->partial = QByteArray(48000 * 4, 0);
         h.rec->tick(48000 * 6);
         QCOMPARE(h.window->panelText(1), QStringLiteral("1.2 s lost at 00:00:06"));
         h.rec->holes = 24000;  // and half a second the server left out
+        h.rec->partial = QByteArray(48000 * 4 * 69, 0);
         h.rec->tick(48000 * 75);
         v.CmdStop->click();
         QVERIFY(followed([&] { return !h.dialogs.asked.isEmpty(); }));

@@ -107,6 +107,12 @@ public:
         log << QStringLiteral("SetFormat %1 %2").arg(d).arg(u);
         format = WaveFormat::fromDescriptor(d);
     }
+    QByteArray partial;             // what GetPartialBlock hands out next
+    QByteArray GetPartialBlock() override
+    {
+        log << QStringLiteral("GetPartialBlock");
+        return capturing ? std::exchange(partial, QByteArray()) : QByteArray();
+    }
     QByteArray GetBlock() override
     {
         if (eventBlock)
@@ -248,6 +254,8 @@ public:
     }
     qint32 OpenStatus() const override { return open ? 0 : -1; }
     WaveFormat waveFormat() const override { return format; }
+    QList<Recovered> recovered;   // what RecoverInterrupted reports, once
+    QList<Recovered> RecoverInterrupted() override { return std::exchange(recovered, {}); }
     QByteArray all() const
     {
         QByteArray out;
