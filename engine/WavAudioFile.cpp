@@ -138,6 +138,8 @@ void WavAudioFile::CreateWaveFile(const QString &path, qint32 reserved)
 
     ignoreFileSizeSignal();
     m_path = path;
+    if (path.isEmpty())
+        throwSystem(ENOENT, QStringLiteral("Cannot create"));
     if (QFileInfo(path).isDir())
         throwSystem(EISDIR, QStringLiteral("Cannot create"));
 

@@ -16,6 +16,11 @@
 #include <QSlider>
 #include <QTest>
 
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <csignal>
 #include <sys/resource.h>
 
 using namespace SoundTest;
@@ -109,6 +114,59 @@ private slots:
         // Monitoring runs again.
         QSignalSpy timer(r.record(), &AudioRecord::Timer);
         QVERIFY(waitFor([&] { return timer.size() >= 3; }, 2000));
+    }
+
+    void killedWhileRecording_losesUnderATenthOfASecond_andTheNextStartRepairsAndTells()
+    {
+        QTemporaryDir dir;
+        qputenv("XDG_STATE_HOME", (dir.path() + QStringLiteral("/state")).toLocal8Bit());
+        CaptureHarness h;   // the folders of both runs
+        h.writeSettings();
+        const QString path = dir.path() + QStringLiteral("/crash take.wav");
+
+        QProcess child;
+        child.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        child.start(QStringLiteral(TARVELL_RECORDING_CHILD), {h.appFolder(), path});
+        QVERIFY(child.waitForReadyRead(10000));
+        QCOMPARE(child.readLine().trimmed(), QByteArray("recording"));
+        QElapsedTimer recorded;
+        recorded.start();
+        QTest::qWait(3000);
+        const qint64 killedAfterMs = recorded.elapsed();
+        ::kill(pid_t(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished(5000));
+
+        // What was on disk at the kill: a valid file, at most ~0.1 s short
+        // (plus the moment capture takes to deliver its first sound).
+        const SndfileResult killed = readWithSndfile(path);
+        QVERIFY2(killed.opened, qPrintable(killed.error));
+        const qint64 keptMs = killed.frames * 1000 / 48000;
+        qInfo("killed after %lld ms of recording, %lld ms in the file", killedAfterMs, keptMs);
+        QVERIFY2(keptMs >= killedAfterMs - 200, qPrintable(QString::number(keptMs)));
+
+        // The next start repairs it (a torn frame on top shows it did) and
+        // says so, once.
+        QFile torn(path);
+        QVERIFY(torn.open(QIODevice::Append));
+        torn.write("xyz");
+        torn.close();
+        {
+            RealWindow r;
+            QVERIFY(r.loadPastWizard());
+            QCOMPARE(r.h.dialogs.count(QStringLiteral("message")), 1);
+            const QString said = r.h.dialogs.asked.first().text;
+            QVERIFY2(said.contains(path) && said.contains(QStringLiteral("interrupted")), qPrintable(said));
+        }
+        const SndfileResult repaired = readWithSndfile(path);
+        QVERIFY(repaired.opened);
+        QCOMPARE(repaired.frames, killed.frames);
+        QCOMPARE(QFileInfo(path).size(), 80 + killed.frames * 4);
+        {
+            RealWindow again;
+            QVERIFY(again.loadPastWizard());
+            QCOMPARE(again.h.dialogs.count(QStringLiteral("message")), 0);
+        }
+        qunsetenv("XDG_STATE_HOME");
     }
 
     void newFormat_isUsedByTheNextRecording()

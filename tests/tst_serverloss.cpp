@@ -110,13 +110,27 @@ private slots:
         QCOMPARE(r.w->panelText(1), QStringLiteral("No sound server"));
         QCOMPARE(v.DeviceCombo->count(), 0);
 
-        // Record says why not, and creates no file.
+        // Record says why not, and touches no file: an earlier take of that
+        // name stays byte for byte, and no other file appears.
         const QString path = r.h.documents() + QStringLiteral("take.wav");
+        const QByteArray earlier = SoundTest::noise(48000, 2, 16, 5);
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(earlier);
+        }
+        r.h.dialogs.answers.enqueue(Dialogs::Answer::Yes);   // "replace it?", should it be asked
         v.TextWavFile->setText(path);
         v.CmdStart->click();
         QVERIFY(r.h.dialogs.asked.last().text.contains(QStringLiteral("no connection to the sound server")));
-        QVERIFY(!QFile::exists(path));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll() == earlier);
+        f.close();
+        QCOMPARE(QDir(r.h.documents()).entryList(QDir::Files), QStringList{QStringLiteral("take.wav")});
         QVERIFY(v.CmdStart->isEnabled());
+        r.h.dialogs.answers.clear();
+        r.h.dialogs.answers.enqueue(Dialogs::Answer::Yes);   // replacing it, below
 
         // The server appears: the lists fill and monitoring starts by itself.
         QVERIFY(serverScript(QStringLiteral("start"), m_dir.path()));

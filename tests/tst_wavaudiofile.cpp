@@ -121,6 +121,12 @@ class TestWavAudioFile : public QObject
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
 private slots:
+    void initTestCase()
+    {
+        // Journals of open files go here, not into the user's own state folder.
+        qputenv("XDG_STATE_HOME", path(QStringLiteral("state")).toLocal8Bit());
+    }
+
     void formatNumbers()
     {
         WavAudioFile w;
@@ -249,6 +255,80 @@ private slots:
         QCOMPARE(failureNumber([&] { w.CreateWaveFile(unused, 1); }), int(AudioFailure::InvalidArgument));
         QVERIFY(w.OpenStatus() < 0);
         QVERIFY(!QFile::exists(unused));
+    }
+
+    void aFailedCreateLeavesTheOldFile_andOnlyOurInterruptedFilesAreRepaired_once()
+    {
+        const QString journals = path(QStringLiteral("journals"));
+        const QString target = path(QStringLiteral("keep.wav"));
+        const QByteArray old = noise(5000, 7);
+        {
+            QFile f(target);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(old);
+        }
+        auto contents = [](const QString &p) {
+            QFile f(p);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        auto strays = [&] { return QDir(m_dir.path()).entryList({QStringLiteral("*.tarvell-*")}, QDir::Files); };
+
+        // A header that cannot be written (a file size limit below it).
+        struct rlimit before {};
+        getrlimit(RLIMIT_FSIZE, &before);
+        struct rlimit tight = before;
+        tight.rlim_cur = 40;
+        setrlimit(RLIMIT_FSIZE, &tight);
+        WavAudioFile w(journals);
+        const int failure = failureNumber([&] { w.CreateWaveFile(target, 0); });
+        setrlimit(RLIMIT_FSIZE, &before);
+        QCOMPARE(failure, AudioFailure::SystemBase + EFBIG);
+        QCOMPARE(contents(target), old);
+        QVERIFY(strays().isEmpty());
+
+        // A recording cut off: its journal outlives it, its header lags, and
+        // half a frame hangs off the end.
+        w.CreateWaveFile(target, 0);
+        w.WriteBlock(noise(1000, 8));
+        const QStringList journalNames = QDir(journals).entryList(QDir::Files);
+        QCOMPARE(journalNames.size(), 1);
+        const QByteArray journal = contents(journals + QLatin1Char('/') + journalNames.first());
+        w.CloseFile();
+        QVERIFY(QDir(journals).entryList(QDir::Files).isEmpty());   // a clean close leaves none
+        auto leaveJournal = [&](const QString &name) {
+            QFile f(journals + QLatin1Char('/') + name);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(journal);
+        };
+        leaveJournal(journalNames.first());
+        {
+            QFile f(target);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            f.seek(76);
+            f.write(QByteArray(4, '\0'));   // the data size as it was at the start
+            f.seek(f.size());
+            f.write("xy");
+        }
+        const QList<AudioFile::Recovered> found = w.RecoverInterrupted();
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.first().path, QFileInfo(target).absoluteFilePath());
+        QCOMPARE(found.first().frames, 250);   // 1000 bytes of 16-bit stereo
+        CHECK_WAV(target, waveFormat(44100, 2, 16), noise(1000, 8));
+        QVERIFY(w.RecoverInterrupted().isEmpty());   // told once
+
+        // Left alone: a file put in its place since, and the journal of a
+        // writer that is still running (process 1 always is).
+        const QByteArray other = contents(target);
+        QFile::remove(target);
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(other + "zz");
+        f.close();
+        leaveJournal(journalNames.first());
+        leaveJournal(QStringLiteral("recording-1.journal"));
+        QVERIFY(w.RecoverInterrupted().isEmpty());
+        QCOMPARE(contents(target), other + "zz");
+        QCOMPARE(QDir(journals).entryList(QDir::Files), QStringList{QStringLiteral("recording-1.journal")});
     }
 
     void oddLengthGetsPadByte()
