@@ -18,6 +18,7 @@ inline QString WavFileName;      // full path of the next (or current) recording
 // zero until the settings are read.
 inline WaveFormat WavFormat{0, 0, 0};
 inline qint32 PreviewIndex = 0;  // level display style 0 to 4
+inline constexpr qint32 PreviewStyleCount = 5;
 inline QString LastCheckUpdate;  // date of the last update-check question
 inline bool AutoStartRecord = false;
 inline bool AutoStopRecord = false;

@@ -1,5 +1,6 @@
 #include "base/Settings.h"
 
+#include "base/DataFolders.h"
 #include "base/Dialogs.h"
 #include "base/PublicDim.h"
 #include "base/Shell.h"
@@ -22,6 +23,7 @@ namespace {
 constexpr qint32 DefaultFreq = 44100;
 constexpr qint16 DefaultChannel = 2;
 constexpr qint32 DefaultBit = 16;
+constexpr qint32 DefaultPreviewIndex = 2;   // the peak/RMS meters
 
 // The file is five short lines; whatever else a damaged or foreign file holds
 // past the first MiB is not looked at.
@@ -185,7 +187,7 @@ void offerUpdatePageWhenDue(QWidget *owner)
 QString settingsFilePath()
 {
     const QString &folder = PublicDim::AppFolder;
-    if (!folder.isEmpty()) {
+    if (!folder.isEmpty() && !DataFolders::isInstalled(folder)) {
         const QString beside = folder + FileName;
         const QFileInfo file(beside);
         const QFileInfo dir(folder);
@@ -207,7 +209,7 @@ void LoadSettings(QWidget *owner)
     const QString path = settingsFilePath();
 
     AutoStartRecord = AutoStopRecord = true;
-    PreviewIndex = 2;
+    PreviewIndex = DefaultPreviewIndex;
     LastCheckUpdate.clear();
 
     const QFileInfo info(path);
@@ -221,6 +223,9 @@ void LoadSettings(QWidget *owner)
         WavFormat.sampleRate = usableRate(stored.freq) ? stored.freq : DefaultFreq;
         WavFormat.channels = stored.channel == 1 || stored.channel == 2 ? stored.channel : DefaultChannel;
         WavFormat.bitsPerSample = stored.bit == 8 || stored.bit == 16 ? stored.bit : DefaultBit;
+        // So does a display style that is not one of the five.
+        if (PreviewIndex < 0 || PreviewIndex >= PreviewStyleCount)
+            PreviewIndex = DefaultPreviewIndex;
     }
 
     if (LastCheckUpdate.isEmpty())

@@ -14,10 +14,11 @@ class QWidget;
 // program's own help that tells how to get a newer version (a local file).
 QString UpdatePageUrl();
 
-// Where the settings live: "setting.ini" in the program's folder when it can be
-// written there (a program unpacked into a folder of its own), otherwise the
-// user's configuration folder, "<config>/tarvell-recorder/setting.ini" (an
-// installed program, e.g. in /usr/bin).
+// Where the settings live: "setting.ini" in the program's folder when the
+// program runs from a folder of its own (the build tree, an unpacked folder)
+// that can be written; otherwise, and always for an installed program (one in
+// ~/.local/bin, /usr/local/bin...), the user's configuration folder,
+// "<config>/tarvell-recorder/setting.ini".
 QString settingsFilePath();
 
 // Reads the settings into PublicDim and, when the last update check is older

@@ -1,5 +1,6 @@
 #include "base/modSpecialFolder.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -28,6 +29,15 @@ std::optional<QStandardPaths::StandardLocation> locationOf(int csidl)
     }
 }
 
+// Makes the folder with its parents when it is missing; true when it is then
+// a folder that can be written in.
+bool madeWritable(const QString &folder)
+{
+    QDir().mkpath(folder);
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}
+
 } // namespace
 
 QString GetSpecialFolder(int csidl)
@@ -43,5 +53,10 @@ QString GetSpecialFolder(int csidl)
 
 QString GetDocumentsFolder()
 {
-    return GetSpecialFolder(5);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (QDir::isAbsolutePath(documents) && madeWritable(documents))
+        return QDir::cleanPath(documents) + QLatin1Char('/');
+    const QString recordings = QDir::cleanPath(QDir::homePath() + QStringLiteral("/Recordings"));
+    madeWritable(recordings);
+    return recordings + QLatin1Char('/');
 }

@@ -4,7 +4,7 @@
 #include "base/Settings.h"
 #include "base/Shell.h"
 #include "base/SkipOnError.h"
-#include "info/DataFolders.h"
+#include "base/DataFolders.h"
 
 #include <QAction>
 #include <QCloseEvent>

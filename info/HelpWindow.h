@@ -8,7 +8,7 @@ class QAction;
 class QTextBrowser;
 
 // The program's help: HTML pages in the folder "help", found beside the
-// program or in its share folder (DataFolders).
+// program or in its share folder (base/DataFolders).
 namespace Help {
 
 inline constexpr char DefaultTopic[] = "index.html";

@@ -2,7 +2,7 @@
 
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
-#include "info/DataFolders.h"
+#include "base/DataFolders.h"
 
 #include <QDir>
 #include <QFile>

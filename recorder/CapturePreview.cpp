@@ -22,10 +22,14 @@ void frmCapture::CheckPreview_Click()
 
 void frmCapture::PicPreset1_Click()
 {
+    // The next style, and after the last (or from a style that is none of
+    // them) the first.
     qint32 n = 0;
-    skipOnError([&] { n = AudioDisplay21->DisplayStyle() + 1; });
-    if (n > 4)
-        n = 0;
+    skipOnError([&] {
+        const qint32 shown = AudioDisplay21->DisplayStyle();
+        if (shown >= 0 && shown < PublicDim::PreviewStyleCount - 1)
+            n = shown + 1;
+    });
     skipOnError([&] { AudioDisplay21->setDisplayStyle(n); });
     PublicDim::PreviewIndex = n;
 }

@@ -1,7 +1,7 @@
 // The about window, the help window, Check Update, the product links and the
 // skin, on the main window built from doubles.
 
-#include "info/DataFolders.h"
+#include "base/DataFolders.h"
 #include "info/FormFlash.h"
 #include "info/HelpWindow.h"
 #include "info/ProductLinks.h"

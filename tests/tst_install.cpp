@@ -143,6 +143,8 @@ private slots:
 
         PublicDim::AppFolder = programFolder;
         QCOMPARE(UpdatePageUrl(), share() + QStringLiteral("help/update.html"));
+        QCOMPARE(settingsFilePath(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                                         + QStringLiteral("/tarvell-recorder/setting.ini"));
         PublicDim::AppFolder.clear();
     }
 

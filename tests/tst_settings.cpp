@@ -5,11 +5,13 @@
 #include "base/PublicDim.h"
 #include "base/Settings.h"
 #include "base/modSpecialFolder.h"
-#include "support/FakeDialogs.h"
+#include "support/CaptureHarness.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,11 +61,11 @@ private slots:
     {
         QVERIFY(tmp.isValid());
         QCOMPARE(QLocale::system().dateFormat(QLocale::ShortFormat), QStringLiteral("M/d/yy"));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(tmp.path() + QStringLiteral("/config")));
     }
 
     void init()
     {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(tmp.path() + QStringLiteral("/config")));
         ResetForTests();
         QDir(tmp.path()).removeRecursively();
         QDir().mkpath(tmp.path() + QStringLiteral("/app"));
@@ -103,7 +105,7 @@ private slots:
         row("blanks around the number", "WAVFreq= 32000 \r\nWAVBit=\t8\r\n", "32000 2 8 2");
         row("trailing text: no number, value stays", "WAVFreq=48000\nWAVFreq=32000abc\nPreviewIndex=3x\n", "48000 2 16 2");
         row("fraction rounds half to even", "PreviewIndex=2.5\nWAVFreq=22050.5\n", "22050 2 16 2");
-        row("exponent, preview out of range kept", "WAVFreq=2.205e4\nPreviewIndex=-7\n", "22050 2 16 -7");
+        row("exponent", "WAVFreq=2.205e4\nPreviewIndex=0.4e1\n", "22050 2 16 4");
         row("16-bit overflow does not wrap", "WAVChannel=2\nWAVChannel=65537\n", "44100 2 16 2");
         row("32-bit overflow", "PreviewIndex=1\nPreviewIndex=4294967297\n", "44100 2 16 1");
         row("zero and impossible take defaults", "WAVFreq=0\nWAVChannel=3\nWAVBit=24\n", "44100 2 16 2");
@@ -111,7 +113,9 @@ private slots:
         row("rate below 1000, the rest missing", "WAVFreq=999\nWAVChannel=1\n", "44100 1 16 2");
         row("rate above 192000", "WAVFreq=192001\nWAVBit=8\n", "44100 2 8 2");
         row("unusual plausible rate kept", "WAVFreq=37800\n", "37800 2 16 2");
-        row("rate limits kept", "WAVFreq=1000\nPreviewIndex=1000\nWAVFreq=192000\n", "192000 2 16 1000");
+        row("rate limits kept", "WAVFreq=1000\nWAVFreq=192000\n", "192000 2 16 2");
+        for (const char *preview : {"-1", "5", "2147483647", "-2147483648", "two"})   // styles are 0 to 4
+            QTest::addRow("preview %s", preview) << "PreviewIndex=" + QByteArray(preview) << QStringLiteral("44100 2 16 2");
     }
 
     void lines()
@@ -266,9 +270,8 @@ private slots:
         const QString docs = tmp.path() + QStringLiteral("/My Docs");
         QDir().mkpath(tmp.path() + QStringLiteral("/config"));
         writeFile(tmp.path() + QStringLiteral("/config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(docs) + "\"\n");
-        QCOMPARE(GetDocumentsFolder(), QString());   // named but never made
-        QDir().mkpath(docs);
-        QCOMPARE(GetDocumentsFolder(), docs + QLatin1Char('/'));
+        QCOMPARE(GetSpecialFolder(5), QString());   // named but never made
+        QCOMPARE(GetDocumentsFolder(), docs + QLatin1Char('/'));   // made for the recordings
         QCOMPARE(GetSpecialFolder(5), docs + QLatin1Char('/'));
         QCOMPARE(GetSpecialFolder(-1), QString());
         QCOMPARE(GetSpecialFolder(3), QString());
@@ -279,12 +282,29 @@ private slots:
         qputenv("HOME", home);
         QCOMPARE(root, QStringLiteral("//"));
     }
+
+    // Started from a removed working folder, a file where ~/Documents should be.
+    void window_startsWithoutDocumentsFromAGoneFolder_andTheStyleButtonWraps()
+    {
+        CaptureHarness h;
+        const QString gone = h.home.path() + QStringLiteral("/gone");
+        const auto back = qScopeGuard([started = QDir::currentPath()] { QDir::setCurrent(started); });
+        QVERIFY(QDir().mkdir(gone) && QDir::setCurrent(gone) && QDir().rmdir(gone) && QDir(h.documents()).removeRecursively());
+        writeFile(h.home.path() + QStringLiteral("/Documents"), "x");
+        QVERIFY(h.load());
+        QCOMPARE(WavFolder, h.home.path() + QStringLiteral("/Recordings/Wav/"));
+        for (const qint32 shown : {4, std::numeric_limits<qint32>::max()}) {
+            h.display->style = shown;
+            QTest::mouseClick(CaptureView(*h.window).PicPreset1, Qt::LeftButton, {}, QPoint(5, 5));
+            QCOMPARE(PreviewIndex, 0);
+        }
+    }
 };
 
 int main(int argc, char **argv)
 {
     qputenv("LC_ALL", "en_US.UTF-8");   // read once, when the system locale is first asked for
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     TestSettings test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

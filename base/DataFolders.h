@@ -21,4 +21,8 @@ QString locate(const QString &relative, const QString &programFolder);
 // the program, so that whoever opens it gets a sensible "not found".
 QString locateOrBeside(const QString &relative, const QString &programFolder);
 
+// Whether the program in programFolder is an installed one: its help and skin
+// are not beside it but in its share folder.
+bool isInstalled(const QString &programFolder);
+
 } // namespace DataFolders

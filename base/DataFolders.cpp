@@ -1,4 +1,4 @@
-#include "info/DataFolders.h"
+#include "base/DataFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -50,6 +50,17 @@ QString locateOrBeside(const QString &relative, const QString &programFolder)
     if (!found.isEmpty() || programFolder.isEmpty())
         return found;
     return withSlash(programFolder) + relative;
+}
+
+// The program's data is its help folder and its skin.
+bool isInstalled(const QString &programFolder)
+{
+    const QStringList folders = DataFolders::candidates(programFolder);
+    const auto holdsData = [](const QString &folder) {
+        return QFileInfo(folder + QStringLiteral("help")).isDir()
+               || QFileInfo(folder + QStringLiteral("skin.cjstyles")).isFile();
+    };
+    return folders.size() == 2 && !holdsData(folders[0]) && holdsData(folders[1]);
 }
 
 } // namespace DataFolders
