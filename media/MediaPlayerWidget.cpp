@@ -1,6 +1,6 @@
 #include "media/MediaPlayerWidget.h"
 
-#include "media/AudioSinkClockFix.h"
+#include "media/AudioSinkFixes.h"
 #include "media/MediaDisplayArea.h"
 
 #include <QAudioDevice>
@@ -111,7 +111,7 @@ MediaPlayerWidget::~MediaPlayerWidget() = default;
 void MediaPlayerWidget::createPlayer()
 {
     m_player = new QMediaPlayer(this);
-    installAudioSinkClockFix();  // before the audio output makes its sink
+    installAudioSinkFixes();  // before the audio output makes its sink
     m_audio = new QAudioOutput(QMediaDevices::defaultAudioOutput(), m_player);
     m_player->setAudioOutput(m_audio);
     m_player->setVideoOutput(m_video);

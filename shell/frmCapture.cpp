@@ -4,6 +4,7 @@
 #include "base/PublicDim.h"
 #include "base/Settings.h"
 #include "base/SkipOnError.h"
+#include "base/WindowPlacement.h"
 #include "base/modSpecialFolder.h"
 #include "engine/AudioFailure.h"
 #include "engine/AudioFile.h"
@@ -15,6 +16,7 @@
 #include "recorder/AudioDisplay.h"
 #include "resources/Artwork.h"
 #include "resources/CaptureLayout.h"
+#include "shell/ConsoleKeys.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -112,6 +114,8 @@ frmCapture::frmCapture(Components components, QWidget *parent)
             manager.cancel();
     });
     Form_Initialize();
+    installConsoleKeys(*this);
+    centreWhenFirstShown(*this);
 }
 
 frmCapture::~frmCapture() = default;

@@ -2,7 +2,9 @@
 // The media player against the private sound server: it plays into the
 // default sink (card1, 48 kHz) and the tests listen on card1.monitor.
 
+#include "media/FrmPlayWav.h"
 #include "media/MediaPlayerWidget.h"
+#include "shell/frmCapture.h"
 #include "support/LocalWebServer.h"
 #include "support/MjpegAvi.h"
 #include "support/SoundTest.h"
@@ -263,6 +265,36 @@ private slots:
         w.HaltPlayback();
         QVERIFY(cap.waitForSilence(300, 2000));
         QVERIFY2(stalls.longestMs() < 300, qPrintable(QString::number(stalls.longestMs())));
+    }
+
+    // ------------------------------------------------------------------
+    // The Wav Player
+
+    void wavPlayer_playsARecordingToItsLastSample()
+    {
+        // 1.5 s, the last 50 ms a 3 kHz tone of their own.
+        QByteArray pcm = testSignal(2, 5).left(msBytes(1500));
+        auto *s = reinterpret_cast<qint16 *>(pcm.data());
+        for (qint64 i = (pcm.size() - msBytes(50)) / 2; i < pcm.size() / 2; ++i)
+            s[i] = qint16(s[i] / 4 + std::lround(12000 * std::sin(2 * M_PI * 3000 * (i / 2) / kRate)));
+        const QString path = m_dir.filePath(QStringLiteral("last take.wav"));
+        QVERIFY(writeWav(path, pcm));
+
+        // As "&Play" opens it, anew each time.
+        for (int round = 0; round < 3; ++round) {
+            MonitorCapture cap;
+            QVERIFY(cap.started());
+            FrmPlayWav window(nullptr, frmCapture::Components::real().makePlayer);
+            QCOMPARE(window.MediaPlayer1->outputVolume(), MediaPlayer::kFullVolume);   // the file's own samples
+            window.show();
+            window.MediaPlayer1->setMediaFileName(path);
+            window.MediaPlayer1->Play();
+            auto *player = dynamic_cast<MediaPlayerWidget *>(window.MediaPlayer1);
+            QVERIFY(waitFor([&] { return player->statusText() == QStringLiteral("Finished"); }, 6000));
+            QVERIFY(cap.waitForSilence(300, 3000));
+            QVERIFY2(playsExactly(cap.data(), pcm, 1400, 100),
+                     qPrintable(QStringLiteral("round %1: not played to the last sample").arg(round)));
+        }
     }
 
     // ------------------------------------------------------------------

@@ -1,14 +1,21 @@
-// The three window layouts and the Options check items, on doubles.
+// The three window layouts, the Options check items, the titles, the main
+// window's place and its keyboard, on doubles.
 
+#include "media/FrmPlayWav.h"
+#include "recorder/FormWAV.h"
 #include "resources/CaptureLayout.h"
+#include "shell/ProgramIdentity.h"
 #include "support/CaptureHarness.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -22,6 +29,32 @@ QString marks(const CaptureView &v)
 {
     return QString::number(v.Menu_PR->isChecked()) + QString::number(v.Menu_Record->isChecked())
            + QString::number(v.Menu_Play->isChecked());
+}
+
+// The title a desktop shows: Qt adds the application's display name, when the
+// program sets one, to every window title that does not end with it.
+QString shownTitle(const QWidget &w)
+{
+    const QString title = w.windowTitle();
+    const QString name = QGuiApplication::applicationDisplayName();
+    if (name == QGuiApplication::applicationName() || title.endsWith(name))
+        return title;
+    return title.isEmpty() ? name : title + QStringLiteral(" \u2014 ") + name;
+}
+
+// The title of a message box through the program's real dialogs.
+QString messageBoxTitle(QWidget *owner, const QString &title)
+{
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        shown = shownTitle(*QApplication::activeModalWidget());
+        QApplication::activeModalWidget()->close();
+    });
+    Dialogs *answering = &Dialogs::instance();
+    Dialogs::setInstance(nullptr);
+    Dialogs::instance().messageBox(owner, QStringLiteral("Text"), title, Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
+    Dialogs::setInstance(answering);
+    return shown;
 }
 
 } // namespace
@@ -94,6 +127,78 @@ private slots:
         v.Menu_StopR->trigger();
         v.Menu_StopR->trigger();
         QVERIFY(PublicDim::AutoStopRecord && v.Menu_StopR->isChecked());
+    }
+
+    void titles_areTheWindowsOwn()
+    {
+        setProgramIdentity();   // as the program starts
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.loadPastWizard());
+        frmCapture &w = *h.window;
+        QCOMPARE(shownTitle(w), QStringLiteral("Tarvell Recorder"));
+
+        QString formTitle;
+        FormWAV::runHook = [&](FormWAV &d) {
+            formTitle = shownTitle(d);
+            return int(QDialog::Rejected);
+        };
+        CaptureView(w).CmdSet->click();
+        FormWAV::runHook = nullptr;
+        QCOMPARE(formTitle, QStringLiteral("WAV Option"));
+
+        runHandler(w, "CmdPlay_Click");
+        QCOMPARE(shownTitle(*w.playWavWindow()), QStringLiteral("Wav Player"));
+        w.playWavWindow()->close();
+
+        QCOMPARE(messageBoxTitle(&w, QStringLiteral("Error")), QStringLiteral("Error"));
+        QCOMPARE(messageBoxTitle(&w, QString()), QStringLiteral("Tarvell Recorder"));
+    }
+
+    void mainWindow_opensCentredOnTheScreen()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.loadPastWizard());   // the window first shows when the wizard closes
+        frmCapture &w = *h.window;
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QPoint off = w.frameGeometry().center() - w.screen()->availableGeometry().center();
+        QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1,
+                 qPrintable(QStringLiteral("%1, %2 off the centre").arg(off.x()).arg(off.y())));
+    }
+
+    void keys_recordAndSetGoToTheConsole_F10OpensTheMenus()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.loadPastWizard());
+        frmCapture &w = *h.window;
+        const CaptureView v(w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        int formatDialogs = 0;
+        FormWAV::runHook = [&](FormWAV &) {
+            ++formatDialogs;
+            return int(QDialog::Rejected);
+        };
+        v.TextWavFile->setFocus();
+        auto alt = [&](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier); };
+
+        alt(Qt::Key_R);
+        QCOMPARE(w.recordingState(), RecordingState::Recording);
+        alt(Qt::Key_T);   // "Se&t" is off while recording: nothing, not "More &Tools..."
+        v.CmdPause->click();
+        alt(Qt::Key_R);
+        QCOMPARE(w.recordingState(), RecordingState::Recording);   // resumed
+        v.CmdStop->click();
+        alt(Qt::Key_T);
+        FormWAV::runHook = nullptr;
+        QCOMPARE(formatDialogs, 1);
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(h.dialogs.count(QStringLiteral("open")), 0);   // "B&rowse..." never ran
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+        QTRY_COMPARE(QApplication::activePopupWidget(), v.Menu_File);
+        v.Menu_File->close();
     }
 };
 

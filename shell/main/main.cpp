@@ -1,5 +1,6 @@
 // Tarvell Recorder: records what the computer can hear into WAV files.
 
+#include "shell/ProgramIdentity.h"
 #include "shell/frmCapture.h"
 
 #include <QApplication>
@@ -26,9 +27,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tarvell-recorder"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tarvell Recorder"));
-    QApplication::setDesktopFileName(QStringLiteral("tarvell-recorder"));
+    setProgramIdentity();
 
     frmCapture window;
     if (!window.Form_Load())

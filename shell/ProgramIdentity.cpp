@@ -1,0 +1,9 @@
+#include "shell/ProgramIdentity.h"
+
+#include <QGuiApplication>
+
+void setProgramIdentity()
+{
+    QGuiApplication::setApplicationName(QStringLiteral("tarvell-recorder"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarvell-recorder"));
+}
