@@ -24,8 +24,11 @@ alive() {
 }
 
 # Sends TERM to a PID and waits until it is gone; KILL after five seconds.
+# Only if it still runs the named program: a PID left in a file by a server
+# that died may belong to another process by now.
 stop_pid() {
-  local pid=$1
+  local pid=$1 name=$2
+  [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = "$name" ] || return 0
   kill -TERM "$pid" 2>/dev/null || return 0
   for _ in $(seq 50); do
     alive "$pid" || return 0
@@ -55,7 +58,7 @@ stop_pipewire() {
   [ -f "$pw_pids" ] || return 0
   local name pid
   while read -r name pid; do
-    stop_pid "$pid"
+    stop_pid "$pid" "$name"
   done <"$pw_pids"
   rm -f "$pw_pids"
 }
@@ -179,7 +182,7 @@ start_pulseaudio() {
 stop_pulseaudio() {
   local pidfile=$dir/pulse/pid
   [ -f "$pidfile" ] || return 0
-  stop_pid "$(cat "$pidfile")"
+  stop_pid "$(cat "$pidfile")" pulseaudio
 }
 
 case "$cmd" in
