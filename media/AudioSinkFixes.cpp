@@ -215,3 +215,33 @@ bool installAudioSinkFixes()
     }();
     return installed;
 }
+
+bool quietGstreamerDeviceProviders()
+{
+    static const bool done = [] {
+        struct List   // GList
+        {
+            void *data;
+            List *next;
+            List *previous;
+        };
+        // Not NOLOAD: the backend has not loaded GStreamer yet at this point.
+        void *gstreamer = dlopen("libgstreamer-1.0.so.0", RTLD_LAZY);
+        int (*initCheck)(int *, char ***, void **) = nullptr;
+        List *(*providers)(unsigned) = nullptr;
+        void (*setRank)(void *, unsigned) = nullptr;
+        void (*freeList)(List *) = nullptr;
+        if (!gstreamer || !resolve(gstreamer, "gst_init_check", initCheck)
+            || !resolve(gstreamer, "gst_device_provider_factory_list_get_device_providers", providers)
+            || !resolve(gstreamer, "gst_plugin_feature_set_rank", setRank)
+            || !resolve(gstreamer, "gst_plugin_feature_list_free", freeList) || !initCheck(nullptr, nullptr, nullptr))
+            return false;
+        constexpr unsigned RankNone = 0;   // GST_RANK_NONE: all of them, and out
+        List *all = providers(RankNone);
+        for (List *p = all; p; p = p->next)
+            setRank(p->data, RankNone);
+        freeList(all);
+        return true;
+    }();
+    return done;
+}

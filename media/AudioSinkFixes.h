@@ -29,3 +29,15 @@
 // backend has loaded; without them this does nothing. Returns whether the
 // hook is in place.
 bool installAudioSinkFixes();
+
+// One more for the backend's device watch. To list cameras, Qt 6.4's
+// GStreamer backend watches every GStreamer device and unreferences each
+// removed one that is not a camera once too often (QGstreamerVideoDevices::
+// removeDevice): every sink or source the sound server removes frees a device
+// object that is still in use ("g_object_unref: assertion 'G_IS_OBJECT
+// (object)' failed" twice, or worse). The backend lists and picks sound
+// devices through libpulse, not GStreamer, so GStreamer's device providers are
+// ranked out before the backend starts: then it watches nothing. Call it
+// before the first multimedia object is made; GStreamer is initialised here
+// for that. Returns whether the providers are out.
+bool quietGstreamerDeviceProviders();

@@ -50,6 +50,7 @@ QString errorReason(QMediaPlayer::Error error, const QString &text)
 MediaPlayerWidget::MediaPlayerWidget(QWidget *parent)
     : QWidget(parent)
 {
+    quietGstreamerDeviceProviders();   // before the backend starts its device watch
     m_video = new QVideoWidget;
     m_video->setObjectName(QStringLiteral("video"));
     m_video->setAspectRatioMode(Qt::KeepAspectRatio);

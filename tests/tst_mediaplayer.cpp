@@ -12,6 +12,7 @@
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -269,6 +270,38 @@ private slots:
 
     // ------------------------------------------------------------------
     // The Wav Player
+
+    void aSinkRemovedWhileAPlayerExists_corruptsNothing()
+    {
+        // The check runs in a child copy of this test with GLib's criticals
+        // made fatal: a reference dropped once too often aborts it.
+        if (qEnvironmentVariableIsSet("TARVELL_SINK_REMOVAL_CHILD")) {
+            MediaPlayerWidget player;
+            player.setMediaFileName(m_wav);
+            bool ok = false;
+            const QString module = pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                                          QStringLiteral("sink_name=brief1"), QStringLiteral("norewinds=1")},
+                                         &ok)
+                                       .trimmed();
+            QVERIFY(ok);
+            QTest::qWait(700);
+            pactl({QStringLiteral("unload-module"), module});
+            QTest::qWait(700);
+            return;
+        }
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("G_DEBUG"), QStringLiteral("fatal-criticals"));
+        env.insert(QStringLiteral("TARVELL_SINK_REMOVAL_CHILD"), QStringLiteral("1"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("aSinkRemovedWhileAPlayerExists_corruptsNothing")});
+        QVERIFY(child.waitForFinished(30000));
+        const QByteArray said = child.readAll();
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, said.constData());
+        QVERIFY2(!said.contains("CRITICAL"), said.constData());
+    }
 
     void wavPlayer_playsARecordingToItsLastSample()
     {
