@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the project and runs every test against a private, headless PulseAudio,
-# then the sound tests (label "sound") again against a private, headless
-# PipeWire. This script starts and stops both servers itself. Exits non-zero
+# then the sound tests (labels "sound", and "ownserver" for those that run a
+# server of their own) again against a private, headless PipeWire. This script starts and stops both servers itself. Exits non-zero
 # when either run fails.
 #
-# Extra arguments go to both ctest runs (the PipeWire run adds -L sound).
+# Extra arguments go to both ctest runs (the PipeWire run adds -L "sound|ownserver").
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/deps.sh" --tests
@@ -46,12 +46,13 @@ run_ctest "$pulse_dir" PulseAudio "$@" || pulse_rc=$?
 
 pipewire_rc=0
 pipewire_result=
-selected=$(ctest -N -L sound "$@")
+selected=$(ctest -N -L 'sound|ownserver' "$@")
 if grep -q '^Total Tests: 0$' <<<"$selected"; then
   pipewire_result="not run (no sound test selected)"
 else
   "$root/scripts/sound-server.sh" start "$pipewire_dir" pipewire
-  run_ctest "$pipewire_dir" PipeWire -L sound "$@" || pipewire_rc=$?
+  TARVELL_TEST_SOUND_SERVER_KIND=pipewire run_ctest "$pipewire_dir" PipeWire -L 'sound|ownserver' "$@" \
+    || pipewire_rc=$?
   "$root/scripts/sound-server.sh" stop "$pipewire_dir"
 fi
 

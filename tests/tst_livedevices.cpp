@@ -119,13 +119,7 @@ private slots:
         QVERIFY2(file.opened, qPrintable(file.error));
         QVERIFY2(file.frames > 48000 * 2, qPrintable(QString::number(file.frames)));
         QByteArray pcm(reinterpret_cast<const char *>(file.samples.constData()), file.samples.size() * 2);
-        // PipeWire begins a new capture of a playing sink's monitor with some
-        // 40 ms of silence of its own, PulseAudio with the sound itself. The
-        // signal has no silence: the take is compared from its first sound.
-        qsizetype silence = 0;
-        while (silence < pcm.size() && pcm.at(silence) == 0)
-            ++silence;
-        silence -= silence % 4;
+        const qsizetype silence = leadingSilence(pcm, 4);
         QVERIFY2(silence < 4 * 12000, qPrintable(QStringLiteral("%1 silent frames first").arg(silence / 4)));
         pcm.remove(0, silence);
         const qint64 at = findExact(signal, pcm, 4);

@@ -38,6 +38,14 @@ QString pactl(const QStringList &args, bool *ok)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+qsizetype leadingSilence(const QByteArray &pcm, int frameBytes)
+{
+    qsizetype silence = 0;
+    while (silence < pcm.size() && pcm.at(silence) == 0)
+        ++silence;
+    return silence - silence % frameBytes;
+}
+
 QByteArray noise(int frames, int channels, int bits, quint32 seed, double amplitude)
 {
     QRandomGenerator rng(seed);

@@ -37,6 +37,12 @@ std::unique_ptr<QProcess> play(const QString &sink, const QByteArray &pcm, int r
 // probeFrames frames appear in haystack exactly, or -1.
 qint64 findExact(const QByteArray &haystack, const QByteArray &needle, int frameBytes, int probeFrames = 256);
 
+// Bytes of digital silence (whole frames) at the start of pcm. PipeWire begins
+// a new capture of a playing sink's monitor with some 40 ms of silence of its
+// own, PulseAudio with the sound itself; a take of a signal that has no
+// silence is compared from its first sound.
+qsizetype leadingSilence(const QByteArray &pcm, int frameBytes);
+
 // Waits (processing events) until pred() holds or timeoutMs passes.
 template<typename Pred>
 bool waitFor(Pred pred, int timeoutMs)
