@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class AudioRecord;
+
+// The devices and lines of the recorder, as the window names them, for the
+// command line: listed, and chosen by name or number.
+namespace cli {
+
+// One line per line of a device: DEVICE-NUMBER, LINE-NUMBER, "*" for the
+// server's default source or nothing, DEVICE, LINE; separated by tabs.
+QByteArray listText(AudioRecord &rec);
+// {"devices": [{"number", "name", "default", "lines": [{"number", "name", "default", "rate"}]}]}
+QByteArray listJson(AudioRecord &rec);
+
+// Makes the asked-for line the recorder's input (see --help for the rules
+// when either is empty). On failure returns false with *error saying what
+// was not found and listing what there is.
+bool chooseLine(AudioRecord &rec, const QString &device, const QString &line, QString *error);
+
+} // namespace cli

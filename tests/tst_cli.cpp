@@ -1,0 +1,362 @@
+// USES_SOUND_SERVER
+// tarvell-rec, run as a user runs it, against the private sound server: what
+// it records (sample for sample), its formats, its stops by signal, a full
+// disk, a device that goes away, and what it refuses.
+
+#include "cli/Arguments.h"
+#include "engine/PulseAudioRecord.h"
+#include "support/SoundTest.h"
+#include "support/WavReadBack.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sndfile.h>
+
+using namespace SoundTest;
+
+namespace {
+
+const QString Program = QStringLiteral(TARVELL_CLI);
+const QString Card1Mix = QStringLiteral("Stereo Mix (Fake_Card_1)");
+
+struct Result { int exit = -1; QString err; QByteArray out; };
+
+// Whether a 16-bit stereo take is one unbroken stretch of the played signal
+// (after the silence PipeWire may put before the first sound).
+bool isPieceOf(const QByteArray &signal, const readback::SndfileResult &take)
+{
+    QByteArray pcm(reinterpret_cast<const char *>(take.samples.constData()), take.samples.size() * 2);
+    pcm.remove(0, leadingSilence(pcm, 4));
+    const qint64 at = findExact(signal, pcm, 4);
+    return pcm.size() > 4 * 4800 && at >= 0 && signal.mid(at, pcm.size()) == pcm;
+}
+
+// Plays noise into a sink, and gives the player a moment to start.
+std::unique_ptr<QProcess> playNoise(const QString &sink, const QByteArray &signal)
+{
+    auto player = play(sink, signal, 48000, 2, 16);
+    QTest::qWait(300);
+    return player;
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_state;   // the writer's journals
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    // Closed, not abandoned: no journal left for the window to repair.
+    bool noJournal() const { return QDir(m_state + QStringLiteral("/tarvell-recorder")).isEmpty(); }
+
+    std::unique_ptr<QProcess> start(const QStringList &args, const QString &shellLimit = QString(),
+                                    const QString &runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR"))
+    {
+        auto p = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_STATE_HOME"), m_state);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
+        p->setProcessEnvironment(env);
+        p->setWorkingDirectory(m_dir.path());
+        if (shellLimit.isEmpty())
+            p->start(Program, args);
+        else
+            p->start("sh", QStringList{"-c", shellLimit + QStringLiteral("; exec \"$0\" \"$@\""), Program} + args);
+        return p;
+    }
+
+    Result finish(QProcess &p, int timeoutMs = 15000)
+    {
+        if (!p.waitForFinished(timeoutMs))
+            p.kill();   // and the exit reads -1
+        p.waitForFinished();
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                QString::fromUtf8(p.readAllStandardError()), p.readAllStandardOutput()};
+    }
+
+    Result run(const QStringList &args) { return finish(*start(args)); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_state = m_dir.filePath(QStringLiteral("state"));
+        QVERIFY(QFileInfo(Program).isExecutable());
+    }
+
+    void init()
+    {
+        REQUIRE_SOUND_SERVER();
+        resetDefaultCard();
+    }
+
+    void durations_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("ms");   // -1: refused
+        const QList<QPair<const char *, qint64>> rows{
+            {"90", 90000},    {"90s", 90000},   {"1.5", 1500},     {"1:30", 90000},  {"1:02:03", 3723000},
+            {"90:00", 5400000}, {"2m", 120000}, {"1h", 3600000},   {"1h30m", 5400000}, {"2m30s", 150000},
+            {"0", -1},        {"0:00", -1},     {"-5", -1},        {"soon", -1},     {"", -1},
+            {"1:60", -1},     {"1:60:00", -1},  {"1h30", -1},      {"1:2:3:4", -1},  {"1e3", -1},
+            {" 5", -1},       {"10000h", -1},
+        };
+        for (const auto &[text, ms] : rows)
+            QTest::newRow(*text ? text : "(empty)") << QString::fromLatin1(text) << ms;
+    }
+
+    void durations()
+    {
+        QFETCH(QString, text);
+        QFETCH(qint64, ms);
+        QCOMPARE(cli::parseDuration(text).value_or(-1), ms);
+    }
+
+    void list_namesEveryLineAsTheWindowDoes()
+    {
+        const Result text = run({"--list"}), json = run({"--list", "--json"});
+        QVERIFY2(text.exit == 0 && json.exit == 0 && text.err.isEmpty(), qPrintable(text.err));
+        auto row = [](int d, int l, bool def, const QString &device, const QString &line) {
+            return QStringLiteral("%1\t%2\t%3\t%4\t%5").arg(d).arg(l).arg(def ? "*" : "", device, line);
+        };
+        // The engine's own names, in its order, the default source marked.
+        PulseAudioRecord rec;
+        QStringList expected, fromJson;
+        for (int d = 0; d < rec.DeviceCount(); ++d) {
+            rec.setDeviceIndex(d);
+            for (int l = 0; l < rec.SourceCount(); ++l) {
+                rec.setSourceIndex(l);
+                const bool def = d == rec.DefaultDeviceIndex() && l == rec.DefaultSourceIndex();
+                expected << row(d, l, def, rec.DeviceName(), rec.SourceName());
+            }
+        }
+        QCOMPARE(QString::fromUtf8(text.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+        QVERIFY(expected.contains(row(0, 0, true, QStringLiteral("Fake_Card_1"), Card1Mix)));
+        for (const QJsonValue &dv : QJsonDocument::fromJson(json.out)["devices"].toArray())
+            for (const QJsonValue &l : dv["lines"].toArray())
+                fromJson << row(dv["number"].toInt(), l["number"].toInt(), l["default"].toBool(), dv["name"].toString(),
+                                l["name"].toString());
+        QCOMPARE(fromJson, expected);
+    }
+
+    void ending_keepsEverySampleCaptured_data()
+    {
+        QTest::addColumn<int>("sig");   // 0: the end of --duration
+        QTest::newRow("duration") << 0;
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+    }
+
+    void ending_keepsEverySampleCaptured()
+    {
+        QFETCH(int, sig);
+        const QByteArray signal = noise(48000 * 5, 2, 16, 99 + sig);
+        auto player = playNoise(QStringLiteral("card1"), signal);
+        const QString folder = path(QStringLiteral("día %1").arg(sig)), file = folder + QStringLiteral("/toma ü 1.wav");
+        QVERIFY(QDir().mkpath(folder));
+        QStringList args{"-l", Card1Mix, "-r", "48000", file.chopped(4)};   // ".wav" comes by itself
+        if (!sig)
+            args << "-t" << "1.5";
+        auto rec = start(args);
+        QVERIFY(waitFor([&] { return QFileInfo(file).size() > 80; }, 5000));
+        QElapsedTimer since;
+        since.start();
+        if (sig) {
+            QTest::qWait(1500);
+            ::kill(pid_t(rec->processId()), sig);
+        }
+        const qint64 recordedMs = since.elapsed();
+        const Result r = finish(*rec);
+        QCOMPARE(r.exit, 0);
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));   // off a terminal: nothing but failures
+        const auto take = readback::readWithSndfile(file);
+        QVERIFY2(take.opened, qPrintable(take.error));
+        QVERIFY2(isPieceOf(signal, take), "the take is not the played signal, sample for sample");
+        if (!sig) {
+            QCOMPARE(take.frames, qint64(72000));   // exactly the duration asked for
+        } else {
+            // Everything up to the signal: the file had its first sound when
+            // it appeared, so it holds at least the time since then.
+            qInfo("%lld ms in the file, %lld ms from its appearance to the signal", take.frames / 48, recordedMs);
+            QVERIFY(take.frames / 48 >= recordedMs - 60);
+        }
+        QVERIFY(noJournal());
+        player->kill();
+        player->waitForFinished();
+    }
+
+    void formats_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("subtype");
+        QTest::newRow("defaults") << QStringList{} << 44100 << 2 << int(SF_FORMAT_PCM_16);
+        QTest::newRow("8000 mono 8") << QStringList{"-r", "8000", "-c", "1", "-b", "8"} << 8000 << 1 << int(SF_FORMAT_PCM_U8);
+        QTest::newRow("11025 stereo 8") << QStringList{"--rate", "11025", "--channels", "stereo", "--bits", "8"}
+                                        << 11025 << 2 << int(SF_FORMAT_PCM_U8);
+        QTest::newRow("22050 mono 16") << QStringList{"-r", "22050", "-c", "mono"} << 22050 << 1 << int(SF_FORMAT_PCM_16);
+        QTest::newRow("32000 stereo 16") << QStringList{"-r", "32000", "-b", "16"} << 32000 << 2 << int(SF_FORMAT_PCM_16);
+    }
+
+    void formats()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        QFETCH(int, subtype);
+        const QString file = path(QStringLiteral("format.wav"));
+        const Result r = run(options + QStringList{"--force", "-t", "0.4", file});
+        QVERIFY2(r.exit == 0, qPrintable(r.err));
+        const auto take = readback::readWithSndfile(file);
+        QVERIFY2(take.opened, qPrintable(take.error));
+        QCOMPARE(take.sampleRate, rate);
+        QCOMPARE(take.channels, channels);
+        QCOMPARE(take.format, SF_FORMAT_WAV | subtype);
+        QCOMPARE(take.frames, qint64(rate) * 4 / 10);
+    }
+
+    void existingFile_replacedOnlyWithForceOrWhenEmpty_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<bool>("force");
+        QTest::addColumn<int>("exit");   // 5: left as it was
+        QTest::newRow("kept") << QByteArray("an earlier take") << false << 5;
+        QTest::newRow("forced") << QByteArray("an earlier take") << true << 0;
+        QTest::newRow("empty") << QByteArray() << false << 0;
+    }
+
+    void existingFile_replacedOnlyWithForceOrWhenEmpty()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(bool, force);
+        QFETCH(int, exit);
+        const QString file = path(QStringLiteral("existing.wav"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(before) == before.size());
+        f.close();
+        const Result r = run(QStringList{"-t", "0.2", file} + (force ? QStringList{"--force"} : QStringList{}));
+        QCOMPARE(r.exit, exit);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        if (exit == 5)
+            QVERIFY2(f.readAll() == before && r.err.contains(file) && r.err.contains("--force"), qPrintable(r.err));
+        else
+            QCOMPARE(readback::readWithSndfile(file).frames, qint64(44100 / 5));
+    }
+
+    void diskFull_keepsWhatFitted()
+    {
+        const QByteArray signal = noise(48000 * 4, 2, 16, 321);
+        auto player = playNoise(QStringLiteral("card1"), signal);
+        const QString file = path(QStringLiteral("full.wav"));
+        // 200 blocks of 512 bytes: some 0.5 s of 48 kHz stereo.
+        const Result r = finish(*start({"-r", "48000", "-t", "5", "--force", file}, QStringLiteral("ulimit -f 200")));
+        QCOMPARE(r.exit, 7);
+        // (libpulse may say on its own that its shared memory met the limit too)
+        QCOMPARE(r.err.count(QStringLiteral("tarvell-rec: ")), 1);
+        QVERIFY2(r.err.contains(file) && r.err.contains(QStringLiteral("too large")), qPrintable(r.err));
+        const auto take = readback::readWithSndfile(file);
+        QVERIFY2(take.opened, qPrintable(take.error));
+        QCOMPARE(take.frames, qint64((200 * 512 - 80) / 4));   // every whole frame that fitted
+        QVERIFY2(isPieceOf(signal, take), "what fitted is not the played signal, sample for sample");
+        player->kill();
+        player->waitForFinished();
+    }
+
+    void deviceRemoved_endsWithEverythingUntilThen()
+    {
+        bool ok = false;
+        const QString module = pactl({"load-module", "module-null-sink", "sink_name=clisink", "norewinds=1",
+                                      "rate=48000", "channels=2", "sink_properties=device.description=Cli_Card"},
+                                     &ok).trimmed();
+        QVERIFY(ok);
+        auto unload = qScopeGuard([&] { pactl({QStringLiteral("unload-module"), module}); });
+        const QByteArray signal = noise(48000 * 6, 2, 16, 555);
+        auto player = playNoise(QStringLiteral("clisink"), signal);
+        const QString file = path(QStringLiteral("removed.wav"));
+        auto rec = start({"-d", "Cli_Card", "-r", "48000", "--force", file});
+        QVERIFY(waitFor([&] { return QFileInfo(file).size() > 80; }, 5000));
+        QElapsedTimer since;
+        since.start();
+        QTest::qWait(1200);
+        pactl({QStringLiteral("unload-module"), module});
+        const qint64 recordedMs = since.elapsed();
+        player->kill();
+        const Result r = finish(*rec);
+        QCOMPARE(r.exit, 8);
+        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+        QVERIFY2(r.err.contains(file) && r.err.contains(QStringLiteral("removed")), qPrintable(r.err));
+        const auto take = readback::readWithSndfile(file);
+        QVERIFY2(take.opened, qPrintable(take.error));
+        QVERIFY2(take.frames / 48 >= recordedMs - 100, qPrintable(QString::number(take.frames)));   // to the removal
+        QVERIFY2(isPieceOf(signal, take), "the take is not the played signal, sample for sample");
+        player->waitForFinished();
+    }
+
+    void badInput_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no file") << QStringList{} << 1 << "no file";
+        QTest::newRow("two files") << QStringList{"a", "b"} << 1 << "one file";
+        QTest::newRow("unknown option") << QStringList{"--loud", "x"} << 1 << "loud";
+        QTest::newRow("duration twice") << QStringList{"-t", "1", "--duration", "2", "x"} << 1 << "more than once";
+        QTest::newRow("force twice") << QStringList{"--force", "--force", "x"} << 1 << "more than once";
+        QTest::newRow("json alone") << QStringList{"--json", "x"} << 1 << "--list";
+        QTest::newRow("fractional rate") << QStringList{"-r", "44100.5", "x"} << 2 << "11025";
+        QTest::newRow("negative rate") << QStringList{"-r", "-1", "x"} << 2 << "48000";
+        QTest::newRow("rate not offered") << QStringList{"-r", "96000", "x"} << 2 << "44100";
+        QTest::newRow("three channels") << QStringList{"-c", "3", "x"} << 2 << "mono";
+        QTest::newRow("24 bits") << QStringList{"-b", "24", "x"} << 2 << "8 or 16";
+        QTest::newRow("zero duration") << QStringList{"-t", "0", "x"} << 2 << "duration";
+        QTest::newRow("garbage duration") << QStringList{"-t", "soon", "x"} << 2 << "duration";
+        QTest::newRow("empty name") << QStringList{""} << 2 << "empty";
+        QTest::newRow("unknown device") << QStringList{"-d", "No_Such_Card", "x"} << 4 << "Fake_Card_2";
+        QTest::newRow("device number too big") << QStringList{"-d", "99", "x"} << 4 << "Fake_Mic";
+        QTest::newRow("unknown line") << QStringList{"-l", "Line 9", "x"} << 4 << "Stereo Mix (Fake_Card_1)";
+        QTest::newRow("line of another device") << QStringList{"-d", "Fake_Mic", "-l", "Stereo Mix (Fake_Card_1)", "x"}
+                                                << 4 << "Fake_Mic";
+        QTest::newRow("a folder") << QStringList{"."} << 6 << "folder";
+        QTest::newRow("a folder with .wav") << QStringList{"folder.wav"} << 6 << "folder";
+        QTest::newRow("no such folder") << QStringList{"missing/x"} << 6 << "No such file";
+    }
+
+    void badInput()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exit);
+        QFETCH(QString, said);
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.wav")));
+        const QStringList before = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const Result r = run(args);
+        QCOMPARE(r.exit, exit);
+        QVERIFY2(r.err.startsWith(QStringLiteral("tarvell-rec: ")) && r.err.contains(said), qPrintable(r.err));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);   // nothing made
+    }
+
+    void noServer_refusedBeforeAnyFile()
+    {
+        QTemporaryDir empty;   // a runtime folder no server listens in
+        const QString file = path(QStringLiteral("unheard.wav"));
+        const Result r = finish(*start({file}, QString(), empty.path()));
+        QCOMPARE(r.exit, 3);
+        QVERIFY2(r.err.contains(QStringLiteral("no sound server")), qPrintable(r.err));
+        QVERIFY(!QFileInfo::exists(file));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
