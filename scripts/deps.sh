@@ -4,7 +4,8 @@
 #
 #   scripts/deps.sh           to build and run the program (and test on PulseAudio)
 #   scripts/deps.sh --tests   also PipeWire, which the test command runs the sound
-#                             tests against a second time
+#                             tests against a second time, and what the package
+#                             test builds and checks the Debian package with
 #
 # PipeWire is left out of the first list on purpose: its pulse server's user
 # units conflict with PulseAudio's, so a desktop that runs PulseAudio should
@@ -23,6 +24,10 @@ if [ "${1:-}" = --tests ]; then
   # A private PipeWire (scripts/sound-server.sh): the graph, its session
   # manager, its pulse server, and pw-link to see that the fake devices are linked.
   packages+=(pipewire pipewire-pulse wireplumber pipewire-bin)
+  # The Debian package (tests/package_test.sh): dpkg-shlibdeps finds what the
+  # programs link, lintian checks the package (a few seconds), appstreamcli
+  # the AppStream data, file that the programs are stripped.
+  packages+=(dpkg-dev lintian appstream file)
 fi
 
 missing=()
