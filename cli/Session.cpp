@@ -17,7 +17,6 @@ namespace cli {
 
 namespace {
 
-constexpr int ProgressIntervalMs = 100;
 constexpr int MeterWidth = 10;
 // How long past --duration a recording may wait for sound that does not come.
 constexpr int OverdueMs = 5000;
@@ -254,7 +253,7 @@ void Session::noteLosses()
 
 void Session::drawProgress(bool now)
 {
-    if (!m_showProgress || (!now && m_sinceDrawn.elapsed() < ProgressIntervalMs))
+    if (!m_showProgress || (!now && m_sinceDrawn.elapsed() < TickMs - TickMs / 4))
         return;
     m_sinceDrawn.restart();
     QString line = QStringLiteral("REC %1  %2  ").arg(clockText(double(m_written / m_bytesPerFrame)

@@ -23,6 +23,10 @@ class Session : public QObject
 {
     Q_OBJECT
 public:
+    // How often the recorder hands over what it captured (and the progress
+    // line is redrawn).
+    static constexpr int TickMs = 250;
+
     // showProgress: draw the self-updating line on standard error (a terminal).
     Session(AudioRecord &rec, WavAudioFile &file, const QString &path, const Options &options, bool showProgress);
 

@@ -102,6 +102,10 @@ int main(int argc, char **argv)
     }
 
     PulseAudioRecord rec;
+    // Nothing here is drawn 25 times a second: waking four times a second
+    // keeps the cost of a long recording near that of the capture itself.
+    rec.setTimerInterval(cli::Session::TickMs);
+    rec.setDisplayKept(false);
     if (!rec.ServerConnected()) {
         cli::say(QStringLiteral("no sound server answers (is PulseAudio or PipeWire running for this user, with "
                                 "XDG_RUNTIME_DIR set?)"));

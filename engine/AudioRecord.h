@@ -58,6 +58,9 @@ public:
     // into both channels), oldest first; fewer at the very start of capture.
     virtual QVector<qint16> GetDisplayData(qint32 count) const = 0;
     virtual qint32 BlockLength() const = 0;
+    // How often Timer comes (every 40 ms unless set otherwise). Fewer events
+    // cost less; the sound waits in the recorder meanwhile, none is lost.
+    virtual void setTimerInterval(qint32 milliseconds) = 0;
     virtual void setBlockLength(qint32 frames) = 0;
     // 0 or more while capture runs or after a clean stop; negative when
     // capture did not start or died (see lastError()).

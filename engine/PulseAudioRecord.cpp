@@ -167,6 +167,11 @@ void PulseAudioRecord::StartCapture()
     m_tick.start();
 }
 
+void PulseAudioRecord::setTimerInterval(qint32 milliseconds)
+{
+    m_tick.setInterval(std::clamp(milliseconds, 10, 1000));
+}
+
 void PulseAudioRecord::StopCapture()
 {
     if (m_capturing)

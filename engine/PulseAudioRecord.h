@@ -38,6 +38,11 @@ public:
     QVector<qint16> GetDisplayData(qint32 count) const override;
     qint32 BlockLength() const override { return m_blockLength; }
     void setBlockLength(qint32 frames) override;
+    void setTimerInterval(qint32 milliseconds) override;
+    int timerInterval() const { return m_tick.interval(); }
+    // Without a display, GetDisplayData() returns nothing and capturing
+    // costs less.
+    void setDisplayKept(bool kept) { m_capture.setDisplayKept(kept); }
     qint32 CaptureStatus() const override { return m_status; }
 
     bool ServerConnected() const override { return m_server.isConnected(); }

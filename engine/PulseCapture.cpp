@@ -185,6 +185,11 @@ void PulseCapture::append(const char *data, size_t bytes, bool hole)
     }
 
     // Levels and the display ring, as 16-bit stereo.
+    if (!m_displayKept) {
+        if (!hole)
+            notePeaks(data, frames);
+        return;
+    }
     if (hole) {
         for (qint64 f = 0; f < frames; ++f)
             storeDisplayFrame(0, 0);
@@ -208,6 +213,30 @@ void PulseCapture::append(const char *data, size_t bytes, bool hole)
         }
     }
     m_displayFilled = std::min<size_t>(m_displayFilled + size_t(frames), DisplayFrames);
+}
+
+// Loop thread, m_mutex held: the levels alone, without the display's copy.
+void PulseCapture::notePeaks(const char *data, qint64 frames)
+{
+    const int step = m_format.channels;
+    int left = m_peakLeft, right = m_peakRight;
+    if (m_format.bitsPerSample == 8) {
+        const auto *p = reinterpret_cast<const quint8 *>(data);
+        for (qint64 f = 0; f < frames; ++f, p += step) {
+            left = std::max(left, std::abs(int(p[0]) - 128) * 256);
+            right = std::max(right, std::abs(int(p[step - 1]) - 128) * 256);
+        }
+    } else {
+        for (qint64 f = 0; f < frames; ++f, data += 2 * step) {
+            qint16 l = 0, r = 0;
+            std::memcpy(&l, data, 2);
+            std::memcpy(&r, data + 2 * (step - 1), 2);
+            left = std::max(left, std::abs(int(l)));
+            right = std::max(right, std::abs(int(r)));
+        }
+    }
+    m_peakLeft = std::min(left, 32767);
+    m_peakRight = std::min(right, 32767);
 }
 
 // Loop thread, m_mutex held.
@@ -246,6 +275,12 @@ PulseCapture::Taken PulseCapture::take()
     t.deviceRemoved = m_deviceRemoved;
     t.error = m_error;
     return t;
+}
+
+void PulseCapture::setDisplayKept(bool kept)
+{
+    std::lock_guard g(m_mutex);
+    m_displayKept = kept;
 }
 
 QVector<qint16> PulseCapture::displayData(int count) const

@@ -55,6 +55,9 @@ public:
 
     // The latest count samples, interleaved left/right as 16-bit. Thread-safe.
     QVector<qint16> displayData(int count) const;
+    // Whether the copy for displayData() is kept (it is unless turned off): a
+    // recorder that shows no display does not pay for one. Before start().
+    void setDisplayKept(bool kept);
 
 private:
     static void onRead(pa_stream *s, size_t nbytes, void *self);
@@ -64,6 +67,7 @@ private:
     void append(const char *data, size_t bytes, bool hole); // loop thread
     void closeStream();                                   // loop lock held
     void storeDisplayFrame(int left, int right);          // loop thread, m_mutex held
+    void notePeaks(const char *data, qint64 frames);      // loop thread, m_mutex held
     void updateLateFrames();                              // loop thread
 
     PulseServer &m_server;
@@ -86,6 +90,7 @@ private:
     bool m_failed = false;
     bool m_deviceRemoved = false;
     QString m_error;
+    bool m_displayKept = true;
     std::vector<qint16> m_display;   // ring of stereo frames
     size_t m_displayPos = 0;
     size_t m_displayFilled = 0;

@@ -125,6 +125,8 @@ public:
     qint32 SamplesToMilliseconds(qint32 s) const override { return qint32(qint64(s) * 1000 / format.sampleRate); }
     QVector<qint16> GetDisplayData(qint32) const override { return display; }
     qint32 BlockLength() const override { return blockLength; }
+    qint32 timerInterval = 40;
+    void setTimerInterval(qint32 ms) override { timerInterval = ms; }
     void setBlockLength(qint32 f) override
     {
         log << QStringLiteral("BlockLength %1").arg(f);
