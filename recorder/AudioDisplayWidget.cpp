@@ -123,7 +123,26 @@ void AudioDisplayWidget::showSamplesAt(const QVector<qint16> &samples, qint64 ms
     // The spectrogram's rows follow the widget's height.
     ensureLayout();
     m_spectrogramPainter.addColumn(m_analyser, m_sampleRate);
+    // Steady sound and silence leave the meters where they are: then there is
+    // nothing to paint, and an idle window costs next to nothing.
+    if (effectiveStyle() == Meters && meterLook() == m_paintedLook)
+        return;
     update();
+}
+
+// The meters as they would be painted, to the device pixel.
+QString AudioDisplayWidget::meterLook() const
+{
+    QString look;
+    const qreal dpr = m_layout.dpr;
+    for (int c = 0; c < 2; ++c) {
+        const MeterState &m = m_meter[size_t(c)];
+        const auto px = [&](double db) { return qRound(MeterPainter::dbToX(m_layout, db) * dpr); };
+        look += QString::asprintf("%d %d %d %.1f %d;", px(m.peakDb), px(m.rmsDb),
+                                  m.holdDb > LevelMath::kMeterFloorDb ? px(m.holdDb) : -1,
+                                  m.holdDb <= LevelMath::kSilenceDb ? -999.0 : m.holdDb, int(clipLit(c)));
+    }
+    return look;
 }
 
 // ---------------------------------------------------------------------------
@@ -230,6 +249,7 @@ void AudioDisplayWidget::paintEvent(QPaintEvent *)
 {
     ensureLayout();
     ensureBackground();
+    m_paintedLook = effectiveStyle() == Meters ? meterLook() : QString();
     QPainter p(this);
     p.drawPixmap(0, 0, m_background);
     switch (effectiveStyle()) {

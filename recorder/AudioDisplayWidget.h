@@ -104,6 +104,7 @@ private:
     };
 
     int effectiveStyle() const;
+    QString meterLook() const;
     void ensureLayout();
     void ensureBackground();
 
@@ -127,6 +128,7 @@ private:
     SpectrogramPainter m_spectrogramPainter;
     HistoryPainter m_historyPainter;
 
+    QString m_paintedLook;         // what the meters showed when last painted
     QPixmap m_background;          // the current style's axes and labels
     int m_backgroundStyle = -1;
     bool m_backgroundMono = false;

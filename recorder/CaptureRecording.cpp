@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -257,16 +258,54 @@ void frmCapture::FinishRecording()
     showIdleState();
 }
 
+namespace {
+// Timer events while the level display is in sight, and while it is not: out
+// of sight they only carry the sound to the file, four times a second.
+constexpr qint32 TimerInSightMs = 40;
+constexpr qint32 TimerOutOfSightMs = 250;
+} // namespace
+
+void frmCapture::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    followVisibility();
+}
+
+void frmCapture::hideEvent(QHideEvent *event)
+{
+    QMainWindow::hideEvent(event);
+    followVisibility();
+}
+
+void frmCapture::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        followVisibility();
+}
+
+void frmCapture::followVisibility(bool always)
+{
+    const bool inSight = isVisible() && !isMinimized();
+    if (inSight == m_displayInSight && !always)
+        return;
+    m_displayInSight = inSight;
+    if (m_record)
+        skipOnError([&] { m_record->setTimerInterval(inSight ? TimerInSightMs : TimerOutOfSightMs); });
+}
+
 void frmCapture::AudioRecord_Timer(qint32 CurrentSamples, qint32, qint32)
 {
     if (IsPaused())
         return;
     QVector<qint16> data;
-    skipOnError([&] {
-        const qint64 count = qint64(m_file->FormatUnit()) * 1024;
-        if (count <= std::numeric_limits<qint32>::max())
-            data = m_record->GetDisplayData(qint32(count));
-    });
+    if (m_displayInSight) {
+        skipOnError([&] {
+            const qint64 count = qint64(m_file->FormatUnit()) * 1024;
+            if (count <= std::numeric_limits<qint32>::max())
+                data = m_record->GetDisplayData(qint32(count));
+        });
+    }
     if (IsRecording()) {
         // What has come in since the last event reaches the file now, with
         // the header covering it: a crash loses at most this interval.
@@ -285,7 +324,8 @@ void frmCapture::AudioRecord_Timer(qint32 CurrentSamples, qint32, qint32)
         setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(PublicDim::WavFileName))
                             + QStringLiteral(" KB"));
     }
-    skipOnError([&] { AudioDisplay21->ShowSamples(data); });
+    if (m_displayInSight)
+        skipOnError([&] { AudioDisplay21->ShowSamples(data); });
 }
 
 void frmCapture::AudioRecord_EndArrayRecord(qint32)

@@ -354,6 +354,7 @@ bool frmCapture::Form_Load()
         m_record = m_components.makeRecorder();
         m_file = m_components.makeFile();
         connectRecorder();
+        followVisibility(true);
         // A recording the last run could not finish is put right, and said so.
         skipOnError([&] { reportRecovered(m_file->RecoverInterrupted()); });
 

@@ -89,6 +89,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -105,6 +108,9 @@ private slots:
     void StartRecording();
     void FinishRecording();
     void AudioRecord_Timer(qint32 CurrentSamples, qint32 LevelLeft, qint32 LevelRight);
+    // Out of sight (hidden behind the wizard or the Wav Player, minimised)
+    // the display is not fed and the recorder's events come less often.
+    void followVisibility(bool always = false);
     void AudioRecord_EndArrayRecord(qint32 nBlock);
     void AudioRecord_GainChange(qint32 newVolume);
     void AudioRecord_CaptureError(qint32 number, const QString &description);
@@ -261,6 +267,7 @@ private:
     Components m_components;
     SingleInstance m_instance;
     std::unique_ptr<AudioRecord> m_record;
+    bool m_displayInSight = false;
     std::unique_ptr<AudioFile> m_file;
     bool m_ended = false;
     int m_exitCode = 0;

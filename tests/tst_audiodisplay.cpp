@@ -100,6 +100,7 @@ private slots:
     void meterBallistics();
     void clipIsPerChannelAndClickResets();
     void meterBarEndsAtLevel();
+    void metersRepaintOnlyWhenTheyMove();
     void spectrumPeakAtTone_data();
     void spectrumPeakAtTone();
     void spectrumFollowsWaveFormat_data();
@@ -388,6 +389,44 @@ void TestAudioDisplay::clipIsPerChannelAndClickResets()
     QVERIFY(shot(w) != lit);
     // The hold restarts from what the bar shows, not from the floor.
     QCOMPARE(w.peakHoldDb(1), w.peakDb(1));
+}
+
+void TestAudioDisplay::metersRepaintOnlyWhenTheyMove()
+{
+    struct PaintCounter : QObject
+    {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    AudioDisplayWidget w;
+    w.resize(427, 115);
+    w.installEventFilter(&counter);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const auto paintsAfter = [&](const QVector<qint16> &s, int times, qint64 &t) {
+        const int before = counter.paints;
+        for (int i = 0; i < times; ++i, t += 40) {
+            w.showSamplesAt(s, t);
+            QCoreApplication::processEvents();
+        }
+        return counter.paints - before;
+    };
+
+    // A steady tone: the bars rise once, then stand, and nothing is painted.
+    qint64 t = 0;
+    QVERIFY(paintsAfter(tone(1000, 0.5), 1, t) >= 1);
+    QCOMPARE(paintsAfter(tone(1000, 0.5), 10, t), 0);
+    AudioDisplayWidget fresh;
+    fresh.resize(427, 115);
+    fresh.showSamplesAt(tone(1000, 0.5), 0);
+    QCOMPARE(shot(w), shot(fresh));   // what stands is what a new display shows
+    // A louder sound shows at once; silence brings the bars down frame by frame.
+    QCOMPARE(paintsAfter(tone(1000, 0.9), 1, t), 1);
+    QCOMPARE(paintsAfter(silence(), 10, t), 10);
 }
 
 void TestAudioDisplay::meterBarEndsAtLevel()

@@ -242,6 +242,38 @@ private slots:
         QCOMPARE(h.window->recordingState(), RecordingState::NotRecording);
     }
 
+    void outOfSight_theDisplayRests_andTheRecordingGoesOnAtAQuarterSecond()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.loadPastWizard());
+        frmCapture &w = *h.window;
+        const CaptureView v(w);
+        QVERIFY(w.isVisible());
+        QCOMPARE(h.rec->timerInterval, 40);
+        v.TextWavFile->setText(h.documents() + QStringLiteral("away.wav"));
+        v.CmdStart->click();
+
+        // Minimised, and hidden (behind the wizard or the Wav Player): the
+        // display is not fed, Timer comes four times a second, and every
+        // sound still reaches the file.
+        for (const auto leave : {+[](frmCapture &f) { f.showMinimized(); }, +[](frmCapture &f) { f.hide(); }}) {
+            leave(w);
+            QCOMPARE(h.rec->timerInterval, 250);
+            const int shownBefore = h.display->shown;
+            const qsizetype before = h.file->all().size();
+            h.rec->partial = block('h');
+            h.rec->tick(48000);
+            QCOMPARE(h.display->shown, shownBefore);
+            QCOMPARE(h.file->all().size(), before + block('h').size());
+            w.showNormal();
+            QCOMPARE(h.rec->timerInterval, 40);
+            h.rec->tick(48000);
+            QCOMPARE(h.display->shown, shownBefore + 1);
+        }
+        v.CmdStop->click();
+    }
+
     void recordWhileRecording_onlyRereadsTheName()
     {
         CaptureHarness h;
