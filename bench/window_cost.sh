@@ -18,8 +18,8 @@
 # every two seconds, so the meters move in every frame as they do with music;
 # SIGNAL=tone plays a steady 1 kHz tone (the meters stand still).
 #
-# MINUTES=60 adds a long recording and prints the program's memory (RSS and
-# private) at its start and every ten minutes.
+# MINUTES=60 adds a long recording with the window shown and prints the
+# program's memory (RSS and private) at its start and every ten minutes.
 #
 # Built in $TARVELL_BUILD_DIR (default: build/ in the repository).
 # KEEP=1 keeps the temporary folder. Figures are printed, never judged: the
@@ -149,6 +149,7 @@ wav=$(find "$HOME/Documents" -name '*.wav' | head -n 1)
 row "recording, window shown" "$(cpu_percent "$program_pid")" "1.5"
 xdotool windowminimize --sync "$window"; sleep 1
 row "recording, window minimised" "$(cpu_percent "$program_pid")" "0.3"
+xdotool windowactivate --sync "$window"; sleep 1
 long=
 if [ "$minutes" -gt 0 ]; then
   long="memory (RSS / private MiB) over a $minutes-minute recording: start $(memory "$program_pid")"
@@ -157,15 +158,16 @@ if [ "$minutes" -gt 0 ]; then
     long+=", ${m} min $(memory "$program_pid")"
   done
 fi
-xdotool windowactivate --sync "$window"; sleep 1
 key alt+s
 row "after Stop, window shown (monitoring)" "$(cpu_percent "$program_pid")" "1.0"
 
 key alt+p   # the Wav Player opens, the window hides, the recording plays
 row "Wav Player playing the recording, window hidden" "$(cpu_percent "$program_pid")" "-"
 # The recording is about 2 x SECONDS long: wait until it has played out.
-sleep $((seconds + 8))
-row "Wav Player open (played out), window hidden" "$(cpu_percent "$program_pid")" "0.3"
+if [ "$minutes" -eq 0 ]; then
+  sleep $((seconds + 8))
+  row "Wav Player open (played out), window hidden" "$(cpu_percent "$program_pid")" "0.3"
+fi
 
 # ---------------------------------------------------------------- reference
 parecord --latency-msec=50 --device=card1.monitor --rate=44100 --channels=2 --format=s16le \
