@@ -15,6 +15,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -345,6 +347,43 @@ private slots:
         QCOMPARE(r.exit, exit);
         QVERIFY2(r.err.startsWith(QStringLiteral("tarvell-rec: ")) && r.err.contains(said), qPrintable(r.err));
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);   // nothing made
+    }
+
+    void terminal_showsOneSelfUpdatingLine_offATerminalNothing()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("script")).isEmpty())
+            QSKIP("script(1) is not installed");
+        const QByteArray signal = noise(48000 * 8, 2, 16, 7);
+        const auto player = playNoise(QStringLiteral("card1"), signal);
+        const QString file = path(QStringLiteral("shown.wav"));
+        // script(1) gives it a terminal; what it draws comes back on stdout.
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_STATE_HOME"), m_state);
+        env.insert(QStringLiteral("COLUMNS"), QStringLiteral("120"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral("script"), {QStringLiteral("-qec"),
+                                           QStringLiteral("stty cols 120; \"%1\" -l \"%2\" -t 1.5 -r 48000 \"%3\"")
+                                               .arg(Program, Card1Mix, file),
+                                           QStringLiteral("/dev/null")});
+        QVERIFY(p.waitForFinished(15000));
+        QCOMPARE(p.exitCode(), 0);
+        const QString shown = QString::fromUtf8(p.readAllStandardOutput());
+        // Redrawn in place ("\r", then cleared to the end of the line), with
+        // the time, the size and a meter per channel that heard the signal.
+        const QStringList draws = shown.split(QLatin1Char('\r'), Qt::SkipEmptyParts).filter(QStringLiteral("REC "));
+        QVERIFY2(draws.size() >= 3, qPrintable(shown));
+        QVERIFY2(draws.last().contains(QStringLiteral("REC 0:00:01.")), qPrintable(draws.last()));
+        const QRegularExpression meters(QStringLiteral("L \\[#+-*\\] +-?[0-9.]+  R \\[#+-*\\] +-?[0-9.]+ dBFS"));
+        QVERIFY2(meters.match(draws.last()).hasMatch(), qPrintable(draws.last()));
+        QVERIFY2(shown.contains(QStringLiteral("Recorded 1.500 s into ") + file), qPrintable(shown));
+        QCOMPARE(readback::readWithSndfile(file).frames, 72000);
+
+        // Off a terminal: not a word when all went well.
+        const Result quiet = run({QStringLiteral("-l"), Card1Mix, QStringLiteral("-t"), QStringLiteral("0.5"),
+                                  path(QStringLiteral("quiet.wav"))});
+        QCOMPARE(quiet.exit, 0);
+        QCOMPARE(quiet.err, QString());
     }
 
     void noServer_refusedBeforeAnyFile()

@@ -5,12 +5,15 @@
 
 #include "engine/AudioFailure.h"
 #include "engine/PulseAudioRecord.h"
+#include "engine/WavAudioFile.h"
 #include "engine/WaveFormat.h"
 #include "support/CaptureHarness.h"
 #include "support/SoundTest.h"
 #include "support/WavReadBack.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -116,6 +119,35 @@ private slots:
         QCOMPARE(rec.CaptureStatus(), 0);
         QVERIFY(SoundTest::waitFor([&] { return timer.size() >= 5; }, 3000));
         rec.StopCapture();
+    }
+
+    void commandLine_serverKilled_keepsTheFile_andExitsWithItsOwnCode()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("cut short.wav"));
+        QProcess rec;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_STATE_HOME"), dir.path());
+        rec.setProcessEnvironment(env);
+        rec.start(QStringLiteral(TARVELL_CLI), {QStringLiteral("-r"), QStringLiteral("48000"), file});
+        QVERIFY(SoundTest::waitFor([&] { return QFileInfo(file).size() > WavAudioFile::HeaderSize + 48000 * 4; }, 5000));
+
+        const pid_t pid = serverPid(m_dir.path());
+        QVERIFY(pid > 0);
+        QCOMPARE(::kill(pid, SIGKILL), 0);
+        QVERIFY(rec.waitForFinished(10000));
+        QCOMPARE(rec.exitCode(), 9);
+        const QString said = QString::fromUtf8(rec.readAllStandardError());
+        QVERIFY2(said.startsWith(QStringLiteral("tarvell-rec: ") + file) && said.contains(QStringLiteral("sound server")),
+                 qPrintable(said));
+        // Whatever came before the loss is in the file, and the header says so.
+        const auto take = readback::readWithSndfile(file);
+        QVERIFY(take.frames >= 48000);
+        QCOMPARE(qint64(QFileInfo(file).size()), take.frames * 4 + WavAudioFile::HeaderSize);
+        QVERIFY(QDir(dir.path() + QStringLiteral("/tarvell-recorder")).isEmpty());   // closed, nothing to repair
+
+        QVERIFY(serverScript(QStringLiteral("stop"), m_dir.path()));
+        QVERIFY(serverScript(QStringLiteral("start"), m_dir.path()));
     }
 
     void window_startedWithoutServer_thenTheServerComesAndGoesDuringARecording()
