@@ -108,6 +108,13 @@ public:
     // Description of the last failure, empty if none.
     virtual QString lastError() const = 0;
 
+    // --- one application ---
+    // Capturing from an application's line whose stream has ended, the
+    // capture waits for the same application's next stream and goes on with
+    // it (nothing else is captured meanwhile, and no CaptureError is raised):
+    // then this is the application's name, otherwise empty.
+    virtual QString WaitingFor() const = 0;
+
 signals:
     // At least 20 times a second while capture runs. CurrentSamples is the
     // number of frames captured since StartCapture; the levels are the peaks

@@ -15,6 +15,12 @@ QString playbackMixName(const QString &outputDescription)
     return QStringLiteral("Stereo Mix (%1)").arg(outputDescription);
 }
 
+QString applicationLineName(const ServerStream &stream)
+{
+    return stream.media.isEmpty() ? stream.application
+                                  : QStringLiteral("%1: %2").arg(stream.application, stream.media);
+}
+
 namespace {
 
 QString displayName(const QString &description, const QString &name)
@@ -41,6 +47,19 @@ void addMixLine(CaptureDevice &device, const ServerSink &sink, const ServerState
         return;
     device.lines.append({SourceLine::PlaybackMix, playbackMixName(displayName(sink.description, sink.name)),
                          sink.monitorSource, {}});
+    QSet<QString> applications;
+    for (const auto &stream : state.streams) {
+        if (stream.sink != sink.index)
+            continue;
+        SourceLine line{SourceLine::Application, applicationLineName(stream), sink.monitorSource, {}};
+        line.stream = stream.index;
+        line.application = stream.application;
+        line.binary = stream.binary;
+        if (!applications.contains(line.identity())) {
+            applications.insert(line.identity());
+            device.lines.append(line);
+        }
+    }
 }
 
 // Lines are found by name, so two lines of one device must never share one.

@@ -46,11 +46,22 @@ struct ServerSource
     pa_channel_map channelMap{};
 };
 
+// A stream an application plays (the server's sink input).
+struct ServerStream
+{
+    quint32 index = 0;
+    quint32 sink = PA_INVALID_INDEX;   // where it plays
+    QString application;               // application.name, else the stream's own name
+    QString binary;                    // application.process.binary
+    QString media;                     // media.name, when it says more than the application
+};
+
 struct ServerState
 {
     QList<ServerCard> cards;
     QList<ServerSink> sinks;
     QList<ServerSource> sources;
+    QList<ServerStream> streams;
     QString defaultSource;
 
     const ServerSource *source(const QString &name) const;
@@ -59,11 +70,25 @@ struct ServerState
 // One line a device can record from.
 struct SourceLine
 {
-    enum Kind { Input, PlaybackMix };
+    enum Kind { Input, PlaybackMix, Application };
     Kind kind = Input;
     QString name;         // what the user sees; unique within its device
     QString sourceName;   // the server's source that carries it
     QString portName;     // the port to make active, for a source with several ports
+    // An application's line records one of its streams only, from the monitor
+    // of the output it plays on (sourceName).
+    quint32 stream = PA_INVALID_INDEX;
+    QString application;   // the application as the server names it
+    QString binary;        // and the program that plays it
+
+    // What a choice of this line holds on to: an application's line is the
+    // application, whichever of its streams plays now and whatever it plays;
+    // any other line is its name.
+    QString identity() const { return kind == Application ? applicationIdentity(application, binary) : name; }
+    static QString applicationIdentity(const QString &application, const QString &binary)
+    {
+        return QStringLiteral("application:") + application + QLatin1Char('\n') + binary;
+    }
 };
 
 struct CaptureDevice
@@ -75,7 +100,9 @@ struct CaptureDevice
 // Devices and their lines, in a stable order: sound cards by index, then each
 // sink and each capture source that belongs to no card as a device of its own.
 // A device's lines are its inputs (one per port where a source has several)
-// and then, for each of its outputs, the line that records what it plays.
+// and then, for each of its outputs, the line that records what it plays,
+// followed by one line for each application playing there now (its first
+// stream, when it has several).
 QList<CaptureDevice> mapDevices(const ServerState &state);
 
 struct LinePosition
@@ -95,3 +122,6 @@ int initialLine(const QList<CaptureDevice> &devices, int device, const ServerSta
 
 // The name users know the playback-mix line by.
 QString playbackMixName(const QString &outputDescription);
+
+// "Application: what it plays", or the application alone.
+QString applicationLineName(const ServerStream &stream);

@@ -81,6 +81,7 @@ void PulseAudioRecord::onServerState()
         }
         return names;
     };
+    followApplication();
     if (shape(before) != shape(m_devices))
         emit DevicesChanged();
     if (m_server.isConnected() != m_connected) {
@@ -157,14 +158,58 @@ void PulseAudioRecord::StartCapture()
     }
     m_captureFormat = m_format;
     QString error;
-    if (!m_capture.start(dev->lines[line].sourceName, m_captureFormat, &error, ServerTimeoutMs)) {
+    if (!startOn(dev->lines[line], &error)) {
         m_lastError = error;
         return;
     }
-    m_captureSource = dev->lines[line].sourceName;
     m_status = 0;
     m_capturing = true;
     m_tick.start();
+}
+
+bool PulseAudioRecord::startOn(const SourceLine &line, QString *error)
+{
+    if (!m_capture.start(line.sourceName, m_captureFormat, error, ServerTimeoutMs, line.stream))
+        return false;
+    m_captureLine = line;
+    m_waiting = false;
+    return true;
+}
+
+// An application's capture goes with the application: when its stream ends
+// the capture waits, and the next stream of the same application (on any
+// output) takes up where it stopped. What has been captured stays in order.
+void PulseAudioRecord::followApplication()
+{
+    if (!m_capturing || m_captureLine.kind != SourceLine::Application)
+        return;
+    const ServerState &state = m_server.state();
+    const auto playing = [&](const ServerStream &st) {
+        return SourceLine::applicationIdentity(st.application, st.binary) == m_captureLine.identity();
+    };
+    if (!m_waiting) {
+        for (const auto &st : state.streams)
+            if (st.index == m_captureLine.stream && playing(st))
+                return;   // still there
+        m_capture.stop();
+        absorb(m_capture.take());
+        m_waiting = true;
+    }
+    for (const auto &st : state.streams) {
+        if (!playing(st))
+            continue;
+        for (const auto &sink : state.sinks) {
+            if (sink.index != st.sink || sink.monitorSource.isEmpty())
+                continue;
+            SourceLine next = m_captureLine;
+            next.sourceName = sink.monitorSource;
+            next.stream = st.index;
+            next.name = applicationLineName(st);
+            QString error;
+            if (startOn(next, &error))
+                return;
+        }
+    }
 }
 
 void PulseAudioRecord::setTimerInterval(qint32 milliseconds)
@@ -184,6 +229,7 @@ void PulseAudioRecord::finishCapture()
     m_capture.stop();
     absorb(m_capture.take());
     m_capturing = false;
+    m_waiting = false;
     // Whole blocks first, then the tail, in the order they were captured.
     qint64 size = blockBytes() - m_blockTaken;   // the rest of the block in progress first
     for (qint64 at = 0; at < m_assembling.size(); at += size, size = blockBytes())
@@ -220,9 +266,20 @@ void PulseAudioRecord::onTick()
     deliverBlocks();
     if (!m_capturing)
         return;   // a handler stopped the capture
+    if (failed && m_captureLine.kind == SourceLine::Application && !m_waiting
+        && number == AudioFailure::DeviceRemoved) {
+        // The application's stream ended: wait for its next one.
+        m_capture.stop();
+        absorb(m_capture.take());
+        m_waiting = true;
+        followApplication();
+        emit Timer(qint32(std::min<qint64>(m_frames, std::numeric_limits<qint32>::max())), m_peakLeft, m_peakRight);
+        m_peakLeft = m_peakRight = 0;
+        return;
+    }
     emit Timer(qint32(std::min<qint64>(m_frames, std::numeric_limits<qint32>::max())), m_peakLeft, m_peakRight);
     m_peakLeft = m_peakRight = 0;
-    if (failed && m_capturing)
+    if (failed && m_capturing && !m_waiting)
         failCapture(number, error);
 }
 
@@ -304,7 +361,7 @@ int PulseAudioRecord::selectedLine(int device) const
     const CaptureDevice &dev = m_devices[device];
     const QString chosen = m_chosenLine.value(dev.name);
     for (int l = 0; l < dev.lines.size(); ++l)
-        if (dev.lines[l].name == chosen)
+        if (dev.lines[l].identity() == chosen)
             return l;
     return initialLine(m_devices, device, m_server.state());
 }
@@ -441,19 +498,18 @@ void PulseAudioRecord::setSourceSelected(bool selected)
         if (!m_server.setSourcePort(line->sourceName, line->portName, &error, ServerTimeoutMs))
             fail(AudioFailure::ServerTimeout, error);
     }
-    m_chosenLine.insert(m_devices[m_device].name, line->name);
+    m_chosenLine.insert(m_devices[m_device].name, line->identity());
 
     // A running capture follows the chosen line at once, also to another
     // device, without a break in its blocks: what is chosen is what is heard.
-    const QString chosen = captureSourceName();
-    if (m_capturing && chosen != m_captureSource) {
+    const SourceLine &chosen = m_devices[m_device].lines[selectedLine(m_device)];
+    if (m_capturing
+        && (chosen.sourceName != m_captureLine.sourceName || chosen.identity() != m_captureLine.identity())) {
         m_capture.stop();
         absorb(m_capture.take());
         QString error;
-        if (!m_capture.start(chosen, m_captureFormat, &error, ServerTimeoutMs))
+        if (!startOn(chosen, &error))
             failCapture(AudioFailure::CaptureFailed, error);
-        else
-            m_captureSource = chosen;
     }
 }
 

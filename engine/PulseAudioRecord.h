@@ -72,6 +72,7 @@ public:
     qint64 holeFrames() const override { return m_holeFrames; }
     qint64 lostFrames() const override { return m_lostFrames; }
     QString lastError() const override { return m_lastError; }
+    QString WaitingFor() const override { return m_waiting ? m_captureLine.application : QString(); }
 
     // The server's name of the source the current device records from.
     QString captureSourceName() const;
@@ -83,6 +84,8 @@ private:
     void absorb(PulseCapture::Taken &&taken);
     void deliverBlocks();
     void failCapture(int number, const QString &reason);
+    bool startOn(const SourceLine &line, QString *error);
+    void followApplication();
     void finishCapture();
     [[noreturn]] void fail(int number, const QString &description) const;
 
@@ -109,7 +112,8 @@ private:
 
     bool m_connected = false;                   // as last told by ServerConnectionChanged
     bool m_capturing = false;
-    QString m_captureSource;                    // the source the running capture records from
+    SourceLine m_captureLine;                   // what the running capture records from
+    bool m_waiting = false;                     // for the application's next stream
     qint32 m_status = 0;
     qint64 m_frames = 0;
     int m_peakLeft = 0;

@@ -26,7 +26,8 @@ PulseCapture::~PulseCapture()
     stop();
 }
 
-bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QString *error, int timeoutMs)
+bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QString *error, int timeoutMs,
+                         quint32 monitorStream)
 {
     stop();
     {
@@ -70,7 +71,15 @@ bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QS
         attr.maxlength = uint32_t(-1);
         attr.fragsize = uint32_t(format.bytesPerFrame() * (format.sampleRate * FragmentMs / 1000));
         attr.tlength = attr.prebuf = attr.minreq = uint32_t(-1);
-        // A capture that loses its device must end, not wander off to another one.
+        if (monitorStream != PA_INVALID_INDEX && pa_stream_set_monitor_stream(m_stream, monitorStream) < 0) {
+            *error = QString::fromUtf8(pa_strerror(pa_context_errno(context)));
+            closeStream();
+            return false;
+        }
+        // A capture that loses its device must end, not wander off to another
+        // one; one of a single stream must end with that stream (without the
+        // flag, PipeWire moves it to the default source and records whatever
+        // plays there).
         const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
         if (pa_stream_connect_record(m_stream, sourceName.toUtf8().constData(), &attr, flags) < 0) {
             *error = QString::fromUtf8(pa_strerror(pa_context_errno(context)));

@@ -33,8 +33,11 @@ public:
     PulseCapture &operator=(const PulseCapture &) = delete;
 
     // Connects a record stream to the source and waits (at most timeoutMs)
-    // until the server has accepted it. User-interface thread.
-    bool start(const QString &sourceName, const WaveFormat &format, QString *error, int timeoutMs);
+    // until the server has accepted it. With a stream (a sink input), only
+    // what that stream plays is recorded, from the monitor it plays into.
+    // User-interface thread.
+    bool start(const QString &sourceName, const WaveFormat &format, QString *error, int timeoutMs,
+               quint32 monitorStream = PA_INVALID_INDEX);
     // Takes in what the server has delivered so far and closes the stream.
     // User-interface thread.
     void stop();

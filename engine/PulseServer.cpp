@@ -45,9 +45,32 @@ ServerSource sourceOf(const pa_source_info &i)
     src.channelMap = i.channel_map;
     return src;
 }
+ServerStream streamOf(const pa_sink_input_info &i)
+{
+    ServerStream s;
+    s.index = i.index;
+    s.sink = i.sink;
+    s.application = fromUtf8(pa_proplist_gets(i.proplist, PA_PROP_APPLICATION_NAME));
+    s.binary = fromUtf8(pa_proplist_gets(i.proplist, PA_PROP_APPLICATION_PROCESS_BINARY));
+    const QString streamName = fromUtf8(i.name);
+    s.media = fromUtf8(pa_proplist_gets(i.proplist, PA_PROP_MEDIA_NAME));
+    if (s.media.isEmpty())
+        s.media = streamName;
+    if (s.application.isEmpty()) {
+        s.application = !s.binary.isEmpty() ? s.binary : streamName;
+        if (s.media == s.application)
+            s.media.clear();
+    }
+    // Names that only say "this is playback" add nothing to the application's.
+    static const QStringList generic{QStringLiteral("Playback"), QStringLiteral("Playback Stream"),
+                                     QStringLiteral("audio stream"), QStringLiteral("Audio Stream")};
+    if (s.media == s.application || generic.contains(s.media))
+        s.media.clear();
+    return s;
+}
 } // namespace
 
-// One copy of the server's state being collected from four separate replies.
+// One copy of the server's state being collected from five separate replies.
 struct PulseServer::Snapshot
 {
     PulseServer *owner = nullptr;
@@ -56,7 +79,7 @@ struct PulseServer::Snapshot
     quint64 writesBefore = 0;   // our own changes completed when it was asked for
     ServerState state;
 
-    // One of the four replies is complete; the last one publishes the copy.
+    // One of the five replies is complete; the last one publishes the copy.
     void replyDone()
     {
         if (--pending == 0)
@@ -163,7 +186,8 @@ void PulseServer::onContextState(pa_context *c, void *userdata)
         pa_operation_unref(pa_context_subscribe(
             c,
             pa_subscription_mask_t(PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SOURCE
-                                   | PA_SUBSCRIPTION_MASK_CARD | PA_SUBSCRIPTION_MASK_SERVER),
+                                   | PA_SUBSCRIPTION_MASK_CARD | PA_SUBSCRIPTION_MASK_SERVER
+                                   | PA_SUBSCRIPTION_MASK_SINK_INPUT),
             nullptr, nullptr));
         self->requestRefresh();
         break;
@@ -217,7 +241,7 @@ void PulseServer::requestRefresh()
     }
     auto *snap = new Snapshot;
     snap->owner = this;
-    snap->pending = 4;
+    snap->pending = 5;
     snap->serial = ++m_serial;
     snap->writesBefore = m_writes.load();
     m_building = snap;
@@ -257,6 +281,16 @@ void PulseServer::requestRefresh()
             auto *s = static_cast<Snapshot *>(u);
             if (eol == 0 && i)
                 s->state.sources.append(sourceOf(*i));
+            else
+                s->replyDone();
+        },
+        snap));
+    pa_operation_unref(pa_context_get_sink_input_info_list(
+        m_context,
+        [](pa_context *, const pa_sink_input_info *i, int eol, void *u) {
+            auto *s = static_cast<Snapshot *>(u);
+            if (eol == 0 && i)
+                s->state.streams.append(streamOf(*i));
             else
                 s->replyDone();
         },
