@@ -24,6 +24,10 @@ Options:
   -l, --line LINE       its line, by name or number; a line name alone finds
                         its device (default: the server's default source, or
                         the device's own line when only --device is given)
+  -a, --app APP         only what one application plays: its name (or its
+                        line's name) or its stream number as --list shows
+                        them; when its sound stops, the recording waits for
+                        its next sound and goes on in the same file
   -r, --rate HZ         8000 11025 16000 22050 24000 32000 44100 48000
                         (default 44100)
   -c, --channels N      1 or 2, also "mono" or "stereo" (default 2)
@@ -50,14 +54,16 @@ cut short by a crash or power loss loses at most the last moments.
 
 --list writes one line per line of a device, five columns separated by tabs:
   DEVICE-NUMBER  LINE-NUMBER  DEFAULT  DEVICE  LINE
-where DEFAULT is "*" for the server's default source and empty otherwise.
+where DEFAULT is "*" for the server's default source and empty otherwise; an
+application playing on an output is a line of that output's device, named
+"APPLICATION: WHAT IT PLAYS", with a sixth column "stream NUMBER".
 
 Exit status:
   0  recorded (also when stopped by Ctrl+C, SIGTERM or SIGHUP), or listed
   1  usage: unknown or repeated option, no FILE or more than one
   2  a value that is not offered (format, duration, empty file name)
   3  no sound server answers
-  4  no such device or line
+  4  no such device, line or application
   5  FILE exists and is not empty, and --force was not given
   6  FILE cannot be created (a folder, no permission, no such folder)
   7  writing FILE failed: disk full or file too large (it keeps what fitted)
@@ -148,6 +154,7 @@ Parsed parseArguments(const QStringList &arguments)
 
     const QCommandLineOption device({QStringLiteral("d"), QStringLiteral("device")}, QString(), QStringLiteral("DEVICE"));
     const QCommandLineOption line({QStringLiteral("l"), QStringLiteral("line")}, QString(), QStringLiteral("LINE"));
+    const QCommandLineOption app({QStringLiteral("a"), QStringLiteral("app")}, QString(), QStringLiteral("APP"));
     const QCommandLineOption rate({QStringLiteral("r"), QStringLiteral("rate")}, QString(), QStringLiteral("HZ"));
     const QCommandLineOption channels({QStringLiteral("c"), QStringLiteral("channels")}, QString(), QStringLiteral("N"));
     const QCommandLineOption bits({QStringLiteral("b"), QStringLiteral("bits")}, QString(), QStringLiteral("N"));
@@ -159,7 +166,7 @@ Parsed parseArguments(const QStringList &arguments)
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    const QList<QCommandLineOption> all{device, line, rate, channels, bits, duration, force, quiet, list, json, help, version};
+    const QList<QCommandLineOption> all{device, line, app, rate, channels, bits, duration, force, quiet, list, json, help, version};
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
@@ -192,6 +199,7 @@ Parsed parseArguments(const QStringList &arguments)
     o.force = parser.isSet(force);
     o.device = parser.value(device);
     o.line = parser.value(line);
+    o.app = parser.value(app);
 
     if (o.json && !o.list)
         return refuse(Usage, QStringLiteral("--json goes with --list"));
@@ -221,8 +229,11 @@ Parsed parseArguments(const QStringList &arguments)
                                                    "1:30, 1:02:03, 90s, 2m or 1h)")
                                         .arg(parser.value(duration)));
     }
-    if ((o.device.isEmpty() && parser.isSet(device)) || (o.line.isEmpty() && parser.isSet(line)))
-        return refuse(BadValue, QStringLiteral("an empty device or line name"));
+    if ((o.device.isEmpty() && parser.isSet(device)) || (o.line.isEmpty() && parser.isSet(line))
+        || (o.app.isEmpty() && parser.isSet(app)))
+        return refuse(BadValue, QStringLiteral("an empty device, line or application name"));
+    if (parser.isSet(app) && (parser.isSet(device) || parser.isSet(line)))
+        return refuse(Usage, QStringLiteral("--app chooses the line itself: not with --device or --line"));
     return out;
 }
 

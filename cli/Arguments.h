@@ -62,6 +62,7 @@ struct Options
     bool force = false;
     QString device;            // name or number; empty: the server's default source's device
     QString line;              // name or number; empty: that device's line as the window would pick it
+    QString app;               // an application's name or stream number; empty: none
     WaveFormat format;
     std::optional<qint64> durationMs;   // none: until stopped
     QString file;              // as given (".wav" not yet added)

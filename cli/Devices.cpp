@@ -67,10 +67,13 @@ QByteArray listText(AudioRecord &rec)
         const QString device = column(deviceName(rec, d));
         for (int l = 0; l < rec.SourceCount(); ++l) {
             const char *mark = isDefault(d, l, defDevice, defLine) ? "*" : "";
-            out += QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
+            const QString name = column(lineName(rec, l));
+            const qint32 stream = rec.SourceStream();
+            out += QStringLiteral("%1\t%2\t%3\t%4\t%5%6\n")
                        .arg(d)
                        .arg(l)
-                       .arg(QLatin1String(mark), device, column(lineName(rec, l)))
+                       .arg(QLatin1String(mark), device, name,
+                            stream >= 0 ? QStringLiteral("\tstream %1").arg(stream) : QString())
                        .toUtf8();
         }
     }
@@ -86,10 +89,13 @@ QByteArray listJson(AudioRecord &rec)
         QJsonArray lines;
         for (int l = 0; l < rec.SourceCount(); ++l) {
             const QString line = lineName(rec, l);
-            lines.append(QJsonObject{{QStringLiteral("number"), l},
-                                     {QStringLiteral("name"), line},
-                                     {QStringLiteral("default"), isDefault(d, l, defDevice, defLine)},
-                                     {QStringLiteral("rate"), rec.SourceRate()}});
+            QJsonObject entry{{QStringLiteral("number"), l},
+                              {QStringLiteral("name"), line},
+                              {QStringLiteral("default"), isDefault(d, l, defDevice, defLine)},
+                              {QStringLiteral("rate"), rec.SourceRate()}};
+            if (const qint32 stream = rec.SourceStream(); stream >= 0)
+                entry.insert(QStringLiteral("stream"), stream);
+            lines.append(entry);
         }
         devices.append(QJsonObject{{QStringLiteral("number"), d},
                                    {QStringLiteral("name"), name},
@@ -155,6 +161,34 @@ bool chooseLine(AudioRecord &rec, const QString &device, const QString &line, QS
         return false;
     }
     return true;
+}
+
+bool chooseApplication(AudioRecord &rec, const QString &app, QString *error)
+{
+    static const QRegularExpression number(QStringLiteral("^\\d{1,9}$"));
+    const bool byNumber = number.match(app).hasMatch();
+    QStringList playing;
+    for (int d = 0; d < rec.DeviceCount(); ++d) {
+        rec.setDeviceIndex(d);
+        for (int l = 0; l < rec.SourceCount(); ++l) {
+            const QString name = lineName(rec, l);
+            const qint32 stream = rec.SourceStream();
+            if (stream < 0)
+                continue;
+            playing << QStringLiteral("%1 (stream %2)").arg(name).arg(stream);
+            const bool found = byNumber ? stream == app.toInt()
+                                        : name.compare(app, Qt::CaseInsensitive) == 0
+                                              || name.startsWith(app + QStringLiteral(": "), Qt::CaseInsensitive);
+            if (found) {
+                rec.setSourceSelected(true);
+                return true;
+            }
+        }
+    }
+    *error = playing.isEmpty()
+                 ? QStringLiteral("no application \"%1\": no application is playing now").arg(app)
+                 : QStringLiteral("no application \"%1\"; playing now: %2").arg(app, playing.join(QStringLiteral(", ")));
+    return false;
 }
 
 } // namespace cli

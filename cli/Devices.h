@@ -20,4 +20,9 @@ QByteArray listJson(AudioRecord &rec);
 // was not found and listing what there is.
 bool chooseLine(AudioRecord &rec, const QString &device, const QString &line, QString *error);
 
+// Makes the line of the application playing now the recorder's input: by its
+// stream number, its line's name, or its name ("Game" for "Game: Level 1").
+// Names are compared without regard to case.
+bool chooseApplication(AudioRecord &rec, const QString &app, QString *error);
+
 } // namespace cli

@@ -131,6 +131,7 @@ void Session::onTimer(qint32, qint32 left, qint32 right)
     if (!write(m_rec.GetPartialBlock()))
         return;
     noteLosses();
+    noteWaiting();
     if (reachedEnd())
         finish(Recorded, QString());
     else
@@ -251,6 +252,18 @@ void Session::noteLosses()
     m_holesSeen = std::max(m_holesSeen, holes);
 }
 
+// An application's sound that stopped: the recording waits for its next.
+void Session::noteWaiting()
+{
+    const QString waiting = m_rec.WaitingFor();
+    if (waiting == m_waitingFor)
+        return;
+    m_waitingFor = waiting;
+    if (!m_showProgress && !waiting.isEmpty())
+        say(QStringLiteral("%1: %2 stopped playing at %3; waiting for its next sound").arg(m_path, waiting, recordedText()));
+    drawProgress(true);
+}
+
 void Session::drawProgress(bool now)
 {
     if (!m_showProgress || (!now && m_sinceDrawn.elapsed() < TickMs - TickMs / 4))
@@ -264,6 +277,8 @@ void Session::drawProgress(bool now)
     else
         line += meter('M', m_peakLeft);
     line += QStringLiteral(" dBFS");
+    if (!m_waitingFor.isEmpty())
+        line += QStringLiteral("  waiting for %1").arg(m_waitingFor);
     if (const qint64 lost = m_lostSeen + m_holesSeen; lost > 0)
         line += QStringLiteral("  lost %1 s").arg(double(lost) / m_options.format.sampleRate, 0, 'f', 3);
     line.truncate(terminalWidth() - 1);

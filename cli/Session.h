@@ -48,6 +48,7 @@ private:
     bool reachedEnd() const { return m_targetBytes >= 0 && m_written >= m_targetBytes; }
     void finish(int exitCode, const QString &reason);
     void noteLosses();
+    void noteWaiting();
     void drawProgress(bool now);
     void clearProgress();
     QString recordedText() const;
@@ -66,6 +67,7 @@ private:
     int m_exit = Recorded;
     QString m_reason;              // the first failure
     qint64 m_lostSeen = 0;
+    QString m_waitingFor;   // the application whose next sound the recording waits for
     qint64 m_holesSeen = 0;
     int m_peakLeft = 0;
     int m_peakRight = 0;

@@ -116,7 +116,8 @@ int main(int argc, char **argv)
         return cli::Recorded;
     }
     QString error;
-    if (!cli::chooseLine(rec, o.device, o.line, &error)) {
+    if (!(o.app.isEmpty() ? cli::chooseLine(rec, o.device, o.line, &error)
+                          : cli::chooseApplication(rec, o.app, &error))) {
         cli::say(error);
         return cli::NoSuchDevice;
     }

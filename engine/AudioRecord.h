@@ -109,6 +109,9 @@ public:
     virtual QString lastError() const = 0;
 
     // --- one application ---
+    // The server's number of the stream an application's line records; -1
+    // for any other line.
+    virtual qint32 SourceStream() const = 0;
     // Capturing from an application's line whose stream has ended, the
     // capture waits for the same application's next stream and goes on with
     // it (nothing else is captured meanwhile, and no CaptureError is raised):

@@ -513,6 +513,12 @@ void PulseAudioRecord::setSourceSelected(bool selected)
     }
 }
 
+qint32 PulseAudioRecord::SourceStream() const
+{
+    const SourceLine *line = currentLine();
+    return line && line->kind == SourceLine::Application ? qint32(line->stream) : -1;
+}
+
 qint32 PulseAudioRecord::SourceRate() const
 {
     const SourceLine *line = currentLine();

@@ -72,6 +72,7 @@ public:
     qint64 holeFrames() const override { return m_holeFrames; }
     qint64 lostFrames() const override { return m_lostFrames; }
     QString lastError() const override { return m_lastError; }
+    qint32 SourceStream() const override;
     QString WaitingFor() const override { return m_waiting ? m_captureLine.application : QString(); }
 
     // The server's name of the source the current device records from.

@@ -386,6 +386,51 @@ private slots:
         QCOMPARE(quiet.err, QString());
     }
 
+    void oneApplication_aloneInTheFile_acrossTheEndOfItsStream()
+    {
+        const QStringList game{QStringLiteral("--client-name=Game")};
+        const QByteArray other = noise(48000 * 10, 2, 16, 23);
+        const QByteArray first = noise(48000 * 2, 2, 16, 21), second = noise(48000 * 4, 2, 16, 22);
+        const auto chat = play(QStringLiteral("card1"), other, 48000, 2, 16, {QStringLiteral("--client-name=Chat")});
+        auto level1 = play(QStringLiteral("card1"), first, 48000, 2, 16, game + QStringList{"--stream-name=Level 1"});
+        QVERIFY(chat && level1);
+        QVERIFY(waitFor([] { return pactl({"list", "short", "sink-inputs"}).count(QLatin1Char('\n')) >= 2; }, 3000));
+        QTest::qWait(300);
+        const QString file = path(QStringLiteral("game.wav"));
+        auto rec = start({QStringLiteral("--app"), QStringLiteral("game"), QStringLiteral("-r"),
+                          QStringLiteral("48000"), QStringLiteral("-t"), QStringLiteral("3"), file});
+        // The game's stream ends; a while later it plays again in a new one.
+        QVERIFY(level1->waitForFinished(5000));
+        QTest::qWait(600);
+        const auto level2 = play(QStringLiteral("card1"), second, 48000, 2, 16,
+                                 game + QStringList{"--stream-name=Level 2"});
+        const Result r = finish(*rec);
+        QCOMPARE(r.exit, 0);
+        QVERIFY2(r.err.contains(QStringLiteral("Game stopped playing")), qPrintable(r.err));
+
+        // The file is the end of the first stream, then the start of the
+        // second, sample for sample: nothing of the other application, and
+        // nothing but silence where the game was silent.
+        const auto take = readback::readWithSndfile(file);
+        QCOMPARE(take.frames, 3 * 48000);
+        QByteArray pcm(reinterpret_cast<const char *>(take.samples.constData()), take.samples.size() * 2);
+        pcm.remove(0, leadingSilence(pcm, 4));
+        const qint64 inFirst = findExact(first, pcm, 4);
+        QVERIFY2(inFirst >= 0, "the file does not start with the game's first stream");
+        const qint64 firstPart = first.size() - inFirst;
+        QVERIFY(firstPart > 48000 * 4 / 2 && pcm.left(firstPart) == first.mid(inFirst));
+        QByteArray rest = pcm.mid(firstPart);
+        rest.remove(0, leadingSilence(rest, 4));
+        const qint64 inSecond = findExact(second, rest, 4);
+        QVERIFY2(inSecond >= 0 && inSecond < 48000 * 4 / 5, qPrintable(QString::number(inSecond)));
+        QVERIFY(rest.size() > 48000 * 4 && rest == second.mid(inSecond, rest.size()));
+        QVERIFY(findExact(other, pcm, 4) < 0 && findExact(other, rest, 4) < 0);
+        for (QProcess *player : {chat.get(), level2.get()}) {
+            player->kill();
+            player->waitForFinished();
+        }
+    }
+
     void noServer_refusedBeforeAnyFile()
     {
         QTemporaryDir empty;   // a runtime folder no server listens in

@@ -126,6 +126,9 @@ public:
     QVector<qint16> GetDisplayData(qint32) const override { return display; }
     qint32 BlockLength() const override { return blockLength; }
     qint32 timerInterval = 40;
+    QString waitingFor;   // the application a capture waits for
+    QString WaitingFor() const override { return waitingFor; }
+    qint32 SourceStream() const override { return -1; }
     void setTimerInterval(qint32 ms) override { timerInterval = ms; }
     void setBlockLength(qint32 f) override
     {

@@ -64,7 +64,8 @@ QByteArray noise(int frames, int channels, int bits, quint32 seed, double amplit
     return out;
 }
 
-std::unique_ptr<QProcess> play(const QString &sink, const QByteArray &pcm, int rate, int channels, int bits)
+std::unique_ptr<QProcess> play(const QString &sink, const QByteArray &pcm, int rate, int channels, int bits,
+                               const QStringList &pacatArgs)
 {
     // From a file, not a pipe: a pipe fed by this (possibly blocked) thread
     // would starve the player. A generous latency keeps a busy machine from
@@ -74,11 +75,11 @@ std::unique_ptr<QProcess> play(const QString &sink, const QByteArray &pcm, int r
         return nullptr;
     auto p = std::make_unique<QProcess>();
     p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p->start(QStringLiteral("pacat"),
-             {QStringLiteral("--playback"), QStringLiteral("--device=") + sink, QStringLiteral("--raw"),
-              QStringLiteral("--format=") + (bits == 8 ? QStringLiteral("u8") : QStringLiteral("s16le")),
-              QStringLiteral("--rate=%1").arg(rate), QStringLiteral("--channels=%1").arg(channels),
-              QStringLiteral("--latency-msec=250"), file->fileName()});
+    const QStringList args{QStringLiteral("--playback"), QStringLiteral("--device=") + sink, QStringLiteral("--raw"),
+                           QStringLiteral("--format=") + (bits == 8 ? QStringLiteral("u8") : QStringLiteral("s16le")),
+                           QStringLiteral("--rate=%1").arg(rate), QStringLiteral("--channels=%1").arg(channels),
+                           QStringLiteral("--latency-msec=250")};
+    p->start(QStringLiteral("pacat"), args + pacatArgs + QStringList{file->fileName()});
     if (!p->waitForStarted(5000))
         return nullptr;
     file->setParent(p.get());

@@ -30,8 +30,10 @@ QString pactl(const QStringList &args, bool *ok = nullptr);
 QByteArray noise(int frames, int channels, int bits, quint32 seed, double amplitude = 0.5);
 
 // Plays raw PCM into a sink with pacat; the process ends when the sound has
-// been played. The caller keeps it alive until then.
-std::unique_ptr<QProcess> play(const QString &sink, const QByteArray &pcm, int rate, int channels, int bits);
+// been played. The caller keeps it alive until then. pacatArgs: more options
+// for pacat (e.g. --client-name, which the server shows as the application).
+std::unique_ptr<QProcess> play(const QString &sink, const QByteArray &pcm, int rate, int channels, int bits,
+                               const QStringList &pacatArgs = {});
 
 // Offset (in bytes, a multiple of frameBytes) at which needle's first
 // probeFrames frames appear in haystack exactly, or -1.
