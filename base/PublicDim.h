@@ -31,6 +31,7 @@ inline QString WizardWavFile;
 inline QString WizardURL;
 inline int WizardMediaAction = 0;  // 1 play and record now, 2 play now record later, 3 open now play later
 inline bool WizardRecordNow = false;
+inline QString WizardApplication;  // the application to record alone; empty: all sound
 
 // "hh:mm:ss" for a number of seconds; the hours grow past two digits.
 QString FormatTime(double seconds);

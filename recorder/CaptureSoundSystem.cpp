@@ -134,6 +134,7 @@ void frmCapture::followSoundSystem()
 
     // The lines of a device that stays, asked before anything is shown.
     QStringList lines;
+    int heldLine = -1;   // the line the recorder holds on to, whatever its name now
     if (sameChoice && row >= 0) {
         skipOnError([&] { m_record->setDeviceIndex(rows[row].index); });
         const qint32 lineCount = valueOrSkip<qint32>([&] { return m_record->SourceCount(); }, 0);
@@ -141,8 +142,18 @@ void frmCapture::followSoundSystem()
             skipOnError([&] {
                 m_record->setSourceIndex(i);
                 lines << m_record->SourceName();
+                if (m_record->SourceSelected())
+                    heldLine = i;
             });
-        // A recording whose line is gone ends by itself, as above.
+        // An application's line is named after what it plays, so its name
+        // changes with each track: the recorder knows it by the application.
+        if (!lines.contains(line) && heldLine >= 0 && valueOrSkip<qint32>([&] {
+                m_record->setSourceIndex(heldLine);
+                return m_record->SourceStream();
+            }, -1) >= 0)
+            line = lines[heldLine];
+        // A recording whose line is gone ends by itself, as above (an
+        // application's waits for the application's next sound).
         if (IsRecording() && !lines.contains(line)) {
             keepRecording();
             return;
@@ -186,6 +197,72 @@ void frmCapture::followSoundSystem()
 
     if (!IsRecording() && (!sameChoice || valueOrSkip<qint32>([&] { return m_record->CaptureStatus(); }, -1) < 0))
         skipOnError([&] { CheckPreview_Click(); });
+}
+
+namespace {
+struct ApplicationLine
+{
+    qint32 device;
+    QString deviceName;
+    QString line;
+};
+
+// The lines of the applications playing now, device by device. Asking moves
+// the recorder from line to line; it is put back where it was.
+QList<ApplicationLine> applicationLines(AudioRecord &rec, qint32 lineNow)
+{
+    QList<ApplicationLine> found;
+    const qint32 deviceNow = valueOrSkip<qint32>([&] { return rec.DeviceIndex(); }, -1);
+    const qint32 count = valueOrSkip<qint32>([&] { return rec.DeviceCount(); }, 0);
+    for (qint32 d = 0; d < count; ++d) {
+        skipOnError([&] {
+            rec.setDeviceIndex(d);
+            const QString device = rec.DeviceName();
+            for (qint32 l = 0; l < rec.SourceCount(); ++l) {
+                rec.setSourceIndex(l);
+                if (rec.SourceStream() >= 0)
+                    found.append({d, device, rec.SourceName()});
+            }
+        });
+    }
+    if (deviceNow >= 0) {
+        skipOnError([&] { rec.setDeviceIndex(deviceNow); });
+        skipOnError([&] { rec.setSourceIndex(lineNow); });
+    }
+    return found;
+}
+} // namespace
+
+QStringList frmCapture::wizardApplications()
+{
+    QStringList names;
+    if (m_record)
+        for (const ApplicationLine &a : applicationLines(*m_record, SrcIndex))
+            names << a.line;
+    return names;
+}
+
+bool frmCapture::chooseApplicationLine(const QString &line)
+{
+    if (!m_record)
+        return false;
+    for (const ApplicationLine &a : applicationLines(*m_record, SrcIndex)) {
+        if (a.line != line)
+            continue;
+        // As the user would choose it: the device, then its line.
+        const int deviceRow = DeviceCombo->findText(a.deviceName);
+        if (deviceRow < 0)
+            return false;
+        if (deviceRow != DeviceCombo->currentIndex())
+            selectRow(DeviceCombo, deviceRow);
+        const int lineRow = ComboSource->findText(line);
+        if (lineRow < 0)
+            return false;
+        if (lineRow != ComboSource->currentIndex())
+            selectRow(ComboSource, lineRow);
+        return true;
+    }
+    return false;
 }
 
 void frmCapture::noteLosses(qint32 recordedMs)

@@ -86,6 +86,7 @@ public:
     AudioFile *wizardAudioFile() override { return m_file.get(); }
     void DisplayFormatStr() override;
     void ProcessWizard() override;
+    QStringList wizardApplications() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -111,6 +112,9 @@ private slots:
     // Out of sight (hidden behind the wizard or the Wav Player, minimised)
     // the display is not fed and the recorder's events come less often.
     void followVisibility(bool always = false);
+    // Shows and records the line of the application of that line name
+    // (found on any device); false when it is not playing.
+    bool chooseApplicationLine(const QString &line);
     void AudioRecord_EndArrayRecord(qint32 nBlock);
     void AudioRecord_GainChange(qint32 newVolume);
     void AudioRecord_CaptureError(qint32 number, const QString &description);

@@ -54,7 +54,11 @@ void frmCapture::ProcessWizard()
             skipOnError([&] { MediaPlayer1->HaltPlayback(); });
         }
     } else if (WizardSource == 2) {
-        // Another application's sound: only the output file, and maybe a start.
+        // Another application's sound: the output file, the application when
+        // one was chosen (all sound otherwise: the Source is left as it is),
+        // and maybe a start.
+        if (!WizardApplication.isEmpty())
+            skipOnError([&] { chooseApplicationLine(WizardApplication); });
         skipOnError([&] { TextWavFile->setText(WizardWavFile); });
         WavFileName = WizardWavFile;
         if (WizardRecordNow)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class AudioFile;
 class QWidget;
 
@@ -17,6 +19,8 @@ public:
     virtual AudioFile *wizardAudioFile() = 0;
     // Shows the recording format beside the host's own "Se&t" button.
     virtual void DisplayFormatStr() = 0;
+    // The applications playing now, by the names of their lines.
+    virtual QStringList wizardApplications() = 0;
     // Acts on the choices stored in the shared wizard variables, once the
     // wizard has been finished and has unloaded.
     virtual void ProcessWizard() = 0;

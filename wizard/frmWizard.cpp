@@ -10,7 +10,9 @@
 #include "recorder/WavChoices.h"
 #include "resources/Twips.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
@@ -57,6 +59,9 @@ constexpr Box Label4Box{45, 870, 615, 210};
 constexpr Box LabelFomartStrBox{705, 885, 3000, 210};
 constexpr Box CmdSetBox{3495, 825, 1035, 345};
 constexpr Box Check1Box{45, 1245, 2010, 225};
+// Beside "Record now.": whose sound, for another application.
+constexpr Box LabelAppBox{2100, 1260, 630, 210};
+constexpr Box ComboAppBox{2760, 1215, 1770, 315};
 
 constexpr Box Label5Box{165, 150, 2670, 270};
 constexpr Box TextURLBox{135, 480, 4260, 315};
@@ -177,6 +182,11 @@ frmWizard::frmWizard(WizardHost *host)
     CmdSet = place(new QPushButton(QStringLiteral("&Set"), Pic4), CmdSetBox, "CmdSet");
     Check1 = captioned(new QCheckBox(QStringLiteral("Record now."), Pic4), Check1Box, "Check1");
     Check1->setChecked(true);
+    LabelApp = captioned(new QLabel(QStringLiteral("Fr&om:"), Pic4), LabelAppBox, "LabelApp");
+    ComboApp = place(new QComboBox(Pic4), ComboAppBox, "ComboApp");
+    ComboApp->setToolTip(QStringLiteral("Record everything the computer plays, or one application alone"));
+    ComboApp->view()->setMinimumWidth(Twips::px(4500));   // names longer than the box are read in the list
+    LabelApp->setBuddy(ComboApp);
 
     Pic5 = page(this, Pic5Width, Pic5Height, "Pic5");
     Label5 = captioned(new QLabel(QStringLiteral("Please input the URL:"), Pic5), Label5Box, "Label5");
@@ -259,6 +269,19 @@ void frmWizard::ShowPage()
         Pic4->show();
         Check1->setVisible(withRecordNow);
         CmdNext->setText(FinishCaption);
+        // Another application: all sound, or one of those playing now.
+        const bool application = Option2->isChecked();
+        LabelApp->setVisible(application);
+        ComboApp->setVisible(application);
+        if (application) {
+            const QString chosen = ComboApp->currentIndex() > 0 ? ComboApp->currentText() : QString();
+            ComboApp->clear();
+            ComboApp->addItem(QStringLiteral("All sound"));
+            QStringList apps;
+            skipOnError([&] { apps = m_main ? m_main->wizardApplications() : QStringList(); });
+            ComboApp->addItems(apps);
+            ComboApp->setCurrentIndex(std::max(0, int(apps.indexOf(chosen)) + 1));
+        }
     };
 
     if (Option1->isChecked()) {
@@ -383,6 +406,7 @@ void frmWizard::FinishWizard()
         WizardMediaAction = 3;
     // Also when Check1 was hidden: its state is kept all the same.
     WizardRecordNow = Check1->isChecked();
+    WizardApplication = Option2->isChecked() && ComboApp->currentIndex() > 0 ? ComboApp->currentText() : QString();
 
     // Unloading shows the main window; from here on this window is gone and
     // nothing of it may be touched.

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -60,6 +61,8 @@ public:
     QLabel *LabelFomartStr = nullptr;
     QPushButton *CmdSet = nullptr;
     QCheckBox *Check1 = nullptr;        // "Record now."
+    QLabel *LabelApp = nullptr;         // "Fr&om:", another application only
+    QComboBox *ComboApp = nullptr;      // "All sound", then each application playing now
 
     QFrame *Pic5 = nullptr;             // the URL page
     QLabel *Label5 = nullptr;
