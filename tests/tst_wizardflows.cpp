@@ -11,6 +11,7 @@
 #include "wizard/frmWizard.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -117,6 +118,50 @@ private slots:
         const qint64 start = findExact(got, signal, FrameBytes);
         QVERIFY2(start >= 0, "the played signal is not in the recording");
         QVERIFY(got.mid(start, signal.size()) == signal);
+    }
+
+    void anotherApplication_oneChosen_recordsItAlone()
+    {
+        const QByteArray game = noise(Rate * 3, 2, 16, 31), chat = noise(Rate * 8, 2, 16, 32);
+        auto chatPlayer = play(QStringLiteral("card1"), chat, Rate, 2, 16, {QStringLiteral("--client-name=Chat")});
+        auto gamePlayer = play(QStringLiteral("card1"), game, Rate, 2, 16,
+                               {QStringLiteral("--client-name=Game"), QStringLiteral("--stream-name=Level 1")});
+        QVERIFY(chatPlayer && gamePlayer);
+        RealWindow r;
+        QVERIFY(r.load());
+        frmWizard *z = r.wizard();
+        QVERIFY(z);
+        const QString path = r.h.documents() + QStringLiteral("game only.wav");
+        z->Option2->setChecked(true);
+        z->CmdNext->click();
+        // "All sound" unless the user picks an application playing now.
+        QVERIFY(waitFor([&] {
+            z->CmdBack->click();
+            z->CmdNext->click();
+            return z->ComboApp->findText(QStringLiteral("Game: Level 1")) > 0;
+        }, 3000));
+        QCOMPARE(z->ComboApp->itemText(0), QStringLiteral("All sound"));
+        QVERIFY(z->ComboApp->findText(QStringLiteral("Chat"), Qt::MatchStartsWith) > 0);
+        z->ComboApp->setCurrentText(QStringLiteral("Game: Level 1"));
+        z->TextWavFile->setText(path);
+        z->CmdNext->click();
+        const CaptureView v(*r.w);
+        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Game: Level 1"));
+        QVERIFY(r.w->recordingState() == RecordingState::Recording);
+
+        QVERIFY(waitFor([&] { return gamePlayer->state() == QProcess::NotRunning; }, 10000));
+        QTest::qWait(300);
+        v.CmdStop->click();
+        const QByteArray got = recordedPcm(path);
+        QVERIFY2(!got.isEmpty(), "not a valid 48 kHz stereo WAV file");
+        QByteArray sound = got;
+        sound.remove(0, leadingSilence(sound, FrameBytes));
+        const qint64 at = findExact(game, sound, FrameBytes);
+        QVERIFY2(at >= 0 && at < Rate * FrameBytes, "the file does not hold the game's sound");
+        QCOMPARE(sound.left(game.size() - at), game.mid(at));   // all of the game's sound, unmixed
+        QVERIFY(findExact(chat, sound, FrameBytes) < 0);
+        chatPlayer->kill();
+        chatPlayer->waitForFinished();
     }
 
     void mediaFile_playAndRecordNow_recordsTheMediasSound()
