@@ -249,7 +249,10 @@ bool frmCapture::chooseApplicationLine(const QString &line)
     for (const ApplicationLine &a : applicationLines(*m_record, SrcIndex)) {
         if (a.line != line)
             continue;
-        // As the user would choose it: the device, then its line.
+        // As the user would choose it: the device, then its line, in lists
+        // brought up to date first (the application may have only just begun).
+        if (ComboSource->findText(line) < 0)
+            followSoundSystem();
         const int deviceRow = DeviceCombo->findText(a.deviceName);
         if (deviceRow < 0)
             return false;

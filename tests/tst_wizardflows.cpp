@@ -146,7 +146,7 @@ private slots:
         z->TextWavFile->setText(path);
         z->CmdNext->click();
         const CaptureView v(*r.w);
-        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Game: Level 1"));
+        QCOMPARE(v.DeviceCombo->currentText() + QStringLiteral(" / ") + v.ComboSource->currentText(), QStringLiteral("Fake_Card_1 / Game: Level 1"));
         QVERIFY(r.w->recordingState() == RecordingState::Recording);
 
         QVERIFY(waitFor([&] { return gamePlayer->state() == QProcess::NotRunning; }, 10000));
