@@ -208,7 +208,9 @@ void LoadSettings(QWidget *owner)
     using namespace PublicDim;
     const QString path = settingsFilePath();
 
-    AutoStartRecord = AutoStopRecord = true;
+    // The Options menu's automatic recording is off at every start: it is
+    // never stored, and on it would change what playing a file does.
+    AutoStartRecord = AutoStopRecord = false;
     PreviewIndex = DefaultPreviewIndex;
     LastCheckUpdate.clear();
 

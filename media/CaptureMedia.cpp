@@ -4,9 +4,12 @@
 #include "base/Dialogs.h"
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
+#include "engine/AudioRecord.h"
 #include "media/FrmPlayWav.h"
 #include "media/MediaFilters.h"
+#include "media/MediaLead.h"
 #include "media/MediaPlayer.h"
+#include "media/MediaTake.h"
 #include "resources/CaptureLayout.h"
 #include "shell/frmCapture.h"
 
@@ -14,6 +17,9 @@
 #include <QLineEdit>
 #include <QGroupBox>
 #include <QStatusBar>
+#include <QTimer>
+
+#include <cmath>
 
 void frmCapture::Command1_Click()
 {
@@ -55,6 +61,158 @@ void frmCapture::Menu_StopR_Click()
     const bool on = !Menu_StopR->isChecked();
     Menu_StopR->setChecked(on);
     PublicDim::AutoStopRecord = on;
+    // While a recording may end with the media, silence at its end waits to
+    // be followed by sound before it is written (see MediaTake.h).
+    if (m_take)
+        m_take->setHoldSilence(on);
+}
+
+// ------------------------------------------------------------ recording with the media
+//
+// "Start recording when media file starts" starts a recording when the player
+// starts from a standstill, "Stop recording when media file stops" ends it
+// when the media ends or the player is stopped; both through the Record and
+// Stop buttons' own handlers. What of the capture is the media's is
+// MediaTake's to decide (the window hands every captured piece through it);
+// how it finds the media's first and last sample is told in MediaTake.h.
+//
+// A recording started by hand is left as it is by a start of the media, and
+// ended by its end (the Stop option) after the tail. A recording that began
+// with the media pauses when the media pauses (the Pause button's own path,
+// after the media's last sample before the pause) and goes on when it does,
+// from its first sound.
+
+namespace {
+// The longest a recording waits for the media's last sample once the media
+// has ended: far beyond the tail, for a capture that has stopped delivering.
+constexpr int TakeDeadlineMs = 2000;
+} // namespace
+
+void frmCapture::followMediaPlayer()
+{
+    m_take = std::make_unique<MediaTake>([this] { return m_file ? m_file->waveFormat() : WaveFormat{0, 0, 0}; });
+    // Queued: it comes from inside the writing of a captured piece.
+    connect(m_take.get(), &MediaTake::completed, this, &frmCapture::mediaTakeComplete, Qt::QueuedConnection);
+    m_takeDeadline = new QTimer(this);
+    m_takeDeadline->setSingleShot(true);
+    connect(m_takeDeadline, &QTimer::timeout, this, &frmCapture::endMediaTakeNow);
+    MediaPlayer1->setPlaybackListener([this](const PlaybackNews &news) { MediaPlayer1_Playback(news); });
+}
+
+void frmCapture::MediaPlayer1_Playback(const PlaybackNews &news)
+{
+    using Kind = PlaybackNews::Kind;
+    if (!m_take)
+        return;
+    switch (news.kind) {
+    case Kind::Starting:
+        if (!PublicDim::AutoStartRecord)
+            return;
+        // The media played before may still be waiting for its tail: that
+        // recording ends now, with what it has.
+        if (m_take->ending() || m_take->isComplete())
+            endMediaTakeNow();
+        if (IsPaused() && m_take->isPausedWithMedia()) {
+            CmdStart_Click();   // on with the recording that paused with the media
+        } else if (IsRecording()) {
+            return;   // the user's own recording goes on as it is
+        } else {
+            CmdStart_Click();   // all of Record: its checks, its questions
+            if (!IsRecording())
+                return;
+        }
+        m_take->beginWithMedia(news.fromMs);
+        findMediaLead(news);
+        return;
+    case Kind::Paused:
+        if (m_take->byMedia() && IsRecording() && !IsPaused() && !m_take->ending()) {
+            m_take->pauseWithMedia();
+            passCapturedNow();
+            m_takeDeadline->start(TakeDeadlineMs);
+        }
+        return;
+    case Kind::Resumed:
+        if (m_take->ending() && m_take->endKind() == MediaTake::End::Pause) {
+            m_take->cancelPause();
+            m_takeDeadline->stop();
+        } else if (IsPaused() && m_take->isPausedWithMedia()) {
+            CmdStart_Click();
+            m_take->resumeAtSound();
+        }
+        return;
+    case Kind::Jumped:
+        m_take->setInexact();
+        return;
+    case Kind::Finished:
+    case Kind::Stopped:
+        delete m_mediaLead;
+        if (!PublicDim::AutoStopRecord || !IsRecording())
+            return;
+        if (IsPaused()) {
+            CmdStop_Click();   // nothing reaches the file while paused: stop at once
+            return;
+        }
+        m_take->endWithMedia(news.kind == Kind::Finished, news.durationMs);
+        passCapturedNow();
+        m_takeDeadline->start(TakeDeadlineMs);
+        return;
+    }
+}
+
+void frmCapture::findMediaLead(const PlaybackNews &news)
+{
+    delete m_mediaLead;
+    const WaveFormat format = m_file->waveFormat();
+    // A sample quieter than half a step of the recording's sample size, at
+    // the player's volume, leaves only zeros in the capture.
+    const double gain = MediaPlayer::linearGain(MediaPlayer1->outputVolume());
+    const double quietest = gain > 0 ? 0.5 / double(1 << (format.bitsPerSample - 1)) / gain : 0;
+    auto *lead = new MediaLead(news.media, news.fromMs, quietest, this);
+    m_mediaLead = lead;
+    MediaTake *take = m_take.get();
+    const qint32 rate = format.sampleRate;
+    connect(lead, &MediaLead::found, take, [take, rate](qint64 us) { take->setMediaLead(std::llround(us * rate / 1e6)); });
+    connect(lead, &MediaLead::failed, take, [take] { take->setMediaLead(0); });
+    connect(lead, &MediaLead::found, lead, &QObject::deleteLater);
+    connect(lead, &MediaLead::failed, lead, &QObject::deleteLater);
+}
+
+void frmCapture::passCapturedNow()
+{
+    // What the recorder holds goes through the take now, not at the next
+    // Timer event: the take counts its tail from here.
+    if (!IsRecording() || IsPaused())
+        return;
+    QByteArray upToNow;
+    skipOnError([&] { upToNow = m_record->GetPartialBlock(); });
+    writeToFile(upToNow);
+}
+
+void frmCapture::mediaTakeComplete()
+{
+    m_takeDeadline->stop();
+    if (!IsRecording() || !m_take->isComplete())
+        return;
+    if (m_take->endKind() == MediaTake::End::Stop) {
+        CmdStop_Click();
+        return;
+    }
+    if (!IsPaused())
+        CmdPause_Click();   // the take passes nothing more until it is paused
+    m_take->pausedWithMedia();
+}
+
+void frmCapture::endMediaTakeNow()
+{
+    m_takeDeadline->stop();
+    if (!IsRecording() || !(m_take->ending() || m_take->isComplete()))
+        return;
+    if (m_take->ending() && m_take->endKind() == MediaTake::End::Stop) {
+        CmdStop_Click();   // the take keeps what its end rule keeps
+        return;
+    }
+    m_take->endNow();   // a pause: what came after the last sound is dropped
+    mediaTakeComplete();
 }
 
 // The three layouts differ only in height. Their stored heights are outer

@@ -4,8 +4,28 @@
 #include <QtGlobal>
 
 #include <cmath>
+#include <functional>
+#include <utility>
 
 class QWidget;
+
+// What a player tells whoever listens (MediaPlayer::setPlaybackListener)
+// about its playback, as it happens.
+struct PlaybackNews
+{
+    enum class Kind {
+        Starting,   // playback from a standstill, told before any sound is made
+        Paused,
+        Resumed,    // on from a pause
+        Jumped,     // moved to another position while playing or paused
+        Finished,   // played to the end of the media
+        Stopped,    // stopped before the end: Stop, other media, a failure
+    };
+    Kind kind = Kind::Starting;
+    QString media;          // the path or URL being played
+    qint64 fromMs = 0;      // Starting: where in the media it starts
+    qint64 durationMs = 0;  // the media's length, 0 while unknown (live streams)
+};
 
 // The media player embedded in the main window and in the Wav Player window.
 // The program only drives it through the six operations below; the getters
@@ -47,8 +67,26 @@ public:
     // The widget to put into a layout.
     virtual QWidget *widget() = 0;
 
+    // Who is told about playback; one listener, empty for none. Starting is
+    // told synchronously, before the player makes a sound, so a listener can
+    // get ready (even ask the user something) without missing the start.
+    void setPlaybackListener(std::function<void(const PlaybackNews &)> listener)
+    {
+        m_listener = std::move(listener);
+    }
+
     // The linear gain of an output level given in hundredths of a decibel.
     static double linearGain(qint32 hundredthsOfDb);
+
+protected:
+    void tell(const PlaybackNews &news) const
+    {
+        if (m_listener)
+            m_listener(news);
+    }
+
+private:
+    std::function<void(const PlaybackNews &)> m_listener;
 };
 
 inline double MediaPlayer::linearGain(qint32 hundredthsOfDb)

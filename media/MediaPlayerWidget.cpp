@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -134,10 +135,18 @@ void MediaPlayerWidget::createPlayer()
     });
 }
 
+void MediaPlayerWidget::tellEnd(PlaybackNews::Kind kind)
+{
+    if (!std::exchange(m_toldStart, false))
+        return;
+    tell({kind, m_name, 0, m_duration});
+}
+
 void MediaPlayerWidget::releaseBackend()
 {
     if (!m_backendHasSource)
         return;
+    tellEnd(PlaybackNews::Kind::Stopped);
     m_backendHasSource = false;
     m_display->setVideoShown(false);
     if (m_player->playbackState() == QMediaPlayer::StoppedState || pipelineSettled()) {
@@ -204,6 +213,8 @@ void MediaPlayerWidget::Play()
         return;
     if (m_backendHasSource && !m_loadFailed && state == QMediaPlayer::PausedState && m_backendHasPlayed) {
         m_player->play();  // on from the pause button
+        if (m_toldStart)
+            tell({PlaybackNews::Kind::Resumed, m_name, 0, m_duration});
         refresh();
         return;
     }
@@ -229,7 +240,10 @@ void MediaPlayerWidget::pause()
 {
     if (!m_backendHasSource || m_loadFailed)
         return;
+    const bool wasPlaying = m_player->playbackState() == QMediaPlayer::PlayingState;
     m_player->pause();
+    if (wasPlaying && m_toldStart)
+        tell({PlaybackNews::Kind::Paused, m_name, 0, m_duration});
     refresh();
 }
 
@@ -239,6 +253,8 @@ void MediaPlayerWidget::seek(qint64 position)
         return;
     if (m_backendHasSource && m_backendHasPlayed && m_player->playbackState() != QMediaPlayer::StoppedState) {
         m_player->setPosition(position);
+        if (m_toldStart)
+            tell({PlaybackNews::Kind::Jumped, m_name, 0, m_duration});
     } else {
         m_startAt = position;  // for Play, which opens the media afresh
         m_slider->setValue(int(position));
@@ -274,6 +290,7 @@ QUrl MediaPlayerWidget::toUrl(const QString &pathOrUrl)
 
 void MediaPlayerWidget::load(const QString &pathOrUrl, bool play)
 {
+    tellEnd(PlaybackNews::Kind::Stopped);  // what played before, by its own name
     m_name = pathOrUrl;
     m_error.clear();
     m_loadFailed = false;
@@ -308,6 +325,12 @@ void MediaPlayerWidget::startBackend(bool play)
     // setSource returns at once; the backend opens the media in its own
     // threads and reports through signals.
     releaseBackend();
+    if (play) {
+        // Told first: the listener may get ready (a recording that is to
+        // begin with the media) before the backend makes a sound.
+        m_toldStart = true;
+        tell({PlaybackNews::Kind::Starting, m_name, std::max<qint64>(m_resumeAt, 0), m_duration});
+    }
     m_player->setSource(m_url);
     m_backendHasSource = true;
     m_backendHasPlayed = play;
@@ -338,6 +361,7 @@ void MediaPlayerWidget::fail(const QString &reason)
     m_error = (remote ? tr("Cannot play this address: %1") : tr("Cannot play this file: %1")).arg(reason);
     m_loadFailed = true;
     cancelResume();
+    tellEnd(PlaybackNews::Kind::Stopped);
     refresh();
 }
 
@@ -345,8 +369,10 @@ void MediaPlayerWidget::onMediaStatus(QMediaPlayer::MediaStatus status)
 {
     if (status == QMediaPlayer::InvalidMedia && !m_loadFailed)
         fail(errorReason(m_player->error(), m_player->errorString()));
-    if (status == QMediaPlayer::EndOfMedia)
+    if (status == QMediaPlayer::EndOfMedia) {
         cancelResume();  // ended before it could jump: do not stay silent
+        tellEnd(PlaybackNews::Kind::Finished);
+    }
     refresh();
 }
 

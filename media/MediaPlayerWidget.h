@@ -74,6 +74,8 @@ private:
     void cancelResume();
     void resumeWhenSeekable();
     void fail(const QString &reason);
+    // Tells the listener that playback ended (Finished or Stopped), once per start.
+    void tellEnd(PlaybackNews::Kind kind);
     void onMediaStatus(QMediaPlayer::MediaStatus status);
     void onError(QMediaPlayer::Error error, const QString &text);
     void onPosition(qint64 position);
@@ -107,4 +109,5 @@ private:
     qint64 m_resumeAt = -1;          // position to go to once a reopened pipeline runs
     qint64 m_duration = 0;           // kept while the backend lets go of the source
     bool m_seekable = false;         // likewise
+    bool m_toldStart = false;        // Starting told, and no end since
 };

@@ -8,6 +8,7 @@
 #include "engine/AudioFailure.h"
 #include "engine/AudioFile.h"
 #include "engine/AudioRecord.h"
+#include "media/MediaTake.h"
 #include "recorder/AudioDisplay.h"
 #include "shell/frmCapture.h"
 
@@ -166,8 +167,11 @@ void frmCapture::StartRecording()
     skipOnError([&] { CheckPreview_Click(); });
 }
 
-bool frmCapture::writeToFile(const QByteArray &data)
+bool frmCapture::writeToFile(const QByteArray &captured)
 {
+    // A recording that follows the media player keeps back what is not the
+    // media (see media/MediaTake.h); any other passes unchanged.
+    const QByteArray data = m_take->pass(captured);
     try {
         m_file->WriteBlock(data);
         m_bytesWritten += data.size();
@@ -236,6 +240,7 @@ void frmCapture::FinishRecording()
                 break;
             if (IsPaused())
                 continue;
+            block = m_take->pass(block);
             try {
                 m_file->WriteBlock(block);
             } catch (...) {
@@ -244,6 +249,12 @@ void frmCapture::FinishRecording()
                 break;
             }
         }
+        // What the take still holds and keeps: silence before a Stop by
+        // hand, the media's own up to its length.
+        skipOnError([&] {
+            if (const QByteArray rest = m_take->close(); !rest.isEmpty() && m_recordingFailure.isEmpty())
+                m_file->WriteBlock(rest);
+        });
         skipOnError([&] { m_file->CloseFile(); });
         setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(PublicDim::WavFileName))
                             + QStringLiteral(" Kb"));

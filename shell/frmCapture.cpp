@@ -12,7 +12,9 @@
 #include "info/ProductLinks.h"
 #include "info/Skin.h"
 #include "media/FrmPlayWav.h"
+#include "media/MediaLead.h"
 #include "media/MediaPlayer.h"
+#include "media/MediaTake.h"
 #include "recorder/AudioDisplay.h"
 #include "resources/Artwork.h"
 #include "resources/CaptureLayout.h"
@@ -135,7 +137,7 @@ void frmCapture::buildMenus()
         a->setCheckable(true);
     Menu_PR->setChecked(true);
 
-    // Stored switched off; nothing switches it on.
+    // Recording with the media player; both items off at every start, never stored.
     Menu_Options = menuBar()->addMenu(QStringLiteral("Options"));
     Menu_StartR = Menu_Options->addAction(QStringLiteral("Start recording when media file starts"));
     Menu_StopR = Menu_Options->addAction(QStringLiteral("Stop recording when media file stops"));
@@ -144,14 +146,13 @@ void frmCapture::buildMenus()
                                                                      {Menu_StopR, &frmCapture::Menu_StopR_Click}};
     for (const auto &[action, handler] : toggles) {
         action->setCheckable(true);
-        action->setChecked(true);
+        action->setChecked(false);
         connect(action, &QAction::triggered, this, [this, action = action, handler = handler](bool checked) {
             const QSignalBlocker quiet(action);
             action->setChecked(!checked);
             (this->*handler)();
         });
     }
-    Menu_Options->setEnabled(false);
 
     Menu_More = menuBar()->addMenu(QStringLiteral("More &Tools..."));
     for (int i = 0; i < int(ProductLinks.size()); ++i)
@@ -190,6 +191,7 @@ void frmCapture::buildMediaPanel()
 
     MediaPlayer1 = m_components.makePlayer(Picture2);
     place(MediaPlayer1->widget(), CaptureLayout::MediaPlayer1, "MediaPlayer1");
+    followMediaPlayer();
 }
 
 void frmCapture::buildRecorderPanel()

@@ -15,7 +15,10 @@ class AudioDisplay;
 class AudioFile;
 class AudioRecord;
 class FrmPlayWav;
+class MediaLead;
 class MediaPlayer;
+class MediaTake;
+struct PlaybackNews;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -146,6 +149,10 @@ private slots:
     void CmdURL_Click();
     void Menu_StartR_Click();
     void Menu_StopR_Click();
+    // recording with the media (the Options menu's two items)
+    void MediaPlayer1_Playback(const PlaybackNews &news);
+    void mediaTakeComplete();
+    void endMediaTakeNow();
     void Menu_PR_Click();
     void Menu_Record_Click();
     void Menu_Play_Click();
@@ -163,6 +170,10 @@ private:
     void buildMediaPanel();
     void buildRecorderPanel();
     void buildStatusBar();
+    // Recording with the media (media/CaptureMedia.cpp): listens to the player.
+    void followMediaPlayer();
+    void findMediaLead(const PlaybackNews &news);
+    void passCapturedNow();
     void connectRecorder();
     void reportRecovered(const QList<AudioFile::Recovered> &files);
     void endProgram(int code);
@@ -277,6 +288,9 @@ private:
     int m_exitCode = 0;
     QPointer<FrmPlayWav> m_playWav;
     QPointer<frmWizard> m_wizard;
+    std::unique_ptr<MediaTake> m_take;   // what of a recording is the media's
+    QPointer<MediaLead> m_mediaLead;     // finding the media's own opening silence
+    QTimer *m_takeDeadline = nullptr;    // for the media's last sample
     QString m_recordingFailure;   // why the open recording must end, reported once it has
 
     // The device and line the user chose (or the window started on): taken

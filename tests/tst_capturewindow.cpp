@@ -57,8 +57,8 @@ private slots:
         QCOMPARE(h.file->format, (WaveFormat{48000, 2, 16}));
         QCOMPARE(h.player->log, (QStringList{QStringLiteral("AutoPlay 1"), QStringLiteral("OutputVolume -600")}));
         QCOMPARE(h.display->style, 2);
-        QVERIFY(v.Menu_StartR->isChecked() && v.Menu_StopR->isChecked());
-        QVERIFY(!v.Menu_Options->isEnabled());
+        QVERIFY(!v.Menu_StartR->isChecked() && !v.Menu_StopR->isChecked());
+        QVERIFY(v.Menu_Options->isEnabled());
         QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
         QCOMPARE(w.panelText(2), QStringLiteral("Elapsed:"));
         QCOMPARE(w.panelText(3), QStringLiteral("File size:"));

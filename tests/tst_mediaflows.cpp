@@ -80,6 +80,20 @@ QString holdsTheMedia(const QByteArray &recorded, const QByteArray &media)
     return {};
 }
 
+// Frames of digital silence at the start and at the end of 16-bit stereo PCM.
+qsizetype silentFramesAtStart(const QByteArray &pcm)
+{
+    return leadingSilence(pcm, 4) / 4;
+}
+
+qsizetype silentFramesAtEnd(const QByteArray &pcm)
+{
+    qsizetype at = pcm.size();
+    while (at > 0 && pcm.at(at - 1) == 0)
+        --at;
+    return (pcm.size() - at) / 4;
+}
+
 } // namespace
 
 class TestMediaFlows : public QObject
@@ -130,6 +144,76 @@ private slots:
         QVERIFY(!recorded.isEmpty());
         const QString problem = holdsTheMedia(recorded, media);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+
+    void withBothOptions_playingAFileRecordsExactlyThatFile_data()
+    {
+        QTest::addColumn<bool>("vorbis");
+        QTest::addColumn<int>("quietMs");   // silence of the media's own at each end
+        QTest::newRow("WAV") << false << 0;
+        QTest::newRow("Ogg Vorbis") << true << 0;
+        QTest::newRow("WAV with silence at both ends") << false << 600;
+    }
+
+    void withBothOptions_playingAFileRecordsExactlyThatFile()
+    {
+        QFETCH(bool, vorbis);
+        QFETCH(int, quietMs);
+        RealWindow r;
+        QVERIFY(r.loadPastWizard());
+        const CaptureView v(*r.w);
+        QCOMPARE(v.ComboSource->currentText(), QStringLiteral("Stereo Mix (Fake_Card_1)"));
+        v.Menu_StartR->trigger();
+        v.Menu_StopR->trigger();
+
+        // Three seconds of sound (noise: any stretch of it is found only
+        // where it belongs), between the silences.
+        const qsizetype quiet = qsizetype(Rate) * quietMs / 1000;
+        QByteArray media = QByteArray(quiet * 4, 0) + noise(Rate * 3, 2, 16, 4242, 0.4) + QByteArray(quiet * 4, 0);
+        const QString wav = r.h.home.path() + QStringLiteral("/media.wav");
+        {
+            WavAudioFile file;
+            file.SetWaveFormat({Rate, 2, 16});
+            file.CreateWaveFile(wav, 0);
+            file.WriteBlock(media);
+            file.CloseFile();
+        }
+        QString chosen = wav;
+        if (vorbis) {
+            chosen = r.h.home.path() + QStringLiteral("/media.ogg");
+            const QString decoded = r.h.home.path() + QStringLiteral("/decoded.wav");
+            QCOMPARE(QProcess::execute(QStringLiteral("sox"), {wav, chosen}), 0);
+            QCOMPARE(QProcess::execute(QStringLiteral("sox"), {chosen, QStringLiteral("-b"), QStringLiteral("16"), decoded}), 0);
+            media = pcmOf(decoded);
+        }
+
+        const QString out = r.h.home.path() + QStringLiteral("/take.wav");
+        v.TextWavFile->setText(out);
+        r.h.dialogs.texts.enqueue(chosen);
+        v.Command1->click();   // chosen and played at once
+        QVERIFY(r.w->recordingState() == RecordingState::Recording);
+        QVERIFY(waitFor([&] { return r.w->recordingState() == RecordingState::NotRecording; }, 15000));
+        QCOMPARE(r.h.dialogs.count(QStringLiteral("message")), 0);
+        const QByteArray recorded = pcmOf(out);
+
+        const qsizetype frames = recorded.size() / 4, mediaFrames = media.size() / 4;
+        const qsizetype fragment = Rate / 20;   // 50 ms
+        qInfo("recorded %lld frames for %lld (%+.1f ms); silence %lld / %lld frames at the start, %lld / %lld at the end",
+              qint64(frames), qint64(mediaFrames), double(frames - mediaFrames) * 1000 / Rate,
+              qint64(silentFramesAtStart(recorded)), qint64(quiet), qint64(silentFramesAtEnd(recorded)), qint64(quiet));
+        QVERIFY2(qAbs(frames - mediaFrames) <= fragment, "not the media's length");
+        QVERIFY(qAbs(silentFramesAtStart(recorded) - quiet) <= fragment);
+        QVERIFY(qAbs(silentFramesAtEnd(recorded) - quiet) <= fragment);
+
+        // The media's sound, where it is in the media: near the start and near the end.
+        using namespace Correlation;
+        const QVector<double> got = leftChannel(recorded), source = leftChannel(media);
+        for (const qsizetype at : {quiet + Rate / 10, mediaFrames - quiet - Rate / 10 - 2048}) {
+            const Match m = bestMatch(got, source.mid(at, 2048));
+            qInfo("media frame %lld found at %lld, correlation %.3f", qint64(at), qint64(m.at), m.correlation);
+            QVERIFY(m.correlation > 0.9);
+            QVERIFY(qAbs(m.at - at) <= fragment);
+        }
     }
 
     void url_isHeardOnThePlaybackMix_andAnUnreachableOneIsShownNotFatal()

@@ -2,9 +2,11 @@
 
 #include "media/FrmPlayWav.h"
 #include "media/MediaFilters.h"
+#include "media/MediaTake.h"
 #include "engine/AudioFailure.h"
 #include "support/CaptureHarness.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -24,6 +26,17 @@ public:
         FakePlayer::OpenMedia(u);
     }
 };
+
+// Frames of 48 kHz stereo 16-bit capture: sound, or digital silence.
+QByteArray sound(int frames)
+{
+    return QByteArray(frames * 4, '\x11');
+}
+QByteArray zeros(int frames)
+{
+    return QByteArray(frames * 4, '\0');
+}
+constexpr int TailFrames = MediaTake::TailMs * 48;
 
 } // namespace
 
@@ -133,6 +146,102 @@ private slots:
         QCOMPARE(w.playWavWindow()->Text1->text(), QStringLiteral("/rec/second.wav"));
         w.playWavWindow()->close();
         QVERIFY(w.isVisible());
+    }
+
+    void withTheOptions_theMediaStartsAndEndsARecording_asRecordAndStopDo()
+    {
+        using Kind = PlaybackNews::Kind;
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.loadPastWizard());
+        frmCapture &w = *h.window;
+        const CaptureView v(w);
+        h.player->name = QStringLiteral("/nowhere/song.ogg");   // its own silence cannot be read: none
+
+        // Off: playing records nothing.
+        h.player->news(Kind::Starting);
+        h.player->news(Kind::Finished, 1000);
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);
+        QVERIFY(h.file->path.isEmpty() && h.dialogs.asked.isEmpty());
+
+        v.Menu_StartR->trigger();
+        v.Menu_StopR->trigger();
+        // Record's own questions: a take is not replaced unasked.
+        QFile old(v.TextWavFile->text());
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        h.player->news(Kind::Starting);   // answered No
+        QCOMPARE(h.dialogs.count(QStringLiteral("message")), 1);
+        QVERIFY(h.dialogs.asked.last().text.contains(QStringLiteral("already exists")));
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);
+        QVERIFY(!h.file->open);
+        h.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+        h.player->news(Kind::Starting);
+        QCOMPARE(w.recordingState(), RecordingState::Recording);
+        QCOMPARE(h.file->path, v.TextWavFile->text());
+        QVERIFY(!v.CmdStart->isEnabled() && v.CmdStop->isEnabled());
+        QCoreApplication::processEvents();   // the media's own silence is looked for
+
+        // The wait for the player's sound is not kept; trailing silence waits.
+        h.rec->partial = zeros(4800) + sound(4000) + zeros(1000);
+        h.rec->tick(9800);
+        QCOMPARE(h.file->all(), sound(4000));
+        // The media ends 100 ms after its first sample: the silence up to
+        // there is its own, what follows is not.
+        h.player->news(Kind::Finished, 100);
+        QTRY_COMPARE(w.recordingState(), RecordingState::NotRecording);
+        QCOMPARE(h.file->all(), sound(4000) + zeros(800));
+        QCOMPARE(h.file->closes, 1);
+        QVERIFY(v.CmdStart->isEnabled() && !v.CmdStop->isEnabled());
+    }
+
+    void aTakeOfTheMedia_pausesWithIt_andARecordingByHandEndsWithTheMediaAfterItsTail()
+    {
+        using Kind = PlaybackNews::Kind;
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.loadPastWizard());
+        frmCapture &w = *h.window;
+        const CaptureView v(w);
+        v.Menu_StartR->trigger();
+        v.Menu_StopR->trigger();
+        h.player->news(Kind::Starting);
+        QCoreApplication::processEvents();
+        h.rec->partial = zeros(1000) + sound(1000);
+        h.rec->tick(2000);
+
+        // Paused with the media once its last sound before the pause is in.
+        h.player->news(Kind::Paused);
+        QCOMPARE(w.recordingState(), RecordingState::Recording);
+        h.rec->partial = sound(500) + zeros(TailFrames);
+        h.rec->tick(4000);
+        QTRY_COMPARE(w.recordingState(), RecordingState::Paused);
+        h.rec->partial = sound(3000);   // captured while paused: never in the file
+        h.player->news(Kind::Resumed);
+        QCOMPARE(w.recordingState(), RecordingState::Recording);
+        h.rec->partial = zeros(300) + sound(700) + zeros(100);
+        h.rec->tick(5000);
+        QCOMPARE(h.file->all(), sound(2200));
+        // A Stop by hand keeps all that was captured.
+        v.CmdStop->click();
+        QCOMPARE(h.file->all(), sound(2200) + zeros(100));
+
+        // A recording by hand: the media's start leaves it alone, its end
+        // stops it after the tail still in flight, without the silence after it.
+        v.CmdStart->click();
+        h.rec->partial = sound(100);
+        h.player->news(Kind::Starting);
+        QCOMPARE(h.dialogs.count(QStringLiteral("message")), 0);
+        h.rec->partial += sound(1900) + zeros(2000);
+        h.rec->tick(4000);
+        h.player->news(Kind::Stopped);
+        h.rec->partial = sound(1000) + zeros(TailFrames / 2);
+        h.rec->tick(8000);
+        QCOMPARE(w.recordingState(), RecordingState::Recording);
+        h.rec->partial = zeros(TailFrames / 2);
+        h.rec->tick(9000);
+        QTRY_COMPARE(w.recordingState(), RecordingState::NotRecording);
+        QCOMPARE(h.file->all(), sound(2000) + zeros(2000) + sound(1000));
     }
 
     void dialogPathCleanup()

@@ -84,9 +84,10 @@ private slots:
 
     void loadThenSave_writesTheFiveLinesInOrderWithCrLf()
     {
+        AutoStartRecord = AutoStopRecord = true;   // left on by a window of this run
         load("previewindex=4\nLASTCHECKUPDATE= 3/15/24 \r\nwavbit=8\rWavChannel=1\r\nwAvFrEq=48000");
         QCOMPARE(dialogs->asked.size(), 0);
-        QVERIFY(AutoStartRecord && AutoStopRecord);
+        QVERIFY(!AutoStartRecord && !AutoStopRecord);   // never stored, off at every start
         SaveSettings();
         QCOMPARE(readFile(iniPath()),
                  QByteArray("WAVFreq=48000\r\nWAVChannel=1\r\nWAVBit=8\r\nPreviewIndex=4\r\nLastCheckUpdate=3/15/24\r\n"));

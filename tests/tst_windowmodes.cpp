@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
@@ -111,22 +112,35 @@ private slots:
         QVERIFY(v.Menu_Mode->isEnabled());
     }
 
-    void optionsItems_toggleTheirFlags()
+    void optionsItems_startUncheckedEveryTime_andToggle()
     {
         CaptureHarness h;
         h.writeSettings();
-        QVERIFY(h.loadPastWizard());
-        frmCapture &w = *h.window;
-        const CaptureView v(w);
-        QVERIFY(PublicDim::AutoStartRecord && v.Menu_StartR->isChecked());
-        v.Menu_StartR->trigger();
-        QVERIFY(!PublicDim::AutoStartRecord);
-        QVERIFY(!v.Menu_StartR->isChecked());
-        runHandler(w, "Menu_StartR_Click");   // the handler alone, without the action's own toggle
-        QVERIFY(PublicDim::AutoStartRecord && v.Menu_StartR->isChecked());
-        v.Menu_StopR->trigger();
-        v.Menu_StopR->trigger();
-        QVERIFY(PublicDim::AutoStopRecord && v.Menu_StopR->isChecked());
+        for (int start = 0; start < 2; ++start) {
+            QVERIFY(h.loadPastWizard());
+            frmCapture &w = *h.window;
+            const CaptureView v(w);
+            QVERIFY(v.Menu_Options->isEnabled());
+            QVERIFY(!v.Menu_StartR->isChecked() && !v.Menu_StopR->isChecked());
+            QVERIFY(!PublicDim::AutoStartRecord && !PublicDim::AutoStopRecord);
+            v.Menu_StartR->trigger();
+            QVERIFY(PublicDim::AutoStartRecord && v.Menu_StartR->isChecked());
+            runHandler(w, "Menu_StartR_Click");   // the handler alone, without the action's own toggle
+            QVERIFY(!PublicDim::AutoStartRecord && !v.Menu_StartR->isChecked());
+            v.Menu_StartR->trigger();
+            v.Menu_StopR->trigger();
+            QVERIFY(PublicDim::AutoStopRecord && v.Menu_StopR->isChecked());
+            w.close();   // saves the settings; the next start has both off again
+            h.window.reset();
+        }
+        QFile ini(h.appFolder() + QStringLiteral("setting.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QStringList keys;
+        for (const QByteArray &line : ini.readAll().split('\n'))
+            if (line.contains('='))
+                keys << QString::fromLatin1(line.left(line.indexOf('=')));
+        QCOMPARE(keys, (QStringList{QStringLiteral("WAVFreq"), QStringLiteral("WAVChannel"), QStringLiteral("WAVBit"),
+                                    QStringLiteral("PreviewIndex"), QStringLiteral("LastCheckUpdate")}));
     }
 
     void titles_areTheWindowsOwn()

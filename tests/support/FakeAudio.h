@@ -301,4 +301,6 @@ public:
     void OpenMedia(const QString &u) override { name = u; log << QStringLiteral("OpenMedia ") + u; }
     void HaltPlayback() override { log << QStringLiteral("HaltPlayback"); }
     QWidget *widget() override { return this; }
+    // Tells the window about playback, as the real player does.
+    void news(PlaybackNews::Kind kind, qint64 durationMs = 0) const { tell({kind, name, 0, durationMs}); }
 };
