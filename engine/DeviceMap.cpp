@@ -23,6 +23,16 @@ QString applicationLineName(const ServerStream &stream)
 
 namespace {
 
+SourceLine lineOf(SourceLine::Kind kind, const QString &name, const QString &source, const QString &port = {})
+{
+    SourceLine line;
+    line.kind = kind;
+    line.name = name;
+    line.sourceName = source;
+    line.portName = port;
+    return line;
+}
+
 QString displayName(const QString &description, const QString &name)
 {
     return description.isEmpty() ? name : description;
@@ -32,26 +42,26 @@ void addInputLines(CaptureDevice &device, const ServerSource &source)
 {
     const QString sourceName = displayName(source.description, source.name);
     if (source.ports.size() <= 1) {
-        device.lines.append({SourceLine::Input, sourceName, source.name, {}});
+        device.lines.append(lineOf(SourceLine::Input, sourceName, source.name));
         return;
     }
     for (const auto &port : source.ports)
-        device.lines.append({SourceLine::Input,
-                             QStringLiteral("%1 (%2)").arg(displayName(port.description, port.name), sourceName),
-                             source.name, port.name});
+        device.lines.append(lineOf(SourceLine::Input,
+                                   QStringLiteral("%1 (%2)").arg(displayName(port.description, port.name), sourceName),
+                                   source.name, port.name));
 }
 
 void addMixLine(CaptureDevice &device, const ServerSink &sink, const ServerState &state)
 {
     if (sink.monitorSource.isEmpty() || !state.source(sink.monitorSource))
         return;
-    device.lines.append({SourceLine::PlaybackMix, playbackMixName(displayName(sink.description, sink.name)),
-                         sink.monitorSource, {}});
+    device.lines.append(lineOf(SourceLine::PlaybackMix, playbackMixName(displayName(sink.description, sink.name)),
+                               sink.monitorSource));
     QSet<QString> applications;
     for (const auto &stream : state.streams) {
         if (stream.sink != sink.index)
             continue;
-        SourceLine line{SourceLine::Application, applicationLineName(stream), sink.monitorSource, {}};
+        SourceLine line = lineOf(SourceLine::Application, applicationLineName(stream), sink.monitorSource);
         line.stream = stream.index;
         line.application = stream.application;
         line.binary = stream.binary;
