@@ -99,6 +99,7 @@ int Session::start()
     // event writes all captured since.
     try {
         m_file.CreateWaveFile(m_path, 0);
+        m_watch.restart(format);
     } catch (const AudioFailure &e) {
         m_rec.StopCapture();
         while (!m_rec.GetBlock().isEmpty()) {
@@ -132,6 +133,7 @@ void Session::onTimer(qint32, qint32 left, qint32 right)
         return;
     noteLosses();
     noteWaiting();
+    noteWarnings();
     if (reachedEnd())
         finish(Recorded, QString());
     else
@@ -167,6 +169,7 @@ bool Session::write(QByteArray data)
     try {
         m_file.WriteBlock(data);
         m_written += data.size();
+        m_watch.feed(data);
         return true;
     } catch (const AudioFailure &e) {
         // The disk is full or the file too large: the writer has kept the
@@ -198,6 +201,7 @@ void Session::finish(int exitCode, const QString &reason)
         finish(CaptureFailed, e.description());
     }
     noteLosses();
+    noteWarnings();
     // A write that failed may have left part of its block: the whole frames
     // of it stay in the file.
     m_written = qint64(m_file.dataBytes());
@@ -223,6 +227,15 @@ void Session::finish(int exitCode, const QString &reason)
     if (lost > 0 && !m_showProgress)
         say(QStringLiteral("%1: %2 s of sound was lost while recording")
                 .arg(m_path, QString::number(double(lost) / m_options.format.sampleRate, 'f', 3)));
+    if (const SignalWatch::Summary s = m_watch.summary(); s.any()) {
+        QStringList what;
+        if (s.noSoundStretches > 0)
+            what << QStringLiteral("no sound for %1 s").arg(double(s.noSoundMs) / 1000, 0, 'f', 1)
+                        + (s.noSoundStretches > 1 ? QStringLiteral(" in all") : QString());
+        if (s.clips > 0)
+            what << (s.clips == 1 ? QStringLiteral("clipped once") : QStringLiteral("clipped %1 times").arg(s.clips));
+        say(QStringLiteral("%1: %2").arg(m_path, what.join(QStringLiteral(", "))));
+    }
     emit finished(m_exit);
 }
 
@@ -264,6 +277,34 @@ void Session::noteWaiting()
     drawProgress(true);
 }
 
+void Session::noteWarnings()
+{
+    const SignalWatch::Summary s = m_watch.summary();
+    if (s.noSoundStretches > m_noSoundSaid) {
+        m_noSoundSaid = s.noSoundStretches;
+        sayWarning(QStringLiteral("no sound at %1: everything below %2 dBFS for %3 s; check the line and its volume")
+                       .arg(recordedText())
+                       .arg(SignalWatch::NoSoundBelowDbfs)
+                       .arg(SignalWatch::NoSoundAfterMs / 1000));
+        m_quiet = true;
+    }
+    if (m_quiet && !m_watch.noSound()) {
+        m_quiet = false;
+        sayWarning(QStringLiteral("sound again at %1").arg(recordedText()));
+    }
+    const bool clipping = m_watch.recentClips() > 0;
+    if (clipping && !m_clipping)
+        sayWarning(QStringLiteral("clipping at %1: samples at full scale; lower the line's volume").arg(recordedText()));
+    m_clipping = clipping;
+}
+
+// A line of its own; the progress line comes back at its next turn.
+void Session::sayWarning(const QString &text)
+{
+    clearProgress();
+    say(text);
+}
+
 void Session::drawProgress(bool now)
 {
     if (!m_showProgress || (!now && m_sinceDrawn.elapsed() < TickMs - TickMs / 4))
@@ -272,6 +313,11 @@ void Session::drawProgress(bool now)
     QString line = QStringLiteral("REC %1  %2  ").arg(clockText(double(m_written / m_bytesPerFrame)
                                                                 / m_options.format.sampleRate),
                                                       sizeText(WavAudioFile::HeaderSize + m_written));
+    // The warnings before the meters: a narrow terminal cuts the end of the line.
+    if (m_watch.noSound())
+        line += QStringLiteral("NO SOUND %1 s  ").arg(m_watch.quietMs() / 1000);
+    if (const int clips = m_watch.recentClips(); clips > 0)
+        line += QStringLiteral("CLIPPING %1 in %2 s  ").arg(clips).arg(SignalWatch::ClipWindowMs / 1000);
     if (m_options.format.channels == 2)
         line += meter('L', m_peakLeft) + QStringLiteral("  ") + meter('R', m_peakRight);
     else

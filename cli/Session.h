@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Arguments.h"
+#include "engine/SignalWatch.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -49,6 +50,9 @@ private:
     void finish(int exitCode, const QString &reason);
     void noteLosses();
     void noteWaiting();
+    // No sound and clipping, said as they start (and the sound's return).
+    void noteWarnings();
+    void sayWarning(const QString &text);
     void drawProgress(bool now);
     void clearProgress();
     QString recordedText() const;
@@ -74,6 +78,10 @@ private:
     bool m_progressShown = false;
     QElapsedTimer m_sinceDrawn;
     QTimer m_overdue;              // ends a --duration the sound never filled
+    SignalWatch m_watch;           // what went into the file
+    int m_noSoundSaid = 0;         // stretches without sound said so far
+    bool m_quiet = false;          // one of them lasts
+    bool m_clipping = false;       // clips in the watch's latest seconds, said
 };
 
 } // namespace cli

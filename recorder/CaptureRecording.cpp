@@ -148,6 +148,7 @@ void frmCapture::StartRecording()
         m_losses.clear();
         m_lossFramesSeen = 0;
         m_bytesWritten = 0;
+        m_signalWatch.restart(valueOrSkip<WaveFormat>([&] { return m_file->waveFormat(); }, WaveFormat{}));
         StatusPanel[0]->setToolTip(QString());
         return;
     }
@@ -175,6 +176,7 @@ bool frmCapture::writeToFile(const QByteArray &captured)
     try {
         m_file->WriteBlock(data);
         m_bytesWritten += data.size();
+        m_signalWatch.feed(data);
         return true;
     } catch (...) {
         // The disk is full, the file too large, the drive gone: a recording
@@ -243,6 +245,7 @@ void frmCapture::FinishRecording()
             block = m_take->pass(block);
             try {
                 m_file->WriteBlock(block);
+                m_signalWatch.feed(block);
             } catch (...) {
                 if (m_recordingFailure.isEmpty())
                     m_recordingFailure = stoppedBecause(describeFailure(std::current_exception()).description);
@@ -252,8 +255,10 @@ void frmCapture::FinishRecording()
         // What the take still holds and keeps: silence before a Stop by
         // hand, the media's own up to its length.
         skipOnError([&] {
-            if (const QByteArray rest = m_take->close(); !rest.isEmpty() && m_recordingFailure.isEmpty())
+            if (const QByteArray rest = m_take->close(); !rest.isEmpty() && m_recordingFailure.isEmpty()) {
                 m_file->WriteBlock(rest);
+                m_signalWatch.feed(rest);
+            }
         });
         skipOnError([&] { m_file->CloseFile(); });
         setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(PublicDim::WavFileName))
@@ -332,6 +337,7 @@ void frmCapture::AudioRecord_Timer(qint32 CurrentSamples, qint32, qint32)
             setPanelText(2, QStringLiteral("Elapsed: ") + PublicDim::FormatTime(double(recordedMs / 1000)));
         });
         noteLosses(recordedMs);
+        showRecordingWarnings(recordedMs);
         setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(PublicDim::WavFileName))
                             + QStringLiteral(" KB"));
     }

@@ -52,6 +52,8 @@ void frmCapture::showIdleState()
                                          : QStringLiteral("There is no connection to the sound server (PulseAudio "
                                                           "or PipeWire). The lists fill and monitoring starts again "
                                                           "as soon as it answers."));
+    if (connected)
+        showLastTakeWarnings();
 }
 
 void frmCapture::captureRunningChanged()
@@ -280,11 +282,6 @@ void frmCapture::noteLosses(qint32 recordedMs)
     };
     m_losses.append({recordedMs, toMs(lost - m_lossFramesSeen)});
     m_lossFramesSeen = lost;
-    const Loss &l = m_losses.last();
-    setPanelText(1, QStringLiteral("%1 s lost at %2")
-                        .arg(PublicDim::UserLocale().toString(l.lengthMs / 1000.0, 'f', 1))
-                        .arg(PublicDim::FormatTime(double(l.atMs / 1000))));
-    StatusPanel[0]->setToolTip(lossSummary());
 }
 
 QString frmCapture::lossSummary() const

@@ -295,6 +295,8 @@ void frmCapture::setPanelText(int panel, const QString &text)
 {
     if (panel >= 1 && panel <= 3)
         StatusPanel[panel - 1]->setText(text);
+    if (panel == 1)
+        fitStatusPanels();
 }
 
 QString frmCapture::panelText(int panel) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/AudioFile.h"
+#include "engine/SignalWatch.h"
 #include "shell/SingleInstance.h"
 #include "wizard/WizardHost.h"
 
@@ -221,6 +222,13 @@ private:
     // recording, noticed at recordedMs into it.
     void noteLosses(qint32 recordedMs);
     QString lossSummary() const;
+    // Warnings about the sound of a recording (recorder/CaptureWarnings.cpp):
+    // while it runs, status panel 1 shows the most pressing one and its
+    // tooltip all of them; after it, a summary until the next one starts.
+    void showRecordingWarnings(qint32 recordedMs);
+    void showLastTakeWarnings();
+    // Panel 1 widens for a text longer than it was made for (a warning).
+    void fitStatusPanels();
 
     // --- controls, named as the program's handlers know them ---
     QGroupBox *Frame1 = nullptr;        // "Media Player"
@@ -309,4 +317,6 @@ private:
     QList<Loss> m_losses;             // of the open or last recording
     qint64 m_lossFramesSeen = 0;
     qint64 m_bytesWritten = 0;        // of the open or last recording
+    SignalWatch m_signalWatch;        // what the open or last recording wrote
+    int m_panelWidth = 0;             // what status panels 1 and 2 were made for
 };

@@ -404,6 +404,62 @@ private slots:
         QCOMPARE(h.dialogs.count(QStringLiteral("message")), 2);   // said once
     }
 
+    void soundWarnings_showAsTheyHappen_andTheLastTakeStaysAfterStop()
+    {
+        CaptureHarness h;
+        h.writeSettings();   // 48 kHz stereo 16-bit
+        QVERIFY(h.loadPastWizard());
+        frmCapture &w = *h.window;
+        const CaptureView v(w);
+        const QLabel *panel = childNamed<QLabel>(w, "StatusPanel1");
+        const auto silence = [](double s) { return QByteArray(qsizetype(48000 * s) * 4, 0); };
+        const auto record = [&](const QByteArray &pcm) {
+            h.rec->partial = pcm;
+            h.rec->tick(0);
+        };
+        QByteArray loud = QByteArray(2, '\x10').repeated(48000 * 2);   // a second at -16 dBFS ...
+        for (int i = 0; i < 14; ++i)
+            loud.replace(i * 4 * 3000, 2, "\xFF\x7F");                 // ... clipped 14 times
+
+        v.CmdStart->click();
+        record(silence(6));
+        v.CmdPause->click();   // the 20 s captured while paused are not in the file, nor counted
+        h.rec->deliver(silence(20));
+        h.rec->partial = silence(20);
+        v.CmdStart->click();
+        record(silence(3.9));
+        QCOMPARE(w.panelText(1), QStringLiteral("Recording..."));
+        record(silence(0.1));
+        QCOMPARE(w.panelText(1), QStringLiteral("No sound for 10 s: check the Source"));
+        QVERIFY(panel->toolTip().startsWith(QStringLiteral("No sound for 10 s, since 00:00:00")));
+        QCOMPARE(w.panelText(2), QStringLiteral("00:00:10"));   // its label makes room for the warning
+
+        record(loud);
+        QCOMPARE(w.panelText(1), QStringLiteral("Clipping: 14 times in 10 s"));
+        h.rec->lost = 4800;   // sound lost just now goes first; the tooltip has both
+        record(QByteArray(2, '\x10').repeated(48000));
+        QCOMPARE(w.panelText(1), QStringLiteral("0.1 s lost at 00:00:11"));
+        QVERIFY2(panel->toolTip().startsWith(QStringLiteral("Clipping: the sound reached full scale 14 times"))
+                     && panel->toolTip().contains(QStringLiteral("\nSound was lost"))
+                     && !panel->toolTip().contains(QStringLiteral("No sound")),
+                 qPrintable(panel->toolTip()));
+
+        v.CmdStop->click();
+        const QString last = QStringLiteral("Last take: 10 s silent, 14 clips, 0.1 s lost");
+        QCOMPARE(w.panelText(1), last);
+        QCOMPARE(panel->toolTip(), QStringLiteral("Last recording: no sound for 10 s, clipped 14 times, 0.1 s of "
+                                                  "sound lost."));
+        h.rec->changeDevices(h.rec->devices);   // the window follows the devices: it stays
+        QTest::qWait(400);
+        QCOMPARE(w.panelText(1), last);
+        h.rec->lost = 0;   // until the next recording
+        v.CmdStart->click();
+        record(silence(1));
+        QCOMPARE(w.panelText(1), QStringLiteral("Recording..."));
+        QCOMPARE(panel->toolTip(), QString());
+        QCOMPARE(w.panelText(2), QStringLiteral("Elapsed: 00:00:01"));
+    }
+
     void close_whileRecordingIsRefused_thenTheSecondCloseSavesAndEnds()
     {
         for (const bool viaMenu : {false, true}) {

@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
 #include <csignal>
 #include <sndfile.h>
 
@@ -429,6 +430,39 @@ private slots:
             player->kill();
             player->waitForFinished();
         }
+    }
+
+    void warnings_noSoundAfterTenSeconds_thenClipping_saidAsTheyHappen()
+    {
+        const QString file = path(QStringLiteral("warned.wav"));
+        auto rec = start({QStringLiteral("-l"), Card1Mix, QStringLiteral("-r"), QStringLiteral("48000"), file});
+        QString err;
+        const auto said = [&](const char *what) {
+            err += QString::fromUtf8(rec->readAllStandardError());
+            return err.contains(QLatin1String(what));
+        };
+        QVERIFY2(waitFor([&] { return said("no sound at "); }, 15000), qPrintable(err));
+        const auto at = QRegularExpression(QStringLiteral("^tarvell-rec: no sound at ([0-9.]+) s: everything below "
+                                                          "-60 dBFS for 10 s")).match(err);
+        QVERIFY2(at.hasMatch() && at.captured(1).toDouble() >= 10.0 && at.captured(1).toDouble() < 10.5,
+                 qPrintable(err));
+        QByteArray sine;   // half a second at full scale: a clip at each peak
+        for (int i = 0; i < 24000; ++i) {
+            const qint16 s = qint16(std::lround(32767 * std::sin(2 * M_PI * i / 48)));
+            sine.append(reinterpret_cast<const char *>(&s), 2).append(reinterpret_cast<const char *>(&s), 2);
+        }
+        auto player = play(QStringLiteral("card1"), sine, 48000, 2, 16);
+        QVERIFY2(waitFor([&] { return said("clipping at "); }, 5000), qPrintable(err));
+        QVERIFY(player->waitForFinished(5000));
+        ::kill(pid_t(rec->processId()), SIGINT);
+        const Result r = finish(*rec);
+        QCOMPARE(r.exit, 0);
+        const QStringList lines = (err + r.err).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() == 4 && lines[1].startsWith(QStringLiteral("tarvell-rec: sound again at "))
+                     && lines[2].startsWith(QStringLiteral("tarvell-rec: clipping at "))
+                     && lines[3].startsWith(QStringLiteral("tarvell-rec: %1: no sound for 1").arg(file))
+                     && lines[3].endsWith(QStringLiteral(" s, clipped 1000 times")),
+                 qPrintable(err + r.err));
     }
 
     void noServer_refusedBeforeAnyFile()

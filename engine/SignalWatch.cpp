@@ -1,0 +1,95 @@
+#include "engine/SignalWatch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+void SignalWatch::restart(const WaveFormat &format)
+{
+    *this = SignalWatch();
+    if (!format.isValid())
+        return;
+    m_format = format;
+    m_bytesPerFrame = format.bytesPerFrame();
+    // Magnitudes from the centre: 0 .. 128 in 8 bits, 0 .. 32768 in 16.
+    const int fullScale = format.bitsPerSample == 8 ? 128 : 32768;
+    m_soundFrom = int(std::ceil(fullScale * std::pow(10.0, NoSoundBelowDbfs / 20.0)));
+    m_clipFrom = fullScale - FullScaleSteps;
+    m_noSoundFrames = NoSoundAfterMs * format.sampleRate / 1000;
+}
+
+void SignalWatch::feed(const char *pcm, qsizetype bytes)
+{
+    if (m_bytesPerFrame == 0 || bytes <= 0)
+        return;
+    auto *p = reinterpret_cast<const unsigned char *>(pcm);
+    const unsigned char *const end = p + bytes;
+    if (!m_partial.isEmpty()) {
+        const qsizetype wanted = std::min<qsizetype>(m_bytesPerFrame - m_partial.size(), end - p);
+        m_partial.append(reinterpret_cast<const char *>(p), wanted);
+        p += wanted;
+        if (m_partial.size() < m_bytesPerFrame)
+            return;
+        takeFrame(reinterpret_cast<const unsigned char *>(m_partial.constData()));
+        m_partial.clear();
+    }
+    for (; end - p >= m_bytesPerFrame; p += m_bytesPerFrame)
+        takeFrame(p);
+    m_partial.append(reinterpret_cast<const char *>(p), end - p);
+}
+
+void SignalWatch::takeFrame(const unsigned char *frame)
+{
+    int loudest = 0;
+    for (int c = 0; c < m_format.channels; ++c) {
+        int magnitude;
+        if (m_format.bitsPerSample == 8) {
+            magnitude = std::abs(int(frame[c]) - 128);
+        } else {
+            const int s = qint16(quint16(frame[2 * c] | (frame[2 * c + 1] << 8)));
+            magnitude = std::abs(s);
+        }
+        loudest = std::max(loudest, magnitude);
+    }
+
+    if (loudest >= m_soundFrom) {
+        if (m_quietFrames >= m_noSoundFrames)
+            m_noSoundDoneMs += toMs(m_quietFrames);
+        m_quietFrames = 0;
+    } else if (++m_quietFrames == m_noSoundFrames) {
+        ++m_noSoundStretches;
+    }
+
+    const bool atFullScale = loudest >= m_clipFrom;
+    if (atFullScale && !m_inClip) {
+        ++m_clips;
+        const qint64 number = slotOf(m_frames);
+        Slot &slot = m_slots[size_t(number % Slots)];
+        if (slot.number != number)
+            slot = {number, 0};
+        ++slot.clips;
+    }
+    m_inClip = atFullScale;
+    ++m_frames;
+}
+
+int SignalWatch::recentClips() const
+{
+    if (m_frames == 0)
+        return 0;
+    const qint64 now = slotOf(m_frames - 1);
+    int clips = 0;
+    for (const Slot &slot : m_slots)
+        if (slot.number > now - Slots && slot.number <= now)
+            clips += slot.clips;
+    return clips;
+}
+
+SignalWatch::Summary SignalWatch::summary() const
+{
+    Summary s;
+    s.noSoundStretches = m_noSoundStretches;
+    s.noSoundMs = m_noSoundDoneMs + (noSound() ? quietMs() : 0);
+    s.clips = m_clips;
+    return s;
+}

@@ -1,0 +1,97 @@
+// The watch on a recording's sound: no sound for ten seconds, and clipping,
+// over PCM as it goes into the file, fed in pieces that split frames.
+
+#include "engine/SignalWatch.h"
+
+#include <QTest>
+
+namespace {
+
+// Frames of one sample value in every channel, as the file holds them.
+QByteArray frames(const WaveFormat &f, qint64 count, int value)
+{
+    const char low = char(value & 0xFF), high = char((value >> 8) & 0xFF);
+    const QByteArray sample = f.bitsPerSample == 8 ? QByteArray(1, low) : QByteArray(1, low) + high;
+    return sample.repeated(f.channels * count);
+}
+
+void feed(SignalWatch &w, const QByteArray &pcm)
+{
+    for (qsizetype at = 0; at < pcm.size(); at += 1001)
+        w.feed(pcm.mid(at, 1001));
+}
+
+} // namespace
+
+class TestSignalWatch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void noSound_afterTenSecondsBelowMinus60Dbfs_data()
+    {
+        QTest::addColumn<WaveFormat>("format");
+        QTest::addColumn<int>("quiet");   // a sample below -60 dBFS
+        QTest::addColumn<int>("sound");   // the quietest one above
+        QTest::newRow("8000 mono 8: 0x80") << WaveFormat{8000, 1, 8} << 0x80 << 0x7F;
+        QTest::newRow("11025 stereo 8: 0x80") << WaveFormat{11025, 2, 8} << 0x80 << 0x81;
+        QTest::newRow("22050 mono 16: digital silence") << WaveFormat{22050, 1, 16} << 0 << -37;
+        QTest::newRow("44100 stereo 16: -61 and -59 dBFS") << WaveFormat{44100, 2, 16} << -29 << 37;
+        QTest::newRow("48000 stereo 16: -60.2 and -59.9 dBFS") << WaveFormat{48000, 2, 16} << 32 << 33;
+    }
+
+    void noSound_afterTenSecondsBelowMinus60Dbfs()
+    {
+        QFETCH(WaveFormat, format);
+        QFETCH(int, quiet);
+        QFETCH(int, sound);
+        SignalWatch w(format);
+        const qint64 almost = format.sampleRate * 99 / 10;   // 9.9 s
+        feed(w, frames(format, almost, quiet));
+        QVERIFY(!w.noSound());
+        feed(w, frames(format, format.sampleRate * 10 - almost, quiet));
+        QVERIFY(w.noSound());
+        w.feed(frames(format, 1, sound));
+        feed(w, frames(format, almost, quiet));
+        QVERIFY(!w.noSound());
+        QCOMPARE(w.summary().noSoundStretches, 1);
+        QCOMPARE(w.summary().noSoundMs, qint64(10000));
+        QCOMPARE(w.summary().clips, qint64(0));
+    }
+
+    void fullScale_countedOncePerRun_overTheLastTenSeconds_data()
+    {
+        QTest::addColumn<WaveFormat>("format");
+        QTest::addColumn<QList<int>>("clipped");
+        QTest::addColumn<QList<int>>("notClipped");
+        QTest::newRow("8 bits: 0 is full scale") << WaveFormat{8000, 2, 8} << QList<int>{255, 0, 1} << QList<int>{254, 2};
+        QTest::newRow("16 bits") << WaveFormat{44100, 1, 16} << QList<int>{32767, -32768, -32767}
+                                 << QList<int>{32766, -32766};
+    }
+
+    void fullScale_countedOncePerRun_overTheLastTenSeconds()
+    {
+        QFETCH(WaveFormat, format);
+        QFETCH(QList<int>, clipped);
+        QFETCH(QList<int>, notClipped);
+        const QByteArray loud = frames(format, 100, format.bitsPerSample == 8 ? 200 : 20000);
+        SignalWatch w(format);
+        for (int v : notClipped)
+            w.feed(frames(format, 100, v) + loud);
+        QCOMPARE(w.recentClips(), 0);
+        for (int v : clipped)   // three frames in a row: one clip
+            w.feed(frames(format, 3, v) + loud);
+        QByteArray inOneChannel = loud.left(format.bytesPerFrame());
+        inOneChannel.replace(0, format.bytesPerSample(), frames({8000, 1, format.bitsPerSample}, 1, clipped[0]));
+        w.feed(inOneChannel + loud);
+        QCOMPARE(w.recentClips(), int(clipped.size() + 1));
+        feed(w, frames(format, format.sampleRate * 98 / 10, 0x80));
+        QCOMPARE(w.recentClips(), int(clipped.size() + 1));   // still within the last ten seconds
+        feed(w, frames(format, format.sampleRate * 3 / 10, 0x80));
+        QCOMPARE(w.recentClips(), 0);
+        QCOMPARE(w.summary().clips, qint64(clipped.size() + 1));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSignalWatch)
+#include "tst_signalwatch.moc"
