@@ -45,6 +45,9 @@ Options:
 On a terminal one line on standard error shows the time recorded, the file
 size, a peak meter per channel in dBFS, and sound lost as it happens. Off a
 terminal only failures are written, and sound lost in one line at the end.
+Either way a line says when there has been no sound (all below -60 dBFS) for
+10 s, when it comes back, and when the sound clips (samples at full scale);
+a last line sums these warnings up. They do not change the exit status.
 A recording is written while it is open too (the journal of the writer is
 kept in $XDG_STATE_HOME/tarvell-recorder/), so Tarvell Recorder repairs the
 header of one that was killed at its next start.
