@@ -4,6 +4,8 @@
 // reportRecordingEnd's).
 
 #include "base/PublicDim.h"
+#include "base/SkipOnError.h"
+#include "engine/AudioRecord.h"
 #include "engine/SignalWatch.h"
 #include "shell/frmCapture.h"
 
@@ -74,10 +76,21 @@ void frmCapture::showRecordingWarnings(qint32 recordedMs)
         tip << lossSummary();
     }
 
-    // Panel 1 shows one: sound lost just now, else no sound, else clipping,
-    // else the last loss; the tooltip lists them all.
+    // An application's recording whose application has gone quiet: nothing
+    // is recorded until it plays again, which comes before everything else.
+    QString waiting;
+    if (const QString app = valueOrSkip<QString>([&] { return m_record->WaitingFor(); }, QString()); !app.isEmpty()) {
+        waiting = QStringLiteral("Waiting for %1...").arg(app);
+        tip.prepend(QStringLiteral("%1 has stopped playing. The recording goes on when it plays again; nothing else "
+                                   "is recorded meanwhile. Stop ends the recording.")
+                        .arg(app));
+    }
+
+    // Panel 1 shows one: waiting for the application, sound lost just now,
+    // else no sound, else clipping, else the last loss; the tooltip lists
+    // them all.
     QString shown = QStringLiteral("Recording...");
-    for (const QString &text : {newLoss ? loss : QString(), noSound, clipping, loss}) {
+    for (const QString &text : {waiting, newLoss ? loss : QString(), noSound, clipping, loss}) {
         if (!text.isEmpty()) {
             shown = text;
             break;

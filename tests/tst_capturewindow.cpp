@@ -242,7 +242,7 @@ private slots:
         QCOMPARE(h.window->recordingState(), RecordingState::NotRecording);
     }
 
-    void outOfSight_theDisplayRests_andTheRecordingGoesOnAtAQuarterSecond()
+    void outOfSight_theDisplayRests_andTheRecordingGoesOnTenTimesASecond()
     {
         CaptureHarness h;
         h.writeSettings();
@@ -255,11 +255,11 @@ private slots:
         v.CmdStart->click();
 
         // Minimised, and hidden (behind the wizard or the Wav Player): the
-        // display is not fed, Timer comes four times a second, and every
+        // display is not fed, Timer comes ten times a second, and every
         // sound still reaches the file.
         for (const auto leave : {+[](frmCapture &f) { f.showMinimized(); }, +[](frmCapture &f) { f.hide(); }}) {
             leave(w);
-            QCOMPARE(h.rec->timerInterval, 250);
+            QCOMPARE(h.rec->timerInterval, 100);
             const int shownBefore = h.display->shown;
             const qsizetype before = h.file->all().size();
             h.rec->partial = block('h');
@@ -272,6 +272,27 @@ private slots:
             QCOMPARE(h.display->shown, shownBefore + 1);
         }
         v.CmdStop->click();
+    }
+
+    void applicationGoneQuiet_theStatusSaysWhoIsAwaited_andTheRecordingGoesOn()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.loadPastWizard());
+        frmCapture &w = *h.window;
+        const CaptureView v(w);
+        v.TextWavFile->setText(h.documents() + QStringLiteral("game.wav"));
+        v.CmdStart->click();
+        h.rec->waitingFor = QStringLiteral("Game");
+        h.rec->tick(48000);
+        QCOMPARE(w.panelText(1), QStringLiteral("Waiting for Game..."));
+        QVERIFY(w.recordingState() == RecordingState::Recording);
+        h.rec->waitingFor.clear();
+        h.rec->partial = block('g');
+        h.rec->tick(96000);
+        QCOMPARE(w.panelText(1), QStringLiteral("Recording..."));
+        v.CmdStop->click();
+        QCOMPARE(h.file->all(), block('g'));
     }
 
     void recordWhileRecording_onlyRereadsTheName()
