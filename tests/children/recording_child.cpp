@@ -26,6 +26,8 @@ int main(int argc, char **argv)
     frmCapture w(c);
     if (!w.Form_Load())
         return 1;
+    // Shown, as a window records for a user (out of sight it writes less often).
+    w.show();
     const CaptureView v(w);
     v.TextWavFile->setText(QString::fromLocal8Bit(argv[2]));
     v.CmdStart->click();
