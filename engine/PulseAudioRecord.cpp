@@ -327,6 +327,10 @@ QByteArray PulseAudioRecord::GetPartialBlock()
 
 QVector<qint16> PulseAudioRecord::GetDisplayData(qint32 count) const
 {
+    // Waiting for an application, nothing is heard: the display falls silent
+    // rather than hold the application's last sound.
+    if (m_waiting)
+        return {};
     return m_capture.displayData(count);
 }
 
