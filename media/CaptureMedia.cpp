@@ -106,7 +106,7 @@ void frmCapture::MediaPlayer1_Playback(const PlaybackNews &news)
         return;
     switch (news.kind) {
     case Kind::Starting:
-        if (!PublicDim::AutoStartRecord)
+        if (!PublicDim::AutoStartRecord || m_playingNotForRecording)
             return;
         // The media played before may still be waiting for its tail: that
         // recording ends now, with what it has.

@@ -299,6 +299,7 @@ private:
     std::unique_ptr<MediaTake> m_take;   // what of a recording is the media's
     QPointer<MediaLead> m_mediaLead;     // finding the media's own opening silence
     QTimer *m_takeDeadline = nullptr;    // for the media's last sample
+    bool m_playingNotForRecording = false;   // the wizard plays or opens the media for later
     QString m_recordingFailure;   // why the open recording must end, reported once it has
 
     // The device and line the user chose (or the window started on): taken

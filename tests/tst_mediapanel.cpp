@@ -4,6 +4,7 @@
 #include "media/MediaFilters.h"
 #include "media/MediaTake.h"
 #include "engine/AudioFailure.h"
+#include "base/PublicDim.h"
 #include "support/CaptureHarness.h"
 
 #include <QFile>
@@ -193,6 +194,36 @@ private slots:
         QCOMPARE(h.file->all(), sound(4000) + zeros(800));
         QCOMPARE(h.file->closes, 1);
         QVERIFY(v.CmdStart->isEnabled() && !v.CmdStop->isEnabled());
+    }
+
+    void withTheOptions_theWizardsPlayOrOpenForLater_recordNothing()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.loadPastWizard());
+        frmCapture &w = *h.window;
+        const CaptureView v(w);
+        v.Menu_StartR->trigger();
+        v.Menu_StopR->trigger();
+        h.player->tellsPlayback = true;
+        using namespace PublicDim;
+        WizardAccepted = true;
+        WizardSource = 1;
+        WizardMediaFile = QStringLiteral("/nowhere/song.ogg");
+        WizardWavFile = h.documents() + QStringLiteral("later.wav");
+        // "Play now, record later" and "Open now, play later": the user said when.
+        for (const int action : {2, 3}) {
+            WizardMediaAction = action;
+            w.ProcessWizard();
+            QCOMPARE(w.recordingState(), RecordingState::NotRecording);
+            QVERIFY(h.file->path.isEmpty());
+        }
+        // "Play and record now" records, once.
+        WizardMediaAction = 1;
+        w.ProcessWizard();
+        QCOMPARE(w.recordingState(), RecordingState::Recording);
+        QCOMPARE(h.file->path, WizardWavFile);
+        v.CmdStop->click();
     }
 
     void aTakeOfTheMedia_pausesWithIt_andARecordingByHandEndsWithTheMediaAfterItsTail()

@@ -9,6 +9,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 void frmCapture::Menu_Wizard_Click()
 {
@@ -43,6 +44,9 @@ void frmCapture::ProcessWizard()
         if (!WizardWavFile.isEmpty())
             skipOnError([&] { TextWavFile->setText(WizardWavFile); });
         // The player plays what it is given at once (AutoPlay is on since start-up).
+        // "Record later" and "play later" were the user's word on when to
+        // record: this playing does not start a recording with the media.
+        const QScopedValueRollback<bool> notForRecording(m_playingNotForRecording, WizardMediaAction != 1);
         skipOnError([&] { MediaPlayer1->setMediaFileName(WizardMediaFile); });
         if (WizardMediaAction == 1) {
             WavFileName = WizardWavFile;

@@ -295,11 +295,28 @@ public:
     qint32 outputVolume() const override { return volume; }
     void setAutoPlay(bool on) override { autoplay = on; log << QStringLiteral("AutoPlay %1").arg(on); }
     bool autoPlay() const override { return autoplay; }
-    void setMediaFileName(const QString &n) override { name = n; log << QStringLiteral("MediaFileName ") + n; }
+    bool tellsPlayback = false;   // Play (and a name with AutoPlay) tell Starting, HaltPlayback Stopped
+    void setMediaFileName(const QString &n) override
+    {
+        name = n;
+        log << QStringLiteral("MediaFileName ") + n;
+        if (tellsPlayback && autoplay)
+            news(PlaybackNews::Kind::Starting);
+    }
     QString mediaFileName() const override { return name; }
-    void Play() override { log << QStringLiteral("Play"); }
+    void Play() override
+    {
+        log << QStringLiteral("Play");
+        if (tellsPlayback)
+            news(PlaybackNews::Kind::Starting);
+    }
     void OpenMedia(const QString &u) override { name = u; log << QStringLiteral("OpenMedia ") + u; }
-    void HaltPlayback() override { log << QStringLiteral("HaltPlayback"); }
+    void HaltPlayback() override
+    {
+        log << QStringLiteral("HaltPlayback");
+        if (tellsPlayback)
+            news(PlaybackNews::Kind::Stopped);
+    }
     QWidget *widget() override { return this; }
     // Tells the window about playback, as the real player does.
     void news(PlaybackNews::Kind kind, qint64 durationMs = 0) const { tell({kind, name, 0, durationMs}); }
