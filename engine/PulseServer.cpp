@@ -85,6 +85,18 @@ struct PulseServer::Snapshot
         if (--pending == 0)
             owner->publishSnapshot(this);
     }
+
+    // The callback of one list request: every item, converted, into its
+    // list of the copy; the end of the list completes the reply.
+    template<typename Info, auto convert, auto list>
+    static void collect(pa_context *, const Info *i, int eol, void *u)
+    {
+        auto *s = static_cast<Snapshot *>(u);
+        if (eol == 0 && i)
+            (s->state.*list).append(convert(*i));
+        else
+            s->replyDone();
+    }
 };
 
 // Lets the user-interface thread wait, with a timeout, for one reply of the
@@ -256,45 +268,13 @@ void PulseServer::requestRefresh()
         },
         snap));
     pa_operation_unref(pa_context_get_card_info_list(
-        m_context,
-        [](pa_context *, const pa_card_info *i, int eol, void *u) {
-            auto *s = static_cast<Snapshot *>(u);
-            if (eol == 0 && i)
-                s->state.cards.append(cardOf(*i));
-            else
-                s->replyDone();
-        },
-        snap));
+        m_context, &Snapshot::collect<pa_card_info, cardOf, &ServerState::cards>, snap));
     pa_operation_unref(pa_context_get_sink_info_list(
-        m_context,
-        [](pa_context *, const pa_sink_info *i, int eol, void *u) {
-            auto *s = static_cast<Snapshot *>(u);
-            if (eol == 0 && i)
-                s->state.sinks.append(sinkOf(*i));
-            else
-                s->replyDone();
-        },
-        snap));
+        m_context, &Snapshot::collect<pa_sink_info, sinkOf, &ServerState::sinks>, snap));
     pa_operation_unref(pa_context_get_source_info_list(
-        m_context,
-        [](pa_context *, const pa_source_info *i, int eol, void *u) {
-            auto *s = static_cast<Snapshot *>(u);
-            if (eol == 0 && i)
-                s->state.sources.append(sourceOf(*i));
-            else
-                s->replyDone();
-        },
-        snap));
+        m_context, &Snapshot::collect<pa_source_info, sourceOf, &ServerState::sources>, snap));
     pa_operation_unref(pa_context_get_sink_input_info_list(
-        m_context,
-        [](pa_context *, const pa_sink_input_info *i, int eol, void *u) {
-            auto *s = static_cast<Snapshot *>(u);
-            if (eol == 0 && i)
-                s->state.streams.append(streamOf(*i));
-            else
-                s->replyDone();
-        },
-        snap));
+        m_context, &Snapshot::collect<pa_sink_input_info, streamOf, &ServerState::streams>, snap));
 }
 
 // Loop thread: the copy is complete.
