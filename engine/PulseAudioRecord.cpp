@@ -179,7 +179,8 @@ bool PulseAudioRecord::startOn(const SourceLine &line, QString *error)
 // An application's capture goes with the application: when its stream ends
 // the capture waits, and the next stream of the same application (on any
 // output) takes up where it stopped. What has been captured stays in order.
-void PulseAudioRecord::followApplication()
+// streamEnded: the capture has just lost the stream, whatever the list says.
+void PulseAudioRecord::followApplication(bool streamEnded)
 {
     if (!m_capturing || m_captureLine.kind != SourceLine::Application)
         return;
@@ -189,7 +190,7 @@ void PulseAudioRecord::followApplication()
     };
     if (!m_waiting) {
         for (const auto &st : state.streams)
-            if (st.index == m_captureLine.stream && playing(st))
+            if (!streamEnded && st.index == m_captureLine.stream && playing(st))
                 return;   // still there
         m_capture.stop();
         absorb(m_capture.take());
@@ -266,20 +267,14 @@ void PulseAudioRecord::onTick()
     deliverBlocks();
     if (!m_capturing)
         return;   // a handler stopped the capture
-    if (failed && m_captureLine.kind == SourceLine::Application && !m_waiting
-        && number == AudioFailure::DeviceRemoved) {
-        // The application's stream ended: wait for its next one.
-        m_capture.stop();
-        absorb(m_capture.take());
-        m_waiting = true;
-        followApplication();
-        emit Timer(qint32(std::min<qint64>(m_frames, std::numeric_limits<qint32>::max())), m_peakLeft, m_peakRight);
-        m_peakLeft = m_peakRight = 0;
-        return;
-    }
+    // An application's stream that ends is no failure: its next one is waited for.
+    const bool streamEnded = failed && m_captureLine.kind == SourceLine::Application && !m_waiting
+                             && number == AudioFailure::DeviceRemoved;
+    if (streamEnded)
+        followApplication(true);
     emit Timer(qint32(std::min<qint64>(m_frames, std::numeric_limits<qint32>::max())), m_peakLeft, m_peakRight);
     m_peakLeft = m_peakRight = 0;
-    if (failed && m_capturing && !m_waiting)
+    if (failed && !streamEnded && m_capturing && !m_waiting)
         failCapture(number, error);
 }
 

@@ -86,7 +86,7 @@ private:
     void deliverBlocks();
     void failCapture(int number, const QString &reason);
     bool startOn(const SourceLine &line, QString *error);
-    void followApplication();
+    void followApplication(bool streamEnded = false);
     void finishCapture();
     [[noreturn]] void fail(int number, const QString &description) const;
 
