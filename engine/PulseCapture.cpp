@@ -193,66 +193,50 @@ void PulseCapture::append(const char *data, size_t bytes, bool hole)
         m_pending.append(data, qsizetype(bytes));
     }
 
-    // Levels and the display ring, as 16-bit stereo.
-    if (!m_displayKept) {
-        if (!hole)
-            notePeaks(data, frames);
-        return;
-    }
+    // Levels, and the display ring when one is kept, as 16-bit stereo.
     if (hole) {
-        for (qint64 f = 0; f < frames; ++f)
-            storeDisplayFrame(0, 0);
-    } else if (m_format.bitsPerSample == 8) {
-        const auto *p = reinterpret_cast<const quint8 *>(data);
-        const int step = m_format.channels;
-        for (qint64 f = 0; f < frames; ++f, p += step) {
-            const int left = (int(p[0]) - 128) * 256;
-            const int right = step == 2 ? (int(p[1]) - 128) * 256 : left;
-            storeDisplayFrame(left, right);
-        }
+        if (m_displayKept)
+            for (qint64 f = 0; f < frames; ++f)
+                storeDisplayFrame(0, 0);
+    } else if (m_displayKept) {
+        forEachFrame(data, frames, [this](int left, int right) { storeDisplayFrame(left, right); });
     } else {
-        const int step = m_format.channels;
-        for (qint64 f = 0; f < frames; ++f, data += 2 * step) {
-            qint16 left = 0;
-            std::memcpy(&left, data, 2);
-            qint16 right = left;
-            if (step == 2)
-                std::memcpy(&right, data + 2, 2);
-            storeDisplayFrame(left, right);
-        }
+        forEachFrame(data, frames, [this](int left, int right) { notePeak(left, right); });
     }
-    m_displayFilled = std::min<size_t>(m_displayFilled + size_t(frames), DisplayFrames);
+    if (m_displayKept)
+        m_displayFilled = std::min<size_t>(m_displayFilled + size_t(frames), DisplayFrames);
 }
 
-// Loop thread, m_mutex held: the levels alone, without the display's copy.
-void PulseCapture::notePeaks(const char *data, qint64 frames)
+// Each frame as 16-bit left and right; a mono frame is both.
+template<typename Fn>
+void PulseCapture::forEachFrame(const char *data, qint64 frames, Fn &&fn) const
 {
     const int step = m_format.channels;
-    int left = m_peakLeft, right = m_peakRight;
     if (m_format.bitsPerSample == 8) {
         const auto *p = reinterpret_cast<const quint8 *>(data);
-        for (qint64 f = 0; f < frames; ++f, p += step) {
-            left = std::max(left, std::abs(int(p[0]) - 128) * 256);
-            right = std::max(right, std::abs(int(p[step - 1]) - 128) * 256);
-        }
+        for (qint64 f = 0; f < frames; ++f, p += step)
+            fn((int(p[0]) - 128) * 256, (int(p[step - 1]) - 128) * 256);
     } else {
         for (qint64 f = 0; f < frames; ++f, data += 2 * step) {
-            qint16 l = 0, r = 0;
-            std::memcpy(&l, data, 2);
-            std::memcpy(&r, data + 2 * (step - 1), 2);
-            left = std::max(left, std::abs(int(l)));
-            right = std::max(right, std::abs(int(r)));
+            qint16 left = 0, right = 0;
+            std::memcpy(&left, data, 2);
+            std::memcpy(&right, data + 2 * (step - 1), 2);
+            fn(left, right);
         }
     }
-    m_peakLeft = std::min(left, 32767);
-    m_peakRight = std::min(right, 32767);
+}
+
+// Loop thread, m_mutex held.
+inline void PulseCapture::notePeak(int left, int right)
+{
+    m_peakLeft = std::max(m_peakLeft, std::min(std::abs(left), 32767));
+    m_peakRight = std::max(m_peakRight, std::min(std::abs(right), 32767));
 }
 
 // Loop thread, m_mutex held.
 inline void PulseCapture::storeDisplayFrame(int left, int right)
 {
-    m_peakLeft = std::max(m_peakLeft, std::min(std::abs(left), 32767));
-    m_peakRight = std::max(m_peakRight, std::min(std::abs(right), 32767));
+    notePeak(left, right);
     m_display[2 * m_displayPos] = qint16(left);
     m_display[2 * m_displayPos + 1] = qint16(right);
     if (++m_displayPos == DisplayFrames)

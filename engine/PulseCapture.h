@@ -70,7 +70,9 @@ private:
     void append(const char *data, size_t bytes, bool hole); // loop thread
     void closeStream();                                   // loop lock held
     void storeDisplayFrame(int left, int right);          // loop thread, m_mutex held
-    void notePeaks(const char *data, qint64 frames);      // loop thread, m_mutex held
+    void notePeak(int left, int right);                   // loop thread, m_mutex held
+    template<typename Fn>
+    void forEachFrame(const char *data, qint64 frames, Fn &&fn) const;
     void updateLateFrames();                              // loop thread
 
     PulseServer &m_server;
