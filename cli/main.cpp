@@ -3,8 +3,9 @@
 
 #include "cli/Arguments.h"
 #include "cli/Devices.h"
-#include "cli/Session.h"
+#include "cli/TakeConsole.h"
 #include "engine/PulseAudioRecord.h"
+#include "engine/Take.h"
 #include "engine/WavAudioFile.h"
 
 #include <QCoreApplication>
@@ -104,7 +105,7 @@ int main(int argc, char **argv)
     PulseAudioRecord rec;
     // Nothing here is drawn 25 times a second: waking four times a second
     // keeps the cost of a long recording near that of the capture itself.
-    rec.setTimerInterval(cli::Session::TickMs);
+    rec.setTimerInterval(cli::TakeConsole::TickMs);
     rec.setDisplayKept(false);
     if (!rec.ServerConnected()) {
         cli::say(QStringLiteral("no sound server answers (is PulseAudio or PipeWire running for this user, with "
@@ -127,17 +128,20 @@ int main(int argc, char **argv)
         return cli::CaptureFailed;
     }
     WavAudioFile file;
-    cli::Session session(rec, file, path, o, !o.quiet && ::isatty(STDERR_FILENO));
+    file.SetWaveFormat(o.format);
+    Take take(rec, file);
+    take.setDurationMs(o.durationMs.value_or(0));
+    cli::TakeConsole console(rec, take, !o.quiet && ::isatty(STDERR_FILENO));
     QSocketNotifier stopNotifier(g_stopPipe[0], QSocketNotifier::Read);
-    QObject::connect(&stopNotifier, &QSocketNotifier::activated, &session, [&] {
+    QObject::connect(&stopNotifier, &QSocketNotifier::activated, &take, [&] {
         char byte;
         while (::read(g_stopPipe[0], &byte, 1) > 0) {
         }
-        session.stop();
+        take.stop();
     });
-    QObject::connect(&session, &cli::Session::finished, &app, [](int code) { QCoreApplication::exit(code); });
+    QObject::connect(&console, &cli::TakeConsole::finished, &app, [](int code) { QCoreApplication::exit(code); });
 
-    if (const int code = session.start(); code != cli::Recorded)
+    if (const int code = console.start(path); code != cli::Recorded)
         return code;
     return app.exec();
 }

@@ -36,6 +36,9 @@ public:
     virtual WaveFormat waveFormat() const = 0;
     // 0 while a file is open, negative otherwise.
     virtual qint32 OpenStatus() const = 0;
+    // Bytes of sample data in the open file (0 when none is open); after a
+    // write that failed, what of it reached the file.
+    virtual quint64 dataBytes() const = 0;
     // A recording that was never closed (the program was killed, the computer
     // lost power) is found again here, at the next start: its header is put
     // right for every whole frame on disk. Each is reported once; files that

@@ -53,8 +53,7 @@ public:
     QList<Recovered> RecoverInterrupted() override;
 
     WaveFormat format() const { return m_format; }
-    // Bytes of sample data in the open file (0 when none is open).
-    quint64 dataBytes() const { return m_dataBytes; }
+    quint64 dataBytes() const override { return m_dataBytes; }
 
     // For tests and tools: grows the data chunk of the open file by `bytes`
     // zero bytes without writing them (a sparse hole made with ftruncate), so

@@ -63,8 +63,8 @@ void frmCapture::Menu_StopR_Click()
     PublicDim::AutoStopRecord = on;
     // While a recording may end with the media, silence at its end waits to
     // be followed by sound before it is written (see MediaTake.h).
-    if (m_take)
-        m_take->setHoldSilence(on);
+    if (m_mediaTake)
+        m_mediaTake->setHoldSilence(on);
 }
 
 // ------------------------------------------------------------ recording with the media
@@ -90,9 +90,9 @@ constexpr int TakeDeadlineMs = 2000;
 
 void frmCapture::followMediaPlayer()
 {
-    m_take = std::make_unique<MediaTake>([this] { return m_file ? m_file->waveFormat() : WaveFormat{0, 0, 0}; });
+    m_mediaTake = std::make_unique<MediaTake>([this] { return m_file ? m_file->waveFormat() : WaveFormat{0, 0, 0}; });
     // Queued: it comes from inside the writing of a captured piece.
-    connect(m_take.get(), &MediaTake::completed, this, &frmCapture::mediaTakeComplete, Qt::QueuedConnection);
+    connect(m_mediaTake.get(), &MediaTake::completed, this, &frmCapture::mediaTakeComplete, Qt::QueuedConnection);
     m_takeDeadline = new QTimer(this);
     m_takeDeadline->setSingleShot(true);
     connect(m_takeDeadline, &QTimer::timeout, this, &frmCapture::endMediaTakeNow);
@@ -102,7 +102,7 @@ void frmCapture::followMediaPlayer()
 void frmCapture::MediaPlayer1_Playback(const PlaybackNews &news)
 {
     using Kind = PlaybackNews::Kind;
-    if (!m_take)
+    if (!m_mediaTake)
         return;
     switch (news.kind) {
     case Kind::Starting:
@@ -110,9 +110,9 @@ void frmCapture::MediaPlayer1_Playback(const PlaybackNews &news)
             return;
         // The media played before may still be waiting for its tail: that
         // recording ends now, with what it has.
-        if (m_take->ending() || m_take->isComplete())
+        if (m_mediaTake->ending() || m_mediaTake->isComplete())
             endMediaTakeNow();
-        if (IsPaused() && m_take->isPausedWithMedia()) {
+        if (IsPaused() && m_mediaTake->isPausedWithMedia()) {
             CmdStart_Click();   // on with the recording that paused with the media
         } else if (IsRecording()) {
             return;   // the user's own recording goes on as it is
@@ -121,27 +121,27 @@ void frmCapture::MediaPlayer1_Playback(const PlaybackNews &news)
             if (!IsRecording())
                 return;
         }
-        m_take->beginWithMedia(news.fromMs);
+        m_mediaTake->beginWithMedia(news.fromMs);
         findMediaLead(news);
         return;
     case Kind::Paused:
-        if (m_take->byMedia() && IsRecording() && !IsPaused() && !m_take->ending()) {
-            m_take->pauseWithMedia();
+        if (m_mediaTake->byMedia() && IsRecording() && !IsPaused() && !m_mediaTake->ending()) {
+            m_mediaTake->pauseWithMedia();
             passCapturedNow();
             m_takeDeadline->start(TakeDeadlineMs);
         }
         return;
     case Kind::Resumed:
-        if (m_take->ending() && m_take->endKind() == MediaTake::End::Pause) {
-            m_take->cancelPause();
+        if (m_mediaTake->ending() && m_mediaTake->endKind() == MediaTake::End::Pause) {
+            m_mediaTake->cancelPause();
             m_takeDeadline->stop();
-        } else if (IsPaused() && m_take->isPausedWithMedia()) {
+        } else if (IsPaused() && m_mediaTake->isPausedWithMedia()) {
             CmdStart_Click();
-            m_take->resumeAtSound();
+            m_mediaTake->resumeAtSound();
         }
         return;
     case Kind::Jumped:
-        m_take->setInexact();
+        m_mediaTake->setInexact();
         return;
     case Kind::Finished:
     case Kind::Stopped:
@@ -152,7 +152,7 @@ void frmCapture::MediaPlayer1_Playback(const PlaybackNews &news)
             CmdStop_Click();   // nothing reaches the file while paused: stop at once
             return;
         }
-        m_take->endWithMedia(news.kind == Kind::Finished, news.durationMs);
+        m_mediaTake->endWithMedia(news.kind == Kind::Finished, news.durationMs);
         passCapturedNow();
         m_takeDeadline->start(TakeDeadlineMs);
         return;
@@ -169,7 +169,7 @@ void frmCapture::findMediaLead(const PlaybackNews &news)
     const double quietest = gain > 0 ? 0.5 / double(1 << (format.bitsPerSample - 1)) / gain : 0;
     auto *lead = new MediaLead(news.media, news.fromMs, quietest, this);
     m_mediaLead = lead;
-    MediaTake *take = m_take.get();
+    MediaTake *take = m_mediaTake.get();
     const qint32 rate = format.sampleRate;
     connect(lead, &MediaLead::found, take, [take, rate](qint64 us) { take->setMediaLead(std::llround(us * rate / 1e6)); });
     connect(lead, &MediaLead::failed, take, [take] { take->setMediaLead(0); });
@@ -183,35 +183,33 @@ void frmCapture::passCapturedNow()
     // Timer event: the take counts its tail from here.
     if (!IsRecording() || IsPaused())
         return;
-    QByteArray upToNow;
-    skipOnError([&] { upToNow = m_record->GetPartialBlock(); });
-    writeToFile(upToNow);
+    m_take->writeCapturedNow();
 }
 
 void frmCapture::mediaTakeComplete()
 {
     m_takeDeadline->stop();
-    if (!IsRecording() || !m_take->isComplete())
+    if (!IsRecording() || !m_mediaTake->isComplete())
         return;
-    if (m_take->endKind() == MediaTake::End::Stop) {
+    if (m_mediaTake->endKind() == MediaTake::End::Stop) {
         CmdStop_Click();
         return;
     }
     if (!IsPaused())
         CmdPause_Click();   // the take passes nothing more until it is paused
-    m_take->pausedWithMedia();
+    m_mediaTake->pausedWithMedia();
 }
 
 void frmCapture::endMediaTakeNow()
 {
     m_takeDeadline->stop();
-    if (!IsRecording() || !(m_take->ending() || m_take->isComplete()))
+    if (!IsRecording() || !(m_mediaTake->ending() || m_mediaTake->isComplete()))
         return;
-    if (m_take->ending() && m_take->endKind() == MediaTake::End::Stop) {
+    if (m_mediaTake->ending() && m_mediaTake->endKind() == MediaTake::End::Stop) {
         CmdStop_Click();   // the take keeps what its end rule keeps
         return;
     }
-    m_take->endNow();   // a pause: what came after the last sound is dropped
+    m_mediaTake->endNow();   // a pause: what came after the last sound is dropped
     mediaTakeComplete();
 }
 

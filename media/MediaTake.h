@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Take.h"
 #include "engine/WaveFormat.h"
 
 #include <QByteArray>
@@ -66,7 +67,7 @@
 // written as soon as sound follows it. Digital silence is only counted, never
 // stored: the frames are made again when they are kept. A crash loses at most
 // that silence; a Stop by hand writes it.
-class MediaTake : public QObject
+class MediaTake : public QObject, public TakeFilter
 {
     Q_OBJECT
 public:
@@ -79,11 +80,11 @@ public:
 
     // What a recording's captured sound becomes on its way to the file. Once
     // a take is complete, nothing.
-    QByteArray pass(const QByteArray &captured);
+    QByteArray pass(const QByteArray &captured) override;
     // The recording stops: what is still held that belongs in the file (the
     // end rule applied when the take was ending, all of it after a Stop by
     // hand). Then back to passing everything, for the next recording.
-    QByteArray close();
+    QByteArray close() override;
 
     // Keeps trailing silence back (the Stop option is on): the recording may
     // end with the media.

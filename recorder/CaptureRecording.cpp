@@ -8,7 +8,6 @@
 #include "engine/AudioFailure.h"
 #include "engine/AudioFile.h"
 #include "engine/AudioRecord.h"
-#include "media/MediaTake.h"
 #include "recorder/AudioDisplay.h"
 #include "shell/frmCapture.h"
 
@@ -49,21 +48,28 @@ QString sizeText(double kb)
 
 } // namespace
 
-void frmCapture::setRecordingControlsEnabled(bool stopped)
+RecordingState frmCapture::recordingState() const
 {
-    CmdStop->setEnabled(!stopped);
-    CmdPause->setEnabled(!stopped);
+    if (!m_take || !m_take->isOpen())
+        return RecordingState::NotRecording;
+    return m_take->isPaused() ? RecordingState::Paused : RecordingState::Recording;
+}
+
+void frmCapture::lockControlsForRecording(bool recording)
+{
+    CmdStop->setEnabled(recording);
+    CmdPause->setEnabled(recording);
     for (QWidget *w : std::initializer_list<QWidget *>{CmdStart, CmdPlay, TextWavFile, Command2, CheckPreview,
                                                         slBalance, slVolume})
-        w->setEnabled(stopped);
+        w->setEnabled(!recording);
     for (QMenu *m : {Menu_File, Menu_Mode, Menu_Hep})
-        m->setEnabled(stopped);
+        m->setEnabled(!recording);
 }
 
 void frmCapture::enableControlsAfterStop()
 {
     skipOnError([&] {
-        setRecordingControlsEnabled(true);
+        lockControlsForRecording(false);
         CmdSet->setEnabled(true);
         ComboSource->setEnabled(true);
         DeviceCombo->setEnabled(true);
@@ -72,16 +78,11 @@ void frmCapture::enableControlsAfterStop()
 
 void frmCapture::CmdStart_Click()
 {
-    skipOnError([&] { setRecordingControlsEnabled(false); });
+    skipOnError([&] { lockControlsForRecording(true); });
     PublicDim::WavFileName = TextWavFile->text();
 
     if (IsPaused()) {
-        // Resume: capture never stopped. What it took in while paused, and
-        // any sound lost meanwhile, was never going to be in the file.
-        skipOnError([&] { m_record->GetPartialBlock(); });
-        setRecordingState(RecordingState::Recording);
-        m_lossFramesSeen = valueOrSkip<qint64>([&] { return m_record->lostFrames() + m_record->holeFrames(); },
-                                               m_lossFramesSeen);
+        m_take->resume();
         setPanelText(1, QStringLiteral("Recording..."));
         return;
     }
@@ -96,7 +97,6 @@ void frmCapture::CmdStart_Click()
 
 void frmCapture::StartRecording()
 {
-    clearLastStepFailure();
     // No name, no recording: a blank name would make a hidden ".wav" wherever
     // the program happens to run.
     if (withoutOuterBlanks(PublicDim::WavFileName).isEmpty()) {
@@ -132,60 +132,26 @@ void frmCapture::StartRecording()
         return;
     }
 
-    // Capture first: the file is touched only once there is sound to put in
-    // it, so a start that fails leaves an existing file as it was. Nothing is
-    // lost meanwhile: the first Timer event writes all captured since.
-    // A status that cannot be read counts as a failure.
-    bool started = false;
-    startCapture(OnFailure::Skip);
-    if (valueOrSkip<qint32>([&] { return m_record->CaptureStatus(); }, -1) >= 0) {
-        skipOnError([&] { m_file->CreateWaveFile(PublicDim::WavFileName, 0); });
-        started = valueOrSkip<qint32>([&] { return m_file->OpenStatus(); }, -1) >= 0;
-    }
+    // The take starts capture first and touches the file only once there is
+    // sound to put in it, so a start that fails leaves an existing file as it
+    // was.
+    skipOnError([&] { AudioDisplay21->SetWaveFormat(m_file->waveFormat()); });
+    const bool started = m_take->start(PublicDim::WavFileName);
+    captureRunningChanged();
     if (started) {
-        setRecordingState(RecordingState::Recording);
         setPanelText(1, QStringLiteral("Recording..."));
-        m_losses.clear();
-        m_lossFramesSeen = 0;
-        m_bytesWritten = 0;
-        m_signalWatch.restart(valueOrSkip<WaveFormat>([&] { return m_file->waveFormat(); }, WaveFormat{}));
         StatusPanel[0]->setToolTip(QString());
         return;
     }
 
-    // The failure path: tell why, then end like Stop. A recorder that only
-    // returned a negative status still has a reason to give. No file was
-    // written, so there is nothing to finish: capture stops, what it took in
-    // is dropped, and monitoring starts again.
-    QString reason = lastStepFailure().description;
-    if (reason.isEmpty())
-        reason = valueOrSkip<QString>([&] { return m_record->lastError(); }, QString());
-    Dialogs::instance().messageBox(this, reason, QStringLiteral("Error"), Dialogs::Icon::Critical,
+    // The failure path: tell why, then end like Stop. No file was written,
+    // so there is nothing to finish, and monitoring starts again.
+    Dialogs::instance().messageBox(this, m_take->failureReason(), QStringLiteral("Error"), Dialogs::Icon::Critical,
                                    Dialogs::Buttons::Ok);
     enableControlsAfterStop();
     skipOnError([&] { FinishRecording(); });
     setPanelText(3, QStringLiteral("File size: ") + sizeText(0) + QStringLiteral(" Kb"));
     skipOnError([&] { CheckPreview_Click(); });
-}
-
-bool frmCapture::writeToFile(const QByteArray &captured)
-{
-    // A recording that follows the media player keeps back what is not the
-    // media (see media/MediaTake.h); any other passes unchanged.
-    const QByteArray data = m_take->pass(captured);
-    try {
-        m_file->WriteBlock(data);
-        m_bytesWritten += data.size();
-        m_signalWatch.feed(data);
-        return true;
-    } catch (...) {
-        // The disk is full, the file too large, the drive gone: a recording
-        // that goes on writing nothing would only pretend. Keep what is
-        // written (the file stays valid), stop, and say why.
-        m_recordingFailure = stoppedBecause(describeFailure(std::current_exception()).description);
-        CmdStop_Click();   // finishing the file reports it
-        return false;
-    }
 }
 
 void frmCapture::abandonStart()
@@ -195,27 +161,17 @@ void frmCapture::abandonStart()
     skipOnError([&] { CheckPreview_Click(); });
 }
 
-void frmCapture::setRecordingState(RecordingState state)
-{
-    // Only an open recording can be paused.
-    if (state == RecordingState::Paused && m_state == RecordingState::NotRecording)
-        return;
-    m_state = state;
-}
-
 void frmCapture::CmdPause_Click()
 {
     CmdStart->setEnabled(true);
     CmdPause->setEnabled(false);
-    // Everything captured up to the press goes into the file; the rest of the
-    // block is dropped with it.
-    if (IsRecording() && !IsPaused()) {
-        QByteArray upToNow;
-        skipOnError([&] { upToNow = m_record->GetPartialBlock(); });
-        if (!writeToFile(upToNow))
-            return;
+    // Everything captured up to the press goes into the file; what comes
+    // after it does not, until Record resumes.
+    if (IsRecording()) {
+        m_take->pause();
+        if (!IsRecording())
+            return;   // the file could not take it: the recording has ended, and says why
     }
-    setRecordingState(RecordingState::Paused);
     setPanelText(1, QStringLiteral("Paused"));
 }
 
@@ -230,48 +186,44 @@ void frmCapture::CmdStop_Click()
 
 void frmCapture::FinishRecording()
 {
-    skipOnError([&] { m_record->StopCapture(); });
     if (IsRecording()) {
-        // Everything captured while not paused reaches the file: whatever the
-        // recorder still holds after the stop is written, block by block,
-        // until it hands out an empty one. Stopped while paused, what it
-        // holds was captured during the pause.
-        for (;;) {
-            QByteArray block;
-            if (!skipOnError([&] { block = m_record->GetBlock(); }) || block.isEmpty())
-                break;
-            if (IsPaused())
-                continue;
-            block = m_take->pass(block);
-            try {
-                m_file->WriteBlock(block);
-                m_signalWatch.feed(block);
-            } catch (...) {
-                if (m_recordingFailure.isEmpty())
-                    m_recordingFailure = stoppedBecause(describeFailure(std::current_exception()).description);
-                break;
-            }
-        }
-        // What the take still holds and keeps: silence before a Stop by
-        // hand, the media's own up to its length.
-        skipOnError([&] {
-            if (const QByteArray rest = m_take->close(); !rest.isEmpty() && m_recordingFailure.isEmpty()) {
-                m_file->WriteBlock(rest);
-                m_signalWatch.feed(rest);
-            }
-        });
-        skipOnError([&] { m_file->CloseFile(); });
-        setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(PublicDim::WavFileName))
-                            + QStringLiteral(" Kb"));
-        if (!m_recordingFailure.isEmpty() || !m_losses.isEmpty())
-            reportRecordingEnd();
-    } else {
-        // Monitoring: what is left is nobody's.
-        while (!valueOrSkip<QByteArray>([&] { return m_record->GetBlock(); }, QByteArray()).isEmpty()) {
-        }
+        // Every sample captured while not paused reaches the file; takeEnded
+        // shows the rest.
+        m_take->stop();
+        return;
     }
-    setRecordingState(RecordingState::NotRecording);
+    skipOnError([&] { m_record->StopCapture(); });
+    // Monitoring: what is left is nobody's.
+    while (!valueOrSkip<QByteArray>([&] { return m_record->GetBlock(); }, QByteArray()).isEmpty()) {
+    }
     showIdleState();
+}
+
+void frmCapture::takeProgressed()
+{
+    // Recorded time: what is in the file, the paused stretches left out.
+    const qint64 recordedMs = m_take->recordedMs();
+    setPanelText(2, QStringLiteral("Elapsed: ") + PublicDim::FormatTime(double(recordedMs / 1000)));
+    showRecordingWarnings(recordedMs);
+    setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(m_take->path())) + QStringLiteral(" KB"));
+}
+
+void frmCapture::takeEnded(Take::End end, const QString &reason)
+{
+    setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(m_take->path())) + QStringLiteral(" Kb"));
+    if (end == Take::End::DeviceRemoved)
+        m_recordingFailure = QStringLiteral("The recording device was removed.");
+    else if (end != Take::End::Stopped && end != Take::End::DurationReached)
+        m_recordingFailure = stoppedBecause(reason);
+    if (!m_recordingFailure.isEmpty() || !m_take->losses().isEmpty())
+        reportRecordingEnd();
+    showIdleState();
+    // A recording that ended by itself (the disk, the device, the server)
+    // leaves the window as Stop does.
+    if (end != Take::End::Stopped) {
+        enableControlsAfterStop();
+        skipOnError([&] { CheckPreview_Click(); });
+    }
 }
 
 namespace {
@@ -311,65 +263,32 @@ void frmCapture::followVisibility(bool always)
         skipOnError([&] { m_record->setTimerInterval(inSight ? TimerInSightMs : TimerOutOfSightMs); });
 }
 
-void frmCapture::AudioRecord_Timer(qint32 CurrentSamples, qint32, qint32)
+void frmCapture::AudioRecord_Timer(qint32, qint32, qint32)
 {
-    if (IsPaused())
+    // The level display; what came in reaches the file through the take.
+    if (IsPaused() || !m_displayInSight)
         return;
-    QVector<qint16> data;
-    if (m_displayInSight) {
-        skipOnError([&] {
-            const qint64 count = qint64(m_file->FormatUnit()) * 1024;
-            if (count <= std::numeric_limits<qint32>::max())
-                data = m_record->GetDisplayData(qint32(count));
-        });
-    }
-    if (IsRecording()) {
-        // What has come in since the last event reaches the file now, with
-        // the header covering it: a crash loses at most this interval.
-        QByteArray captured;
-        skipOnError([&] { captured = m_record->GetPartialBlock(); });
-        if (!writeToFile(captured))
-            return;
-        // Recorded time: what is in the file, the paused stretches left out.
-        qint32 recordedMs = 0;
-        skipOnError([&] {
-            const qint64 frames = m_bytesWritten / std::max<qint32>(m_file->FormatUnit(), 1);
-            recordedMs = m_record->SamplesToMilliseconds(qint32(std::min<qint64>(frames, INT32_MAX)));
-            setPanelText(2, QStringLiteral("Elapsed: ") + PublicDim::FormatTime(double(recordedMs / 1000)));
-        });
-        noteLosses(recordedMs);
-        showRecordingWarnings(recordedMs);
-        setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(PublicDim::WavFileName))
-                            + QStringLiteral(" KB"));
-    }
-    if (m_displayInSight)
-        skipOnError([&] { AudioDisplay21->ShowSamples(data); });
+    skipOnError([&] {
+        const qint64 count = qint64(m_file->FormatUnit()) * 1024;
+        if (count <= std::numeric_limits<qint32>::max())
+            AudioDisplay21->ShowSamples(m_record->GetDisplayData(qint32(count)));
+    });
 }
 
 void frmCapture::AudioRecord_EndArrayRecord(qint32)
 {
-    if (IsPaused())
-        return;   // not fetched: the recorder drops it
-    QByteArray block;
-    skipOnError([&] { block = m_record->GetBlock(); });
+    // A recording's blocks are the take's; monitoring's are nobody's.
     if (!IsRecording())
-        return;
-    writeToFile(block);
+        skipOnError([&] { m_record->GetBlock(); });
 }
 
-void frmCapture::AudioRecord_CaptureError(qint32 number, const QString &description)
+void frmCapture::AudioRecord_CaptureError(qint32, const QString &)
 {
-    // The sound server or the device went away. A recording ends cleanly with
-    // what was captured; then, as for monitoring, the meters fall to silence
-    // and the lists follow the sound system.
+    // The sound server or the device went away: the meters fall to silence
+    // and the lists follow the sound system. A recording ends by itself,
+    // cleanly, with what was captured (takeEnded).
     captureRunningChanged();
     AudioRecord_DevicesChanged();
-    if (!IsRecording())
-        return;
-    m_recordingFailure = number == AudioFailure::DeviceRemoved
-                             ? QStringLiteral("The recording device was removed.")
-                             : stoppedBecause(description);
-    CmdStop_Click();   // finishing the file reports it
 }
 
 void frmCapture::reportRecordingEnd()
@@ -381,7 +300,7 @@ void frmCapture::reportRecordingEnd()
     if (failed)
         text << std::exchange(m_recordingFailure, QString())
              << QStringLiteral("What was recorded until then is in:\n%1").arg(PublicDim::WavFileName);
-    if (!m_losses.isEmpty()) {
+    if (!m_take->losses().isEmpty()) {
         text << lossSummary();
         if (text.size() == 1)
             text << QStringLiteral("Everything else is in:\n%1").arg(PublicDim::WavFileName);

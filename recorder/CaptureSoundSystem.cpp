@@ -269,34 +269,3 @@ bool frmCapture::chooseApplicationLine(const QString &line)
     }
     return false;
 }
-
-void frmCapture::noteLosses(qint32 recordedMs)
-{
-    const qint64 lost = valueOrSkip<qint64>([&] { return m_record->lostFrames() + m_record->holeFrames(); },
-                                            m_lossFramesSeen);
-    if (lost <= m_lossFramesSeen)
-        return;
-    const auto toMs = [&](qint64 frames) {
-        return qint64(valueOrSkip<qint32>(
-            [&] { return m_record->SamplesToMilliseconds(qint32(std::min<qint64>(frames, INT32_MAX))); }, 0));
-    };
-    m_losses.append({recordedMs, toMs(lost - m_lossFramesSeen)});
-    m_lossFramesSeen = lost;
-}
-
-QString frmCapture::lossSummary() const
-{
-    if (m_losses.isEmpty())
-        return {};
-    QStringList each;
-    qint64 total = 0;
-    for (const Loss &l : m_losses) {
-        each << QStringLiteral("%1 s at %2")
-                    .arg(PublicDim::UserLocale().toString(l.lengthMs / 1000.0, 'f', 1))
-                    .arg(PublicDim::FormatTime(double(l.atMs / 1000)));
-        total += l.lengthMs;
-    }
-    return QStringLiteral("Sound was lost during this recording: %1 (%2 s in all).")
-        .arg(each.join(QStringLiteral(", ")))
-        .arg(PublicDim::UserLocale().toString(total / 1000.0, 'f', 1));
-}

@@ -5,7 +5,6 @@
 
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
-#include "engine/AudioRecord.h"
 #include "engine/SignalWatch.h"
 #include "shell/frmCapture.h"
 
@@ -40,9 +39,9 @@ QString timesText(qint64 n)
 
 } // namespace
 
-void frmCapture::showRecordingWarnings(qint32 recordedMs)
+void frmCapture::showRecordingWarnings(qint64 recordedMs)
 {
-    const SignalWatch &watch = m_signalWatch;
+    const SignalWatch &watch = m_take->watch();
     const qint64 windowS = SignalWatch::ClipWindowMs / 1000;
     QStringList tip;
 
@@ -68,18 +67,19 @@ void frmCapture::showRecordingWarnings(qint32 recordedMs)
 
     QString loss;
     bool newLoss = false;
-    if (!m_losses.isEmpty()) {
-        const Loss &l = m_losses.last();
+    if (!m_take->losses().isEmpty()) {
+        const Take::Loss &l = m_take->losses().last();
+        const qint64 atMs = m_take->framesToMs(l.atFrame);
         loss = QStringLiteral("%1 s lost at %2")
-                   .arg(decimal(l.lengthMs / 1000.0), PublicDim::FormatTime(double(l.atMs / 1000)));
-        newLoss = recordedMs - l.atMs < NewLossMs;
+                   .arg(decimal(m_take->framesToMs(l.frames()) / 1000.0), PublicDim::FormatTime(double(atMs / 1000)));
+        newLoss = recordedMs - atMs < NewLossMs;
         tip << lossSummary();
     }
 
     // An application's recording whose application has gone quiet: nothing
     // is recorded until it plays again, which comes before everything else.
     QString waiting;
-    if (const QString app = valueOrSkip<QString>([&] { return m_record->WaitingFor(); }, QString()); !app.isEmpty()) {
+    if (const QString app = m_take->waitingFor(); !app.isEmpty()) {
         waiting = QStringLiteral("Waiting for %1...").arg(app);
         tip.prepend(QStringLiteral("%1 has stopped playing. The recording goes on when it plays again; nothing else "
                                    "is recorded meanwhile. Stop ends the recording.")
@@ -125,12 +125,14 @@ void frmCapture::fitStatusPanels()
 
 void frmCapture::showLastTakeWarnings()
 {
-    const SignalWatch::Summary s = m_signalWatch.summary();
-    if (!s.any() && m_losses.isEmpty())
+    if (!m_take)
+        return;
+    const SignalWatch::Summary s = m_take->watch().summary();
+    if (!s.any() && m_take->losses().isEmpty())
         return;
     qint64 lostMs = 0;
-    for (const Loss &l : m_losses)
-        lostMs += l.lengthMs;
+    for (const Take::Loss &l : m_take->losses())
+        lostMs += m_take->framesToMs(l.frames());
 
     QStringList brief, full;
     if (s.noSoundStretches > 0) {
@@ -149,4 +151,22 @@ void frmCapture::showLastTakeWarnings()
     }
     setPanelText(1, QStringLiteral("Last take: ") + brief.join(QStringLiteral(", ")));
     StatusPanel[0]->setToolTip(QStringLiteral("Last recording: %1.").arg(full.join(QStringLiteral(", "))));
+}
+
+QString frmCapture::lossSummary() const
+{
+    QStringList each;
+    qint64 total = 0;
+    for (const Take::Loss &l : m_take->losses()) {
+        const qint64 lengthMs = m_take->framesToMs(l.frames());
+        each << QStringLiteral("%1 s at %2")
+                    .arg(PublicDim::UserLocale().toString(lengthMs / 1000.0, 'f', 1))
+                    .arg(PublicDim::FormatTime(double(m_take->framesToMs(l.atFrame) / 1000)));
+        total += lengthMs;
+    }
+    if (each.isEmpty())
+        return {};
+    return QStringLiteral("Sound was lost during this recording: %1 (%2 s in all).")
+        .arg(each.join(QStringLiteral(", ")))
+        .arg(PublicDim::UserLocale().toString(total / 1000.0, 'f', 1));
 }

@@ -120,7 +120,13 @@ frmCapture::frmCapture(Components components, QWidget *parent)
     centreWhenFirstShown(*this);
 }
 
-frmCapture::~frmCapture() = default;
+frmCapture::~frmCapture()
+{
+    // An open recording is finished with the window, without its reports.
+    if (m_take)
+        m_take->disconnect(this);
+    m_take.reset();
+}
 
 void frmCapture::buildMenus()
 {
@@ -357,6 +363,8 @@ bool frmCapture::Form_Load()
         // 4. The recorder and the file writer.
         m_record = m_components.makeRecorder();
         m_file = m_components.makeFile();
+        m_take = std::make_unique<Take>(*m_record, *m_file);
+        m_take->setFilter(m_mediaTake.get());
         connectRecorder();
         followVisibility(true);
         // A recording the last run could not finish is put right, and said so.
@@ -443,6 +451,8 @@ void frmCapture::connectRecorder()
     connect(m_record.get(), &AudioRecord::DevicesChanged, this, &frmCapture::AudioRecord_DevicesChanged);
     connect(m_record.get(), &AudioRecord::ServerConnectionChanged, this,
             &frmCapture::AudioRecord_ServerConnectionChanged);
+    connect(m_take.get(), &Take::progressed, this, &frmCapture::takeProgressed);
+    connect(m_take.get(), &Take::ended, this, &frmCapture::takeEnded);
 }
 
 // ------------------------------------------------------------ shutdown

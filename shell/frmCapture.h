@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/AudioFile.h"
-#include "engine/SignalWatch.h"
+#include "engine/Take.h"
 #include "shell/SingleInstance.h"
 #include "wizard/WizardHost.h"
 
@@ -33,8 +33,8 @@ class QTimer;
 class QWidget;
 class frmWizard;
 
-// Where the recording console stands. Changed only by
-// frmCapture::setRecordingState.
+// Where the recording console stands: the take's state, as tests and
+// helpers ask for it.
 enum class RecordingState { NotRecording, Recording, Paused };
 
 // The main window: the media player frame above, the recorder frame below,
@@ -77,7 +77,7 @@ public:
     bool hasEnded() const { return m_ended; }
     int exitCode() const { return m_exitCode; }
 
-    RecordingState recordingState() const { return m_state; }
+    RecordingState recordingState() const;
     // Status bar panel 1, 2 or 3.
     QString panelText(int panel) const;
     // The "Wav Player" window while it is open.
@@ -112,6 +112,9 @@ private slots:
     void CmdStop_Click();
     void StartRecording();
     void FinishRecording();
+    // The take's side: what it wrote, what it lost, how it ended.
+    void takeProgressed();
+    void takeEnded(Take::End end, const QString &reason);
     void AudioRecord_Timer(qint32 CurrentSamples, qint32 LevelLeft, qint32 LevelRight);
     // Out of sight (hidden behind the wizard or the Wav Player, minimised)
     // the display is not fed and the recorder's events come less often.
@@ -187,22 +190,20 @@ private:
     // Load, the restart of monitoring and every recording start go through here.
     void startCapture(OnFailure onFailure);
 
-    void setRecordingState(RecordingState state);
-    bool IsRecording() const { return m_state != RecordingState::NotRecording; }
-    bool IsPaused() const { return m_state == RecordingState::Paused; }
+    bool IsRecording() const { return m_take && m_take->isOpen(); }
+    bool IsPaused() const { return m_take && m_take->isPaused(); }
 
     // status bar, 1-based as the program addresses its panels
     void setPanelText(int panel, const QString &text);
     // Selects a row from code and runs the list's click handling, as a
     // user's choice would, whether or not the row changes.
     void selectRow(QComboBox *list, int row);
-    void setRecordingControlsEnabled(bool enabled);
+    // The controls a recording locks (Record, the file name, the sliders,
+    // the menus) and those it needs (Pause, Stop).
+    void lockControlsForRecording(bool recording);
     void enableControlsAfterStop();
     void setOuterHeight(int outerTwips);
     void reportRecordingEnd();
-    // Appends to the open recording; a failure ends it (and says why) and
-    // returns false.
-    bool writeToFile(const QByteArray &data);
     // Leaves a start that was refused before any file was touched: the
     // window as after Stop, monitoring going on.
     void abandonStart();
@@ -218,14 +219,11 @@ private:
     void showIdleState();
     // Capture runs (monitoring or a recording); otherwise the meters fall to silence.
     void captureRunningChanged();
-    // Frames lost or filled with silence since the last Timer event of a
-    // recording, noticed at recordedMs into it.
-    void noteLosses(qint32 recordedMs);
     QString lossSummary() const;
     // Warnings about the sound of a recording (recorder/CaptureWarnings.cpp):
     // while it runs, status panel 1 shows the most pressing one and its
     // tooltip all of them; after it, a summary until the next one starts.
-    void showRecordingWarnings(qint32 recordedMs);
+    void showRecordingWarnings(qint64 recordedMs);
     void showLastTakeWarnings();
     // Panel 1 widens for a text longer than it was made for (a warning).
     void fitStatusPanels();
@@ -283,7 +281,6 @@ private:
     QAction *Menu_About = nullptr;
 
     // --- form-level state ---
-    RecordingState m_state = RecordingState::NotRecording;
     qint16 CountSrc = 0;
     qint32 SrcIndex = 0;
 
@@ -296,7 +293,8 @@ private:
     int m_exitCode = 0;
     QPointer<FrmPlayWav> m_playWav;
     QPointer<frmWizard> m_wizard;
-    std::unique_ptr<MediaTake> m_take;   // what of a recording is the media's
+    std::unique_ptr<MediaTake> m_mediaTake;   // what of a recording is the media's
+    std::unique_ptr<Take> m_take;        // the open or last recording
     QPointer<MediaLead> m_mediaLead;     // finding the media's own opening silence
     QTimer *m_takeDeadline = nullptr;    // for the media's last sample
     bool m_playingNotForRecording = false;   // the wizard plays or opens the media for later
@@ -310,14 +308,5 @@ private:
     QElapsedTimer m_followPending;      // since the first change not yet followed
     QTimer *m_silenceTimer = nullptr;   // lets the meters fall while nothing is captured
 
-    struct Loss
-    {
-        qint64 atMs;       // recorded time when it was noticed
-        qint64 lengthMs;
-    };
-    QList<Loss> m_losses;             // of the open or last recording
-    qint64 m_lossFramesSeen = 0;
-    qint64 m_bytesWritten = 0;        // of the open or last recording
-    SignalWatch m_signalWatch;        // what the open or last recording wrote
     int m_panelWidth = 0;             // what status panels 1 and 2 were made for
 };

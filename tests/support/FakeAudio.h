@@ -258,6 +258,7 @@ public:
         format = f;
     }
     qint32 OpenStatus() const override { return open ? 0 : -1; }
+    quint64 dataBytes() const override { return open ? quint64(all().size()) : 0; }
     WaveFormat waveFormat() const override { return format; }
     QList<Recovered> recovered;   // what RecoverInterrupted reports, once
     QList<Recovered> RecoverInterrupted() override { return std::exchange(recovered, {}); }

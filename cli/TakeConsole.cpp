@@ -1,0 +1,249 @@
+#include "cli/TakeConsole.h"
+
+#include "cli/Arguments.h"
+#include "engine/AudioRecord.h"
+#include "engine/LevelMath.h"
+#include "engine/WavAudioFile.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace cli {
+
+namespace {
+
+constexpr int MeterWidth = 10;
+
+void writeErr(const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+// "0:01:23.4"
+QString clockText(double seconds)
+{
+    const qint64 tenths = qint64(seconds * 10);
+    return QString::asprintf("%lld:%02lld:%02lld.%lld", tenths / 36000, tenths / 600 % 60, tenths / 10 % 60,
+                             tenths % 10);
+}
+
+// "940 KB", "12.3 MB", in units of 1024 as the window counts.
+QString sizeText(qint64 bytes)
+{
+    const double kb = double(bytes) / 1024.0;
+    return kb < 1024 ? QString::asprintf("%.0f KB", kb) : QString::asprintf("%.1f MB", kb / 1024.0);
+}
+
+// "L [######----] -12.3"; the peak is 0 .. 32767.
+QString meter(char label, int peak)
+{
+    const double db = LevelMath::peakDbfs(peak);
+    const int filled = int(LevelMath::meterFraction(db) * MeterWidth + 0.5);
+    const QString value = peak > 0 ? QString::asprintf("%5.1f", db) : QStringLiteral(" -inf");
+    return QStringLiteral("%1 [%2%3] %4")
+        .arg(QLatin1Char(label))
+        .arg(QString(filled, QLatin1Char('#')), QString(MeterWidth - filled, QLatin1Char('-')), value);
+}
+
+int terminalWidth()
+{
+    winsize ws{};
+    return ::ioctl(STDERR_FILENO, TIOCGWINSZ, &ws) == 0 && ws.ws_col > 0 ? ws.ws_col : 80;
+}
+
+} // namespace
+
+void say(const QString &text)
+{
+    writeErr("tarvell-rec: " + text.toUtf8() + '\n');
+}
+
+TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress)
+    : m_rec(rec), m_take(take), m_showProgress(showProgress)
+{
+    // The meters show the peaks since the line was last drawn.
+    connect(&m_rec, &AudioRecord::Timer, this, [this](qint32, qint32 left, qint32 right) {
+        m_peakLeft = std::max(m_peakLeft, int(left));
+        m_peakRight = std::max(m_peakRight, int(right));
+    });
+    connect(&m_take, &Take::progressed, this, [this] {
+        noteWarnings();
+        drawProgress(false);
+    });
+    connect(&m_take, &Take::lossFound, this, &TakeConsole::onLoss);
+    connect(&m_take, &Take::waitingChanged, this, &TakeConsole::onWaiting);
+    connect(&m_take, &Take::ended, this, &TakeConsole::onEnded);
+}
+
+int TakeConsole::start(const QString &path)
+{
+    try {
+        m_deviceName = m_rec.DeviceName();
+    } catch (...) {
+    }
+    if (m_take.start(path)) {
+        m_sinceDrawn.start();
+        drawProgress(true);
+        return Recorded;
+    }
+    switch (m_take.startFailure()) {
+    case Take::StartFailure::CannotCreate:
+        say(m_take.failureReason());
+        return CannotCreate;
+    case Take::StartFailure::NoServer:
+    default:
+        say(QStringLiteral("cannot record from %1: %2").arg(m_deviceName, m_take.failureReason()));
+        return m_take.startFailure() == Take::StartFailure::NoServer ? NoServer : CaptureFailed;
+    }
+}
+
+void TakeConsole::onEnded(Take::End end, const QString &reason)
+{
+    noteWarnings();
+    clearProgress();
+    int exit = Recorded;
+    QString why;
+    switch (end) {
+    case Take::End::Stopped:
+    case Take::End::DurationReached:
+        break;
+    case Take::End::DeviceRemoved:
+        exit = DeviceRemoved;
+        why = QStringLiteral("the device %1 was removed while recording").arg(m_deviceName);
+        break;
+    case Take::End::ServerLost:
+        exit = ServerLost;
+        why = QStringLiteral("the sound server went away while recording (%1)").arg(reason);
+        break;
+    case Take::End::CaptureFailed:
+        exit = CaptureFailed;
+        why = QStringLiteral("the capture stopped: %1").arg(reason);
+        break;
+    case Take::End::CannotWrite:
+        exit = CannotWrite;
+        why = reason;
+        break;
+    }
+    const QString path = m_take.path();
+    const QString recorded = recordedText();
+    if (exit != Recorded) {
+        // The writer's reasons name the file already; the others do not.
+        const QString where = why.contains(path) ? QString() : path + QStringLiteral(": ");
+        say(QStringLiteral("%1%2; the file holds the %3 recorded until then").arg(where, why, recorded));
+    } else if (m_showProgress) {
+        writeErr(QStringLiteral("Recorded %1 into %2 (%3)\n")
+                     .arg(recorded, path, sizeText(WavAudioFile::HeaderSize + m_take.bytesWritten()))
+                     .toUtf8());
+    }
+    if (const qint64 lost = m_take.lostFrames(); lost > 0 && !m_showProgress)
+        say(QStringLiteral("%1: %2 s of sound was lost while recording")
+                .arg(path, QString::number(double(lost) / rate(), 'f', 3)));
+    if (const SignalWatch::Summary s = m_take.watch().summary(); s.any()) {
+        QStringList what;
+        if (s.noSoundStretches > 0)
+            what << QStringLiteral("no sound for %1 s").arg(double(s.noSoundMs) / 1000, 0, 'f', 1)
+                        + (s.noSoundStretches > 1 ? QStringLiteral(" in all") : QString());
+        if (s.clips > 0)
+            what << (s.clips == 1 ? QStringLiteral("clipped once") : QStringLiteral("clipped %1 times").arg(s.clips));
+        say(QStringLiteral("%1: %2").arg(path, what.join(QStringLiteral(", "))));
+    }
+    emit finished(exit);
+}
+
+QString TakeConsole::recordedText() const
+{
+    return QString::number(double(m_take.framesWritten()) / rate(), 'f', 3) + QStringLiteral(" s");
+}
+
+void TakeConsole::onLoss(const Take::Loss &loss)
+{
+    if (!m_showProgress)
+        return;   // said in one line at the end
+    QStringList what;
+    if (loss.notReadFrames > 0)
+        what << QStringLiteral("%1 s not read in time").arg(double(loss.notReadFrames) / rate(), 0, 'f', 3);
+    if (loss.leftOutFrames > 0)
+        what << QStringLiteral("%1 s the server left out (silence in its place)")
+                    .arg(double(loss.leftOutFrames) / rate(), 0, 'f', 3);
+    clearProgress();
+    say(QStringLiteral("sound lost at %1: %2").arg(recordedText(), what.join(QStringLiteral(", "))));
+}
+
+// An application's sound that stopped: the take waits for its next.
+void TakeConsole::onWaiting(const QString &application)
+{
+    if (!m_showProgress && !application.isEmpty())
+        say(QStringLiteral("%1: %2 stopped playing at %3; waiting for its next sound")
+                .arg(m_take.path(), application, recordedText()));
+    drawProgress(true);
+}
+
+void TakeConsole::noteWarnings()
+{
+    const SignalWatch &watch = m_take.watch();
+    const SignalWatch::Summary s = watch.summary();
+    if (s.noSoundStretches > m_noSoundSaid) {
+        m_noSoundSaid = s.noSoundStretches;
+        sayWarning(QStringLiteral("no sound at %1: everything below %2 dBFS for %3 s; check the line and its volume")
+                       .arg(recordedText())
+                       .arg(SignalWatch::NoSoundBelowDbfs)
+                       .arg(SignalWatch::NoSoundAfterMs / 1000));
+        m_quiet = true;
+    }
+    if (m_quiet && !watch.noSound()) {
+        m_quiet = false;
+        sayWarning(QStringLiteral("sound again at %1").arg(recordedText()));
+    }
+    const bool clipping = watch.recentClips() > 0;
+    if (clipping && !m_clipping)
+        sayWarning(QStringLiteral("clipping at %1: samples at full scale; lower the line's volume").arg(recordedText()));
+    m_clipping = clipping;
+}
+
+// A line of its own; the progress line comes back at its next turn.
+void TakeConsole::sayWarning(const QString &text)
+{
+    clearProgress();
+    say(text);
+}
+
+void TakeConsole::drawProgress(bool now)
+{
+    if (!m_showProgress || !m_take.isOpen() || (!now && m_sinceDrawn.elapsed() < TickMs - TickMs / 4))
+        return;
+    m_sinceDrawn.restart();
+    const SignalWatch &watch = m_take.watch();
+    QString line = QStringLiteral("REC %1  %2  ").arg(clockText(double(m_take.framesWritten()) / rate()),
+                                                      sizeText(WavAudioFile::HeaderSize + m_take.bytesWritten()));
+    // The warnings before the meters: a narrow terminal cuts the end of the line.
+    if (watch.noSound())
+        line += QStringLiteral("NO SOUND %1 s  ").arg(watch.quietMs() / 1000);
+    if (const int clips = watch.recentClips(); clips > 0)
+        line += QStringLiteral("CLIPPING %1 in %2 s  ").arg(clips).arg(SignalWatch::ClipWindowMs / 1000);
+    if (m_take.format().channels == 2)
+        line += meter('L', m_peakLeft) + QStringLiteral("  ") + meter('R', m_peakRight);
+    else
+        line += meter('M', m_peakLeft);
+    line += QStringLiteral(" dBFS");
+    if (!m_take.waitingFor().isEmpty())
+        line += QStringLiteral("  waiting for %1").arg(m_take.waitingFor());
+    if (const qint64 lost = m_take.lostFrames(); lost > 0)
+        line += QStringLiteral("  lost %1 s").arg(double(lost) / rate(), 0, 'f', 3);
+    line.truncate(terminalWidth() - 1);
+    writeErr("\r" + line.toUtf8() + "\033[K");
+    m_progressShown = true;
+    m_peakLeft = m_peakRight = 0;
+}
+
+void TakeConsole::clearProgress()
+{
+    if (m_progressShown)
+        writeErr("\r\033[K");
+    m_progressShown = false;
+}
+
+} // namespace cli

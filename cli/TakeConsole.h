@@ -1,0 +1,63 @@
+#pragma once
+
+#include "engine/Take.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+
+class AudioRecord;
+
+namespace cli {
+
+// "tarvell-rec: TEXT" on standard error, on a line of its own.
+void say(const QString &text);
+
+// tarvell-rec's face on a take: the self-updating progress line on a
+// terminal, a line for each thing that happens to the take (sound lost, an
+// application that stopped playing, no sound, clipping), the summary at its
+// end, and the exit code that end makes.
+class TakeConsole : public QObject
+{
+    Q_OBJECT
+public:
+    // How often the recorder hands over what it captured (and the progress
+    // line is redrawn).
+    static constexpr int TickMs = 250;
+
+    // showProgress: draw the progress line on standard error (a terminal).
+    TakeConsole(AudioRecord &rec, Take &take, bool showProgress);
+
+    // Recorded when the take runs (finished() follows); otherwise the exit
+    // code, the reason already said.
+    int start(const QString &path);
+
+signals:
+    void finished(int exitCode);
+
+private:
+    void onEnded(Take::End end, const QString &reason);
+    void onLoss(const Take::Loss &loss);
+    void onWaiting(const QString &application);
+    // No sound and clipping, said as they start (and the sound's return).
+    void noteWarnings();
+    void sayWarning(const QString &text);
+    void drawProgress(bool now);
+    void clearProgress();
+    QString recordedText() const;
+    double rate() const { return m_take.format().sampleRate; }
+
+    AudioRecord &m_rec;
+    Take &m_take;
+    bool m_showProgress;
+    QString m_deviceName;
+    int m_peakLeft = 0;
+    int m_peakRight = 0;
+    bool m_progressShown = false;
+    QElapsedTimer m_sinceDrawn;
+    int m_noSoundSaid = 0;         // stretches without sound said so far
+    bool m_quiet = false;          // one of them lasts
+    bool m_clipping = false;       // clips in the watch's latest seconds, said
+};
+
+} // namespace cli

@@ -1,0 +1,341 @@
+#include "engine/Take.h"
+
+#include "engine/AudioFailure.h"
+#include "engine/AudioFile.h"
+#include "engine/AudioRecord.h"
+
+#include <algorithm>
+#include <exception>
+#include <limits>
+#include <utility>
+
+namespace {
+
+QString describe(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const AudioFailure &e) {
+        return e.description();
+    } catch (const std::exception &e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return QStringLiteral("Unknown error");
+    }
+}
+
+} // namespace
+
+Take::Take(AudioRecord &recorder, AudioFile &file, QObject *parent) : QObject(parent), m_rec(recorder), m_file(file)
+{
+    m_overdue.setSingleShot(true);
+    connect(&m_overdue, &QTimer::timeout, this, [this] { finish(End::DurationReached, QString()); });
+}
+
+Take::~Take()
+{
+    if (isOpen())
+        finish(End::Stopped, QString());
+}
+
+bool Take::start(const QString &path)
+{
+    if (isOpen())
+        return false;
+    m_startFailure = StartFailure::None;
+    m_failureReason.clear();
+    m_path = path;
+    m_bytesWritten = 0;
+    m_losses.clear();
+    m_notReadSeen = m_leftOutSeen = 0;
+    m_waitingFor.clear();
+    m_writeFailed = false;
+    m_end = End::Stopped;
+    m_endReason.clear();
+
+    try {
+        m_format = m_file.waveFormat();
+        m_frameBytes = std::max(m_format.bytesPerFrame(), 1);
+        m_rec.SetFormat(m_file.FormatDescriptor(), m_file.FormatUnit());
+        m_rec.setBlockLength(m_rec.DurationToLength(1000));
+        m_rec.StartCapture();
+    } catch (...) {
+        failStart(StartFailure::CaptureRefused, describe(std::current_exception()));
+        return false;
+    }
+    bool running = false;
+    try {
+        running = m_rec.CaptureStatus() >= 0;
+    } catch (...) {
+    }
+    if (!running) {
+        QString why;
+        bool server = true;
+        try {
+            why = m_rec.lastError();
+            server = m_rec.ServerConnected();
+        } catch (...) {
+        }
+        failStart(server ? StartFailure::CaptureRefused : StartFailure::NoServer, why);
+        return false;
+    }
+
+    // Capture runs: now the file. Nothing is lost meanwhile; the first Timer
+    // event writes all captured since.
+    QString why;
+    try {
+        m_file.CreateWaveFile(path, 0);
+    } catch (...) {
+        why = describe(std::current_exception());
+    }
+    if (m_file.OpenStatus() < 0) {
+        failStart(StartFailure::CannotCreate, why);
+        return false;
+    }
+
+    m_watch.restart(m_format);
+    m_limitBytes = m_durationMs > 0 ? m_durationMs * m_format.sampleRate / 1000 * m_frameBytes : -1;
+    m_state = State::Recording;
+    m_connections = {connect(&m_rec, &AudioRecord::Timer, this, &Take::onTimer),
+                     connect(&m_rec, &AudioRecord::EndArrayRecord, this, &Take::onBlock),
+                     connect(&m_rec, &AudioRecord::CaptureError, this, &Take::onCaptureError)};
+    if (m_durationMs > 0)
+        m_overdue.start(int(std::min<qint64>(m_durationMs + OverdueMs, std::numeric_limits<int>::max())));
+    return true;
+}
+
+void Take::failStart(StartFailure failure, const QString &reason)
+{
+    m_startFailure = failure;
+    m_failureReason = reason;
+    // What capture took in was never going to be in a file.
+    try {
+        m_rec.StopCapture();
+    } catch (...) {
+    }
+    dropCaptured();
+}
+
+void Take::dropCaptured()
+{
+    for (;;) {
+        try {
+            if (m_rec.GetBlock().isEmpty())
+                return;
+        } catch (...) {
+            return;
+        }
+    }
+}
+
+void Take::pause()
+{
+    if (m_state != State::Recording)
+        return;
+    // Everything captured up to the call goes into the file.
+    writeCapturedNow();
+    if (m_state == State::Recording)
+        m_state = State::Paused;
+}
+
+void Take::resume()
+{
+    if (m_state != State::Paused)
+        return;
+    // Capture never stopped. What it took in while paused, and any sound
+    // lost meanwhile, was never going to be in the file.
+    try {
+        m_rec.GetPartialBlock();
+        m_notReadSeen = std::max(m_notReadSeen, m_rec.lostFrames());
+        m_leftOutSeen = std::max(m_leftOutSeen, m_rec.holeFrames());
+    } catch (...) {
+    }
+    m_state = State::Recording;
+}
+
+void Take::stop()
+{
+    if (isOpen())
+        finish(End::Stopped, QString());
+}
+
+void Take::writeCapturedNow()
+{
+    if (m_state != State::Recording)
+        return;
+    QByteArray captured;
+    try {
+        captured = m_rec.GetPartialBlock();
+    } catch (...) {
+        return;
+    }
+    if (write(captured) && reachedEnd())
+        finish(End::DurationReached, QString());
+}
+
+void Take::onTimer()
+{
+    if (m_state != State::Recording)
+        return;
+    writeCapturedNow();
+    if (m_state != State::Recording)
+        return;
+    noteLosses();
+    noteWaiting();
+    emit progressed();
+}
+
+void Take::onBlock()
+{
+    // A block not fetched while paused is dropped by the recorder.
+    if (m_state != State::Recording)
+        return;
+    QByteArray block;
+    try {
+        block = m_rec.GetBlock();
+    } catch (...) {
+        return;
+    }
+    if (write(block) && reachedEnd())
+        finish(End::DurationReached, QString());
+}
+
+void Take::onCaptureError(qint32 number, const QString &description)
+{
+    if (!isOpen())
+        return;
+    if (number == AudioFailure::DeviceRemoved)
+        finish(End::DeviceRemoved, description);
+    else if (number == AudioFailure::NotConnected)
+        finish(End::ServerLost, description);
+    else
+        finish(End::CaptureFailed, description);
+}
+
+bool Take::write(const QByteArray &captured)
+{
+    if (m_writeFailed)
+        return false;
+    return writeRaw(m_filter ? m_filter->pass(captured) : captured);
+}
+
+bool Take::writeRaw(QByteArray data)
+{
+    if (m_writeFailed)
+        return false;
+    if (m_limitBytes >= 0)
+        data.truncate(std::max<qint64>(0, m_limitBytes - m_bytesWritten));
+    if (data.isEmpty())
+        return true;
+    try {
+        m_file.WriteBlock(data);
+        m_bytesWritten += data.size();
+        m_watch.feed(data);
+        return true;
+    } catch (...) {
+        // The disk is full or the file too large: the writer has kept the
+        // whole frames that fitted, and the header says so. A take that goes
+        // on writing nothing would only pretend.
+        m_writeFailed = true;
+        finish(End::CannotWrite, describe(std::current_exception()));
+        return false;
+    }
+}
+
+qint64 Take::lostFrames() const
+{
+    qint64 frames = 0;
+    for (const Loss &l : m_losses)
+        frames += l.frames();
+    return frames;
+}
+
+void Take::noteLosses()
+{
+    qint64 notRead = m_notReadSeen, leftOut = m_leftOutSeen;
+    try {
+        notRead = m_rec.lostFrames();
+        leftOut = m_rec.holeFrames();
+    } catch (...) {
+    }
+    if (notRead <= m_notReadSeen && leftOut <= m_leftOutSeen)
+        return;
+    const Loss loss{framesWritten(), std::max<qint64>(0, notRead - m_notReadSeen),
+                    std::max<qint64>(0, leftOut - m_leftOutSeen)};
+    m_notReadSeen = std::max(m_notReadSeen, notRead);
+    m_leftOutSeen = std::max(m_leftOutSeen, leftOut);
+    m_losses.append(loss);
+    emit lossFound(loss);
+}
+
+void Take::noteWaiting()
+{
+    QString waiting;
+    try {
+        waiting = m_rec.WaitingFor();
+    } catch (...) {
+        return;
+    }
+    if (waiting == m_waitingFor)
+        return;
+    m_waitingFor = waiting;
+    emit waitingChanged(waiting);
+}
+
+void Take::finish(End end, const QString &reason)
+{
+    if (end != End::Stopped && m_end == End::Stopped && m_endReason.isEmpty()) {
+        m_end = end;
+        m_endReason = reason;
+    }
+    // A failure met while finishing is kept as the reason; finishing goes on.
+    if (m_finishing || !isOpen())
+        return;
+    m_finishing = true;
+    m_overdue.stop();
+    for (const QMetaObject::Connection &c : std::as_const(m_connections))
+        disconnect(c);
+    m_connections.clear();
+
+    // Everything captured up to the stop, block by block, until the recorder
+    // hands out an empty one. Stopped while paused, what it holds was
+    // captured during the pause.
+    try {
+        m_rec.StopCapture();
+    } catch (...) {
+    }
+    if (m_state == State::Paused) {
+        dropCaptured();
+    } else {
+        for (;;) {
+            QByteArray block;
+            try {
+                block = m_rec.GetBlock();
+            } catch (...) {
+                break;
+            }
+            if (block.isEmpty() || !write(block))
+                break;
+        }
+        dropCaptured();
+    }
+    // What the filter still holds and keeps.
+    if (m_filter)
+        writeRaw(m_filter->close());
+    noteLosses();
+    // A write that failed may have left part of its block: its whole frames
+    // stay in the file.
+    if (m_writeFailed)
+        m_bytesWritten = qint64(m_file.dataBytes()) / m_frameBytes * m_frameBytes;
+    try {
+        m_file.CloseFile();
+    } catch (...) {
+        if (m_end == End::Stopped && m_endReason.isEmpty()) {
+            m_end = End::CannotWrite;
+            m_endReason = describe(std::current_exception());
+        }
+    }
+    m_state = State::Closed;
+    m_finishing = false;
+    emit ended(m_end, m_endReason);
+}

@@ -1,0 +1,190 @@
+// The recording core on the engine's doubles: how a take starts, pauses,
+// notes what it lost, and ends, keeping every whole frame it was given.
+
+#include "engine/Take.h"
+#include "support/FakeAudio.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const WaveFormat Format{48000, 2, 16};
+
+// count frames (4 bytes each) filled with one byte value.
+QByteArray pcm(qint64 count, char fill)
+{
+    return QByteArray(count * Format.bytesPerFrame(), fill);
+}
+
+struct Rig
+{
+    FakeRecorder rec;
+    FakeFile file;
+    Take take{rec, file};
+    QSignalSpy ended{&take, &Take::ended};
+    Rig()
+    {
+        rec.devices = {{QStringLiteral("Card"), true, {{QStringLiteral("Mic")}}, 0}};
+        file.SetWaveFormat(Format);
+    }
+    // Capture brings this much in; the next Timer event writes it.
+    void capture(const QByteArray &piece)
+    {
+        rec.partial += piece;
+        rec.tick(0);
+    }
+    Take::End endedWith() const { return ended.last().at(0).value<Take::End>(); }
+};
+
+// Keeps half of each piece and a tail at the end, as recording with the
+// media does.
+struct HalfFilter : TakeFilter
+{
+    QByteArray pass(const QByteArray &c) override { return c.left(c.size() / 2); }
+    QByteArray close() override { return pcm(3, 't'); }
+};
+
+} // namespace
+
+class TestTake : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void start_captureFirst_theFileOnlyOnceItRuns()
+    {
+        {
+            Rig r;
+            QVERIFY(r.take.start(QStringLiteral("/x/take.wav")));
+            QCOMPARE(r.rec.log, (QStringList{QStringLiteral("SetFormat %1 4").arg(Format.descriptor()),
+                                              QStringLiteral("BlockLength 48000"), QStringLiteral("StartCapture")}));
+            QVERIFY(r.file.open);
+            QCOMPARE(r.take.state(), Take::State::Recording);
+        }
+        {
+            Rig r;   // the server refuses: no file is touched
+            r.rec.statusOnStart = -1;
+            r.rec.errorOnStart = QStringLiteral("busy");
+            QVERIFY(!r.take.start(QStringLiteral("/x/take.wav")));
+            QCOMPARE(r.take.startFailure(), Take::StartFailure::CaptureRefused);
+            QCOMPARE(r.take.failureReason(), QStringLiteral("busy"));
+            QVERIFY(r.file.path.isEmpty());
+            QCOMPARE(r.rec.log.last(), QStringLiteral("StopCapture"));
+        }
+        {
+            Rig r;
+            r.rec.connected = false;
+            QVERIFY(!r.take.start(QStringLiteral("/x/take.wav")));
+            QCOMPARE(r.take.startFailure(), Take::StartFailure::NoServer);
+        }
+        {
+            Rig r;   // the file cannot be made: capture stops, nothing it took in is kept
+            r.file.failCreate = true;
+            r.rec.pending = {pcm(10, 'a')};
+            QVERIFY(!r.take.start(QStringLiteral("/x/take.wav")));
+            QCOMPARE(r.take.startFailure(), Take::StartFailure::CannotCreate);
+            QVERIFY(r.take.failureReason().contains(QStringLiteral("/x/take.wav")));
+            QVERIFY(!r.rec.capturing);
+            QVERIFY(r.rec.pending.isEmpty());
+            QVERIFY(!r.take.isOpen());
+        }
+    }
+
+    void pauseAndResume_cutExactly_thePauseStaysOut()
+    {
+        Rig r;
+        QVERIFY(r.take.start(QStringLiteral("t.wav")));
+        r.capture(pcm(100, 'a'));
+        r.rec.partial = pcm(7, 'b');   // captured up to the press
+        r.take.pause();
+        QCOMPARE(r.take.state(), Take::State::Paused);
+        r.capture(pcm(50, 'x'));       // while paused: neither written at Timer...
+        r.rec.deliver(pcm(20, 'y'));   // ...nor as a block
+        r.rec.partial += pcm(5, 'z');
+        r.take.resume();               // what came in while paused is dropped
+        r.capture(pcm(30, 'c'));
+        r.rec.deliver(pcm(2, 'd'));
+        QCOMPARE(r.file.all(), pcm(100, 'a') + pcm(7, 'b') + pcm(30, 'c') + pcm(2, 'd'));
+        QCOMPARE(r.take.framesWritten(), 139);
+
+        // Stopped while paused: what capture still holds came in during the pause.
+        r.take.pause();
+        r.rec.pending = {pcm(9, 'p')};
+        r.take.stop();
+        QCOMPARE(r.file.all().size(), 139 * 4);
+        QCOMPARE(r.file.closes, 1);
+        QCOMPARE(r.endedWith(), Take::End::Stopped);
+    }
+
+    void losses_atTheirPlaceInTheTake_notThoseOfAPause()
+    {
+        Rig r;
+        QSignalSpy found(&r.take, &Take::lossFound);
+        QVERIFY(r.take.start(QStringLiteral("t.wav")));
+        r.capture(pcm(1000, 'a'));
+        r.rec.lost = 480;
+        r.capture(pcm(10, 'a'));
+        r.take.pause();
+        r.rec.lost += 999;   // while paused: not the file's loss
+        r.take.resume();
+        r.rec.holes = 48;
+        r.capture(pcm(10, 'a'));
+        QCOMPARE(found.size(), 2);
+        const QList<Take::Loss> losses = r.take.losses();
+        QCOMPARE(losses[0].atFrame, 1010);
+        QCOMPARE(losses[0].notReadFrames, 480);
+        QCOMPARE(losses[1].atFrame, 1020);
+        QCOMPARE(losses[1].leftOutFrames, 48);
+        QCOMPARE(losses[1].notReadFrames, 0);
+        QCOMPARE(r.take.lostFrames(), 528);
+    }
+
+    void endings_keepEveryWholeFrameWritten()
+    {
+        {
+            Rig r;   // the disk fills: what fitted stays, the take ends and says why
+            r.file.failWritesAfter = 1;
+            QVERIFY(r.take.start(QStringLiteral("t.wav")));
+            r.capture(pcm(10, 'a'));
+            r.capture(pcm(10, 'b'));
+            QCOMPARE(r.endedWith(), Take::End::CannotWrite);
+            QCOMPARE(r.ended.last().at(1).toString(), QStringLiteral("No space left on device"));
+            QCOMPARE(r.take.framesWritten(), 10);
+            QVERIFY(!r.rec.capturing);
+        }
+        {
+            Rig r;   // the device goes: everything captured until then reaches the file
+            QVERIFY(r.take.start(QStringLiteral("t.wav")));
+            r.capture(pcm(10, 'a'));
+            r.rec.capturing = false;
+            r.rec.pending = {pcm(6, 'b'), pcm(2, 'c')};
+            emit r.rec.CaptureError(AudioFailure::DeviceRemoved, QStringLiteral("gone"));
+            QCOMPARE(r.endedWith(), Take::End::DeviceRemoved);
+            QCOMPARE(r.file.all(), pcm(10, 'a') + pcm(6, 'b') + pcm(2, 'c'));
+            QCOMPARE(r.file.closes, 1);
+        }
+        {
+            Rig r;   // a duration ends on its frame exactly
+            r.take.setDurationMs(10);
+            QVERIFY(r.take.start(QStringLiteral("t.wav")));
+            r.capture(pcm(300, 'a'));
+            QVERIFY(r.take.isOpen());
+            r.capture(pcm(300, 'b'));
+            QCOMPARE(r.endedWith(), Take::End::DurationReached);
+            QCOMPARE(r.file.all(), pcm(300, 'a') + pcm(180, 'b'));
+        }
+        {
+            Rig r;   // a filter has the last word on each piece and on the end
+            HalfFilter half;
+            r.take.setFilter(&half);
+            QVERIFY(r.take.start(QStringLiteral("t.wav")));
+            r.capture(pcm(8, 'a'));
+            r.take.stop();
+            QCOMPARE(r.file.all(), pcm(4, 'a') + pcm(3, 't'));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTake)
+#include "tst_take.moc"
