@@ -44,18 +44,6 @@ void frmCapture::AudioRecord_ServerConnectionChanged(bool)
     AudioRecord_DevicesChanged();
 }
 
-void frmCapture::showIdleState()
-{
-    const bool connected = valueOrSkip<bool>([&] { return m_record->ServerConnected(); }, true);
-    setPanelText(1, connected ? QStringLiteral("Ready to record") : QStringLiteral("No sound server"));
-    StatusPanel[0]->setToolTip(connected ? QString()
-                                         : QStringLiteral("There is no connection to the sound server (PulseAudio "
-                                                          "or PipeWire). The lists fill and monitoring starts again "
-                                                          "as soon as it answers."));
-    if (connected)
-        showLastTakeWarnings();
-}
-
 void frmCapture::captureRunningChanged()
 {
     if (valueOrSkip<qint32>([&] { return m_record->CaptureStatus(); }, -1) >= 0) {

@@ -101,6 +101,7 @@ frmCapture::frmCapture(Components components, QWidget *parent)
     buildMediaPanel();
     buildRecorderPanel();
     buildStatusBar();
+    buildRecordingControl();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_followTimer = new QTimer(this);
@@ -279,6 +280,23 @@ void frmCapture::buildRecorderPanel()
     });
 }
 
+void frmCapture::buildRecordingControl()
+{
+    RecordingControl::Controls c;
+    c.record = CmdStart;
+    c.pause = CmdPause;
+    c.stop = CmdStop;
+    c.fileName = TextWavFile;
+    std::copy(std::begin(StatusPanel), std::end(StatusPanel), std::begin(c.panels));
+    c.lockedWhileRecording = {CmdPlay, Command2, CheckPreview, slBalance, slVolume, CmdSet, ComboSource,
+                              DeviceCombo, Menu_File, Menu_Mode, Menu_Hep};
+    m_recording = new RecordingControl(c, this);
+    connect(m_recording, &RecordingControl::monitoringWanted, this, [this] { skipOnError([&] { CheckPreview_Click(); }); });
+    connect(m_recording, &RecordingControl::captureChanged, this, &frmCapture::captureRunningChanged);
+    connect(m_recording, &RecordingControl::takeStarting, this,
+            [this] { skipOnError([&] { AudioDisplay21->SetWaveFormat(m_file->waveFormat()); }); });
+}
+
 void frmCapture::buildStatusBar()
 {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
@@ -295,19 +313,6 @@ void frmCapture::buildStatusBar()
         StatusPanel[i]->setMinimumWidth(i == 2 ? 0 : Twips::px(1950));
         statusBar()->addPermanentWidget(StatusPanel[i], stretch[i]);
     }
-}
-
-void frmCapture::setPanelText(int panel, const QString &text)
-{
-    if (panel >= 1 && panel <= 3)
-        StatusPanel[panel - 1]->setText(text);
-    if (panel == 1)
-        fitStatusPanels();
-}
-
-QString frmCapture::panelText(int panel) const
-{
-    return panel >= 1 && panel <= 3 ? StatusPanel[panel - 1]->text() : QString();
 }
 
 void frmCapture::selectRow(QComboBox *list, int row)
@@ -365,6 +370,7 @@ bool frmCapture::Form_Load()
         m_file = m_components.makeFile();
         m_take = std::make_unique<Take>(*m_record, *m_file);
         m_take->setFilter(m_mediaTake.get());
+        m_recording->attach(*m_record, *m_take);
         connectRecorder();
         followVisibility(true);
         // A recording the last run could not finish is put right, and said so.
@@ -451,8 +457,7 @@ void frmCapture::connectRecorder()
     connect(m_record.get(), &AudioRecord::DevicesChanged, this, &frmCapture::AudioRecord_DevicesChanged);
     connect(m_record.get(), &AudioRecord::ServerConnectionChanged, this,
             &frmCapture::AudioRecord_ServerConnectionChanged);
-    connect(m_take.get(), &Take::progressed, this, &frmCapture::takeProgressed);
-    connect(m_take.get(), &Take::ended, this, &frmCapture::takeEnded);
+
 }
 
 // ------------------------------------------------------------ shutdown

@@ -2,6 +2,7 @@
 
 #include "engine/AudioFile.h"
 #include "engine/Take.h"
+#include "recorder/RecordingControl.h"
 #include "shell/SingleInstance.h"
 #include "wizard/WizardHost.h"
 
@@ -32,10 +33,6 @@ class QSlider;
 class QTimer;
 class QWidget;
 class frmWizard;
-
-// Where the recording console stands: the take's state, as tests and
-// helpers ask for it.
-enum class RecordingState { NotRecording, Recording, Paused };
 
 // The main window: the media player frame above, the recorder frame below,
 // the status bar at the bottom. It lives for the whole run.
@@ -110,11 +107,7 @@ private slots:
     void CmdStart_Click();
     void CmdPause_Click();
     void CmdStop_Click();
-    void StartRecording();
     void FinishRecording();
-    // The take's side: what it wrote, what it lost, how it ended.
-    void takeProgressed();
-    void takeEnded(Take::End end, const QString &reason);
     void AudioRecord_Timer(qint32 CurrentSamples, qint32 LevelLeft, qint32 LevelRight);
     // Out of sight (hidden behind the wizard or the Wav Player, minimised)
     // the display is not fed and the recorder's events come less often.
@@ -174,6 +167,7 @@ private:
     void buildMediaPanel();
     void buildRecorderPanel();
     void buildStatusBar();
+    void buildRecordingControl();
     // Recording with the media (media/CaptureMedia.cpp): listens to the player.
     void followMediaPlayer();
     void findMediaLead(const PlaybackNews &news);
@@ -190,23 +184,13 @@ private:
     // Load, the restart of monitoring and every recording start go through here.
     void startCapture(OnFailure onFailure);
 
-    bool IsRecording() const { return m_take && m_take->isOpen(); }
-    bool IsPaused() const { return m_take && m_take->isPaused(); }
+    bool IsRecording() const { return m_recording->isRecording(); }
+    bool IsPaused() const { return m_recording->isPaused(); }
 
-    // status bar, 1-based as the program addresses its panels
-    void setPanelText(int panel, const QString &text);
     // Selects a row from code and runs the list's click handling, as a
     // user's choice would, whether or not the row changes.
     void selectRow(QComboBox *list, int row);
-    // The controls a recording locks (Record, the file name, the sliders,
-    // the menus) and those it needs (Pause, Stop).
-    void lockControlsForRecording(bool recording);
-    void enableControlsAfterStop();
     void setOuterHeight(int outerTwips);
-    void reportRecordingEnd();
-    // Leaves a start that was refused before any file was touched: the
-    // window as after Stop, monitoring going on.
-    void abandonStart();
 
     // Following the live sound system (recorder/CaptureSoundSystem.cpp): the
     // lists follow devices that come and go by their names, a vanished device
@@ -219,14 +203,6 @@ private:
     void showIdleState();
     // Capture runs (monitoring or a recording); otherwise the meters fall to silence.
     void captureRunningChanged();
-    QString lossSummary() const;
-    // Warnings about the sound of a recording (recorder/CaptureWarnings.cpp):
-    // while it runs, status panel 1 shows the most pressing one and its
-    // tooltip all of them; after it, a summary until the next one starts.
-    void showRecordingWarnings(qint64 recordedMs);
-    void showLastTakeWarnings();
-    // Panel 1 widens for a text longer than it was made for (a warning).
-    void fitStatusPanels();
 
     // --- controls, named as the program's handlers know them ---
     QGroupBox *Frame1 = nullptr;        // "Media Player"
@@ -295,10 +271,10 @@ private:
     QPointer<frmWizard> m_wizard;
     std::unique_ptr<MediaTake> m_mediaTake;   // what of a recording is the media's
     std::unique_ptr<Take> m_take;        // the open or last recording
+    RecordingControl *m_recording = nullptr;   // Record, Pause, Stop and the status bar
     QPointer<MediaLead> m_mediaLead;     // finding the media's own opening silence
     QTimer *m_takeDeadline = nullptr;    // for the media's last sample
     bool m_playingNotForRecording = false;   // the wizard plays or opens the media for later
-    QString m_recordingFailure;   // why the open recording must end, reported once it has
 
     // The device and line the user chose (or the window started on): taken
     // again when that device comes back. Automatic changes leave them alone.
@@ -308,5 +284,4 @@ private:
     QElapsedTimer m_followPending;      // since the first change not yet followed
     QTimer *m_silenceTimer = nullptr;   // lets the meters fall while nothing is captured
 
-    int m_panelWidth = 0;             // what status panels 1 and 2 were made for
 };

@@ -1,0 +1,114 @@
+// The main window's recording console: its buttons hand over to the
+// recording part (recorder/RecordingControl), and the recorder's events feed
+// the level display while the window is in sight.
+
+#include "base/SkipOnError.h"
+#include "engine/AudioFile.h"
+#include "engine/AudioRecord.h"
+#include "recorder/AudioDisplay.h"
+#include "recorder/RecordingControl.h"
+#include "shell/frmCapture.h"
+
+#include <QEvent>
+
+#include <limits>
+
+RecordingState frmCapture::recordingState() const
+{
+    return m_recording->state();
+}
+
+void frmCapture::CmdStart_Click()
+{
+    m_recording->record();
+}
+
+void frmCapture::CmdPause_Click()
+{
+    m_recording->pause();
+}
+
+void frmCapture::CmdStop_Click()
+{
+    m_recording->stop();
+}
+
+void frmCapture::FinishRecording()
+{
+    m_recording->finish();
+}
+
+void frmCapture::showIdleState()
+{
+    m_recording->showIdleState();
+}
+
+QString frmCapture::panelText(int panel) const
+{
+    return m_recording->panelText(panel);
+}
+
+namespace {
+// Timer events while the level display is in sight, and while it is not: out
+// of sight they only carry the sound to the file, four times a second (a crash
+// of a minimised recording loses no more than that; one in sight, 40 ms).
+constexpr qint32 TimerInSightMs = 40;
+constexpr qint32 TimerOutOfSightMs = 250;
+} // namespace
+
+void frmCapture::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    followVisibility();
+}
+
+void frmCapture::hideEvent(QHideEvent *event)
+{
+    QMainWindow::hideEvent(event);
+    followVisibility();
+}
+
+void frmCapture::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        followVisibility();
+}
+
+void frmCapture::followVisibility(bool always)
+{
+    const bool inSight = isVisible() && !isMinimized();
+    if (inSight == m_displayInSight && !always)
+        return;
+    m_displayInSight = inSight;
+    if (m_record)
+        skipOnError([&] { m_record->setTimerInterval(inSight ? TimerInSightMs : TimerOutOfSightMs); });
+}
+
+void frmCapture::AudioRecord_Timer(qint32, qint32, qint32)
+{
+    // The level display; what came in reaches the file through the take.
+    if (IsPaused() || !m_displayInSight)
+        return;
+    skipOnError([&] {
+        const qint64 count = qint64(m_file->FormatUnit()) * 1024;
+        if (count <= std::numeric_limits<qint32>::max())
+            AudioDisplay21->ShowSamples(m_record->GetDisplayData(qint32(count)));
+    });
+}
+
+void frmCapture::AudioRecord_EndArrayRecord(qint32)
+{
+    // A recording's blocks are the take's; monitoring's are nobody's.
+    if (!IsRecording())
+        skipOnError([&] { m_record->GetBlock(); });
+}
+
+void frmCapture::AudioRecord_CaptureError(qint32, const QString &)
+{
+    // The sound server or the device went away: the meters fall to silence
+    // and the lists follow the sound system. A recording ends by itself,
+    // cleanly, with what was captured (takeEnded).
+    captureRunningChanged();
+    AudioRecord_DevicesChanged();
+}
