@@ -7,9 +7,6 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
-#include <functional>
-#include <tuple>
-
 namespace cli {
 
 namespace {
@@ -21,38 +18,32 @@ QString column(QString name)
     return name.replace(breaks, QStringLiteral(" "));
 }
 
-bool isDefault(int device, int line, int defDevice, int defLine)
+bool isDefault(const DeviceSnapshot &snapshot, int device, int line)
 {
-    return device == defDevice && line == defLine;
+    return device == snapshot.defaultDevice && line == snapshot.defaultLine;
 }
 
-// A name first (a device may be called "1"), then a number.
-int find(const QString &wanted, int count, const std::function<QString(int)> &nameOf)
+QByteArray listText(const DeviceSnapshot &snapshot)
 {
-    for (int i = 0; i < count; ++i)
-        if (nameOf(i) == wanted)
-            return i;
-    static const QRegularExpression number(QStringLiteral("^\\d{1,6}$"));
-    if (number.match(wanted).hasMatch() && wanted.toInt() < count)
-        return wanted.toInt();
-    return -1;
+    QByteArray out;
+    for (const CaptureDeviceInfo &device : snapshot.devices) {
+        for (int l = 0; l < device.lines.size(); ++l) {
+            const SourceLineInfo &line = device.lines[l];
+            out += QStringLiteral("%1\t%2\t%3\t%4\t%5%6\n")
+                       .arg(device.index)
+                       .arg(l)
+                       .arg(QLatin1String(isDefault(snapshot, device.index, l) ? "*" : ""), column(device.name),
+                            column(line.name),
+                            line.stream >= 0 ? QStringLiteral("\tstream %1").arg(line.stream) : QString())
+                       .toUtf8();
+        }
+    }
+    return out;
 }
 
-QString deviceName(AudioRecord &rec, int d)
+QString choices(const DeviceSnapshot &snapshot)
 {
-    rec.setDeviceIndex(d);
-    return rec.DeviceName();
-}
-
-QString lineName(AudioRecord &rec, int l)
-{
-    rec.setSourceIndex(l);
-    return rec.SourceName();
-}
-
-QString choices(AudioRecord &rec)
-{
-    const QByteArray text = listText(rec);
+    const QByteArray text = listText(snapshot);
     return text.isEmpty() ? QStringLiteral("there are no capture devices")
                           : QStringLiteral("the devices and their lines are:\n") + QString::fromUtf8(text).trimmed();
 }
@@ -61,45 +52,28 @@ QString choices(AudioRecord &rec)
 
 QByteArray listText(AudioRecord &rec)
 {
-    const int defDevice = rec.DefaultDeviceIndex(), defLine = rec.DefaultSourceIndex();
-    QByteArray out;
-    for (int d = 0; d < rec.DeviceCount(); ++d) {
-        const QString device = column(deviceName(rec, d));
-        for (int l = 0; l < rec.SourceCount(); ++l) {
-            const char *mark = isDefault(d, l, defDevice, defLine) ? "*" : "";
-            const QString name = column(lineName(rec, l));
-            const qint32 stream = rec.SourceStream();
-            out += QStringLiteral("%1\t%2\t%3\t%4\t%5%6\n")
-                       .arg(d)
-                       .arg(l)
-                       .arg(QLatin1String(mark), device, name,
-                            stream >= 0 ? QStringLiteral("\tstream %1").arg(stream) : QString())
-                       .toUtf8();
-        }
-    }
-    return out;
+    return listText(rec.devices());
 }
 
 QByteArray listJson(AudioRecord &rec)
 {
-    const int defDevice = rec.DefaultDeviceIndex(), defLine = rec.DefaultSourceIndex();
+    const DeviceSnapshot snapshot = rec.devices();
     QJsonArray devices;
-    for (int d = 0; d < rec.DeviceCount(); ++d) {
-        const QString name = deviceName(rec, d);
+    for (const CaptureDeviceInfo &device : snapshot.devices) {
         QJsonArray lines;
-        for (int l = 0; l < rec.SourceCount(); ++l) {
-            const QString line = lineName(rec, l);
+        for (int l = 0; l < device.lines.size(); ++l) {
+            const SourceLineInfo &line = device.lines[l];
             QJsonObject entry{{QStringLiteral("number"), l},
-                              {QStringLiteral("name"), line},
-                              {QStringLiteral("default"), isDefault(d, l, defDevice, defLine)},
-                              {QStringLiteral("rate"), rec.SourceRate()}};
-            if (const qint32 stream = rec.SourceStream(); stream >= 0)
-                entry.insert(QStringLiteral("stream"), stream);
+                              {QStringLiteral("name"), line.name},
+                              {QStringLiteral("default"), isDefault(snapshot, device.index, l)},
+                              {QStringLiteral("rate"), line.rate}};
+            if (line.stream >= 0)
+                entry.insert(QStringLiteral("stream"), line.stream);
             lines.append(entry);
         }
-        devices.append(QJsonObject{{QStringLiteral("number"), d},
-                                   {QStringLiteral("name"), name},
-                                   {QStringLiteral("default"), d == defDevice},
+        devices.append(QJsonObject{{QStringLiteral("number"), device.index},
+                                   {QStringLiteral("name"), device.name},
+                                   {QStringLiteral("default"), device.index == snapshot.defaultDevice},
                                    {QStringLiteral("lines"), lines}});
     }
     return QJsonDocument(QJsonObject{{QStringLiteral("devices"), devices}}).toJson(QJsonDocument::Indented);
@@ -107,57 +81,52 @@ QByteArray listJson(AudioRecord &rec)
 
 bool chooseLine(AudioRecord &rec, const QString &device, const QString &line, QString *error)
 {
-    const int defDevice = rec.DefaultDeviceIndex(), defLine = rec.DefaultSourceIndex();
-    if (rec.DeviceCount() == 0) {
+    const DeviceSnapshot snapshot = rec.devices();
+    if (snapshot.devices.isEmpty()) {
         *error = QStringLiteral("the sound server has no capture devices");
         return false;
     }
-    int d = -1, l = -1;
+    // Without a device named (or a line that tells it), the default device.
+    const CaptureDeviceInfo *defaultDevice = snapshot.deviceNumbered(snapshot.defaultDevice);
+    const CaptureDeviceInfo *d = defaultDevice ? defaultDevice : &snapshot.devices.first();
+    int l = -1;
     if (!device.isEmpty()) {
-        d = find(device, rec.DeviceCount(), [&](int i) { return deviceName(rec, i); });
-        if (d < 0) {
-            *error = QStringLiteral("no device \"%1\"; %2").arg(device, choices(rec));
+        d = snapshot.findDevice(device);
+        if (!d) {
+            *error = QStringLiteral("no device \"%1\"; %2").arg(device, choices(snapshot));
             return false;
         }
     } else if (!line.isEmpty()) {
         // A line's name alone: on whichever device has it, if only one does.
-        QList<QPair<int, int>> found;
-        for (int i = 0; i < rec.DeviceCount(); ++i) {
-            rec.setDeviceIndex(i);
-            for (int j = 0; j < rec.SourceCount(); ++j)
-                if (lineName(rec, j) == line)
-                    found.append({i, j});
-        }
+        const QList<LinePlace> found = snapshot.linesNamed(line);
         if (found.size() > 1) {
             *error = QStringLiteral("several devices have a line \"%1\"; choose one with --device; %2")
-                         .arg(line, choices(rec));
+                         .arg(line, choices(snapshot));
             return false;
         }
-        if (found.size() == 1)
-            std::tie(d, l) = std::pair(found[0].first, found[0].second);
-        else
-            d = defDevice >= 0 ? defDevice : 0;   // a number: on the default device
-    } else {
-        d = defDevice >= 0 ? defDevice : 0;
-        l = defDevice >= 0 ? defLine : -1;
+        if (found.size() == 1) {
+            d = snapshot.deviceNumbered(found[0].device);
+            l = found[0].line;
+        }
+    } else if (defaultDevice) {
+        l = snapshot.defaultLine;
     }
 
-    rec.setDeviceIndex(d);
     if (l < 0 && !line.isEmpty()) {
-        l = find(line, rec.SourceCount(), [&](int j) { return lineName(rec, j); });
+        l = DeviceSnapshot::findLine(*d, line);
         if (l < 0) {
-            *error = QStringLiteral("no line \"%1\" on %2; %3").arg(line, deviceName(rec, d), choices(rec));
+            *error = QStringLiteral("no line \"%1\" on %2; %3").arg(line, d->name, choices(snapshot));
             return false;
         }
     }
-    rec.setDeviceIndex(d);
+    rec.setDeviceIndex(d->index);
     if (l >= 0) {
         rec.setSourceIndex(l);
         rec.setSourceSelected(true);
     }
     // Otherwise the device records from the line the window would start it on.
     if (!rec.DeviceValid()) {
-        *error = QStringLiteral("the device %1 has nothing to record from").arg(deviceName(rec, d));
+        *error = QStringLiteral("the device %1 has nothing to record from").arg(d->name);
         return false;
     }
     return true;
@@ -165,26 +134,18 @@ bool chooseLine(AudioRecord &rec, const QString &device, const QString &line, QS
 
 bool chooseApplication(AudioRecord &rec, const QString &app, QString *error)
 {
-    static const QRegularExpression number(QStringLiteral("^\\d{1,9}$"));
-    const bool byNumber = number.match(app).hasMatch();
-    QStringList playing;
-    for (int d = 0; d < rec.DeviceCount(); ++d) {
-        rec.setDeviceIndex(d);
-        for (int l = 0; l < rec.SourceCount(); ++l) {
-            const QString name = lineName(rec, l);
-            const qint32 stream = rec.SourceStream();
-            if (stream < 0)
-                continue;
-            playing << QStringLiteral("%1 (stream %2)").arg(name).arg(stream);
-            const bool found = byNumber ? stream == app.toInt()
-                                        : name.compare(app, Qt::CaseInsensitive) == 0
-                                              || name.startsWith(app + QStringLiteral(": "), Qt::CaseInsensitive);
-            if (found) {
-                rec.setSourceSelected(true);
-                return true;
-            }
-        }
+    const DeviceSnapshot snapshot = rec.devices();
+    if (const LinePlace at = snapshot.findApplication(app); at.found()) {
+        rec.setDeviceIndex(at.device);
+        rec.setSourceIndex(at.line);
+        rec.setSourceSelected(true);
+        return true;
     }
+    QStringList playing;
+    for (const CaptureDeviceInfo &device : snapshot.devices)
+        for (const SourceLineInfo &line : device.lines)
+            if (line.stream >= 0)
+                playing << QStringLiteral("%1 (stream %2)").arg(line.name).arg(line.stream);
     *error = playing.isEmpty()
                  ? QStringLiteral("no application \"%1\": no application is playing now").arg(app)
                  : QStringLiteral("no application \"%1\"; playing now: %2").arg(app, playing.join(QStringLiteral(", ")));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/DeviceSnapshot.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -81,6 +83,10 @@ public:
     // listed: its device and, within it, its line; -1 when nowhere.
     virtual qint32 DefaultDeviceIndex() const = 0;
     virtual qint32 DefaultSourceIndex() const = 0;
+    // Every valid device with its lines, as they are now, read without
+    // moving the cursor (DeviceIndex, SourceIndex) and without a call to the
+    // server. To choose, put the cursor on the device and line.
+    virtual DeviceSnapshot devices() const = 0;
 
     // --- source lines of the current device ---
     virtual qint32 SourceCount() const = 0;

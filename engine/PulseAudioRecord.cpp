@@ -404,6 +404,30 @@ qint32 PulseAudioRecord::DefaultSourceIndex() const
     return findDefaultLine(m_devices, m_server.state()).line;
 }
 
+DeviceSnapshot PulseAudioRecord::devices() const
+{
+    const ServerState &state = m_server.state();
+    DeviceSnapshot snapshot;
+    for (int d = 0; d < m_devices.size(); ++d) {
+        const CaptureDevice &dev = m_devices[d];
+        if (dev.lines.isEmpty())
+            continue;   // not valid: nothing to record from
+        CaptureDeviceInfo info{dev.name, qint32(d), {}};
+        const int selected = selectedLine(d);
+        for (int l = 0; l < dev.lines.size(); ++l) {
+            const SourceLine &line = dev.lines[l];
+            const ServerSource *source = state.source(line.sourceName);
+            info.lines.append({line.name, line.identity(), source ? qint32(source->rate) : 0,
+                               line.kind == SourceLine::Application ? qint32(line.stream) : -1, l == selected});
+        }
+        snapshot.devices.append(info);
+    }
+    const LinePosition def = findDefaultLine(m_devices, state);
+    snapshot.defaultDevice = def.device;
+    snapshot.defaultLine = def.line;
+    return snapshot;
+}
+
 qint32 PulseAudioRecord::SourceCount() const
 {
     const CaptureDevice *dev = currentDevice();

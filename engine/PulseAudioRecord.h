@@ -54,6 +54,7 @@ public:
     bool DeviceValid() const override;
     qint32 DefaultDeviceIndex() const override;
     qint32 DefaultSourceIndex() const override;
+    DeviceSnapshot devices() const override;
 
     qint32 SourceCount() const override;
     QString SourceName() const override;

@@ -21,12 +21,6 @@ namespace {
 constexpr int FollowQuietMs = 300;
 constexpr int FollowCapMs = 1500;
 
-struct DeviceRow
-{
-    QString name;
-    qint32 index;
-};
-
 } // namespace
 
 void frmCapture::AudioRecord_DevicesChanged()
@@ -65,23 +59,9 @@ void frmCapture::followSoundSystem()
     if (IsRecording() && engineDevice < 0)
         return;
 
-    // The devices as the device list shows them: every index up to the count
-    // is asked, only valid devices get a row.
-    QList<DeviceRow> rows;
-    const qint32 count = valueOrSkip<qint32>([&] { return m_record->DeviceCount(); }, 0);
-    for (qint32 i = 0; i < count; ++i) {
-        skipOnError([&] {
-            m_record->setDeviceIndex(i);
-            if (m_record->DeviceValid())
-                rows.append({m_record->DeviceName(), i});
-        });
-    }
-    // Asking moved the recorder from device to device; a recording that must
-    // be left as it is gets it back.
-    auto keepRecording = [&] {
-        skipOnError([&] { m_record->setDeviceIndex(engineDevice); });
-        skipOnError([&] { m_record->setSourceIndex(SrcIndex); });
-    };
+    // The devices as the device list shows them: only valid devices get a row.
+    const DeviceSnapshot snapshot = valueOrSkip<DeviceSnapshot>([&] { return m_record->devices(); }, {});
+    const QList<CaptureDeviceInfo> &rows = snapshot.devices;
     auto rowOf = [&](const QString &name) {
         for (int r = 0; r < rows.size(); ++r)
             if (rows[r].name == name)
@@ -94,10 +74,8 @@ void frmCapture::followSoundSystem()
     QString device = shownDevice;
     QString line = shownLine;
     if (IsRecording()) {
-        if (rowOf(shownDevice) < 0) {
-            keepRecording();
+        if (rowOf(shownDevice) < 0)
             return;
-        }
     } else if (!m_wantedDevice.isEmpty() && rowOf(m_wantedDevice) >= 0) {
         device = m_wantedDevice;   // the user's choice is back (or still here)
         line = m_wantedLine;
@@ -105,16 +83,10 @@ void frmCapture::followSoundSystem()
         // Gone: the server's default source takes its place.
         device.clear();
         line.clear();
-        const qint32 def = valueOrSkip<qint32>([&] { return m_record->DefaultDeviceIndex(); }, -1);
-        for (const DeviceRow &r : rows)
-            if (r.index == def)
-                device = r.name;
-        if (!device.isEmpty()) {
-            skipOnError([&] {
-                m_record->setDeviceIndex(def);
-                m_record->setSourceIndex(m_record->DefaultSourceIndex());
-                line = m_record->SourceName();
-            });
+        if (const CaptureDeviceInfo *def = snapshot.deviceNumbered(snapshot.defaultDevice)) {
+            device = def->name;
+            if (const SourceLineInfo *defLine = snapshot.lineAt({snapshot.defaultDevice, snapshot.defaultLine}))
+                line = defLine->name;
         } else if (!rows.isEmpty()) {
             device = rows.first().name;
         }
@@ -122,38 +94,29 @@ void frmCapture::followSoundSystem()
     const bool sameChoice = device == shownDevice && line == shownLine;
     const int row = rowOf(device);
 
-    // The lines of a device that stays, asked before anything is shown.
+    // The lines of a device that stays, looked at before anything is shown.
     QStringList lines;
-    int heldLine = -1;   // the line the recorder holds on to, whatever its name now
     if (sameChoice && row >= 0) {
-        skipOnError([&] { m_record->setDeviceIndex(rows[row].index); });
-        const qint32 lineCount = valueOrSkip<qint32>([&] { return m_record->SourceCount(); }, 0);
-        for (qint32 i = 0; i < lineCount; ++i)
-            skipOnError([&] {
-                m_record->setSourceIndex(i);
-                lines << m_record->SourceName();
-                if (m_record->SourceSelected())
-                    heldLine = i;
-            });
+        int heldLine = -1;   // the line the recorder holds on to, whatever its name now
+        for (int i = 0; i < rows[row].lines.size(); ++i) {
+            lines << rows[row].lines[i].name;
+            if (rows[row].lines[i].selected)
+                heldLine = i;
+        }
         // An application's line is named after what it plays, so its name
         // changes with each track: the recorder knows it by the application.
-        if (!lines.contains(line) && heldLine >= 0 && valueOrSkip<qint32>([&] {
-                m_record->setSourceIndex(heldLine);
-                return m_record->SourceStream();
-            }, -1) >= 0)
+        if (!lines.contains(line) && heldLine >= 0 && rows[row].lines[heldLine].stream >= 0)
             line = lines[heldLine];
         // A recording whose line is gone ends by itself, as above (an
         // application's waits for the application's next sound).
-        if (IsRecording() && !lines.contains(line)) {
-            keepRecording();
+        if (IsRecording() && !lines.contains(line))
             return;
-        }
     }
 
     {
         const QSignalBlocker quiet(DeviceCombo);
         DeviceCombo->clear();
-        for (const DeviceRow &r : rows)
+        for (const CaptureDeviceInfo &r : rows)
             DeviceCombo->addItem(r.name, r.index);
         DeviceCombo->setCurrentIndex(row);
     }
@@ -175,6 +138,7 @@ void frmCapture::followSoundSystem()
         ComboSource->addItems(lines);
         ComboSource->setCurrentIndex(std::max<int>(int(lines.indexOf(line)), 0));
         SrcIndex = ComboSource->currentIndex();
+        skipOnError([&] { m_record->setDeviceIndex(rows[row].index); });
         skipOnError([&] { m_record->setSourceIndex(SrcIndex); });
     } else {
         // Another device: chosen as a user's choice would be (a recording
@@ -197,28 +161,15 @@ struct ApplicationLine
     QString line;
 };
 
-// The lines of the applications playing now, device by device. Asking moves
-// the recorder from line to line; it is put back where it was.
-QList<ApplicationLine> applicationLines(AudioRecord &rec, qint32 lineNow)
+// The lines of the applications playing now, device by device.
+QList<ApplicationLine> applicationLines(const AudioRecord &rec)
 {
     QList<ApplicationLine> found;
-    const qint32 deviceNow = valueOrSkip<qint32>([&] { return rec.DeviceIndex(); }, -1);
-    const qint32 count = valueOrSkip<qint32>([&] { return rec.DeviceCount(); }, 0);
-    for (qint32 d = 0; d < count; ++d) {
-        skipOnError([&] {
-            rec.setDeviceIndex(d);
-            const QString device = rec.DeviceName();
-            for (qint32 l = 0; l < rec.SourceCount(); ++l) {
-                rec.setSourceIndex(l);
-                if (rec.SourceStream() >= 0)
-                    found.append({d, device, rec.SourceName()});
-            }
-        });
-    }
-    if (deviceNow >= 0) {
-        skipOnError([&] { rec.setDeviceIndex(deviceNow); });
-        skipOnError([&] { rec.setSourceIndex(lineNow); });
-    }
+    const DeviceSnapshot snapshot = valueOrSkip<DeviceSnapshot>([&] { return rec.devices(); }, {});
+    for (const CaptureDeviceInfo &device : snapshot.devices)
+        for (const SourceLineInfo &line : device.lines)
+            if (line.stream >= 0)
+                found.append({device.index, device.name, line.name});
     return found;
 }
 } // namespace
@@ -227,7 +178,7 @@ QStringList frmCapture::wizardApplications()
 {
     QStringList names;
     if (m_record)
-        for (const ApplicationLine &a : applicationLines(*m_record, SrcIndex))
+        for (const ApplicationLine &a : applicationLines(*m_record))
             names << a.line;
     return names;
 }
@@ -236,7 +187,7 @@ bool frmCapture::chooseApplicationLine(const QString &line)
 {
     if (!m_record)
         return false;
-    for (const ApplicationLine &a : applicationLines(*m_record, SrcIndex)) {
+    for (const ApplicationLine &a : applicationLines(*m_record)) {
         if (a.line != line)
             continue;
         // As the user would choose it: the device, then its line, in lists

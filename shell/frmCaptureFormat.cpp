@@ -22,8 +22,9 @@ void frmCapture::showResampling()
     qint32 deviceRate = 0;
     if (m_record) {
         skipOnError([&] {
-            m_record->setSourceIndex(SrcIndex);
-            deviceRate = m_record->SourceRate();
+            const DeviceSnapshot snapshot = m_record->devices();
+            if (const SourceLineInfo *shown = snapshot.lineAt({m_record->DeviceIndex(), SrcIndex}))
+                deviceRate = shown->rate;
         });
     }
     const qint32 rate = PublicDim::WavFormat.sampleRate;

@@ -2,9 +2,12 @@
 // (cards with several ports, several outputs), and the volume/balance maths.
 
 #include "engine/DeviceMap.h"
+#include "engine/DeviceSnapshot.h"
 #include "engine/PulseVolume.h"
 
 #include <QTest>
+
+#include <array>
 
 namespace {
 
@@ -130,6 +133,41 @@ private slots:
         QCOMPARE(lineNames(devices[0]), (QStringList{QStringLiteral("Stereo Mix (Out)"), QStringLiteral("Stereo Mix (Out) 2")}));
 
         QVERIFY(mapDevices(ServerState{}).isEmpty());
+    }
+
+    // How a user's words find a device, a line and an application; device
+    // number 1 is not valid, so it is not in the snapshot.
+    void snapshotLookups()
+    {
+        auto line = [](const char *name, qint32 stream = -1) {
+            return SourceLineInfo{QString::fromUtf8(name), QString::fromUtf8(name), 48000, stream, false};
+        };
+        DeviceSnapshot snap;
+        snap.devices = {{QStringLiteral("Card"), 0, {line("Mic"), line("Stereo Mix (Card)"), line("Game: Level 1", 41)}},
+                        {QStringLiteral("0"), 2, {line("Mic"), line("Line")}},
+                        {QStringLiteral("USB"), 3, {line("Line In"), line("Chat", 7), line("Game: Level 2", 12)}}};
+        auto place = [](const LinePlace &p) { return QStringLiteral("%1/%2").arg(p.device).arg(p.line); };
+        for (const auto &[what, words, found] : std::initializer_list<std::array<const char *, 3>>{
+                 {"device", "Card", "0"}, {"device", "0", "2"} /* a name before a number */, {"device", "3", "3"},
+                 {"device", "1", "-1"}, {"device", "99", "-1"}, {"device", "usb", "-1"}, {"device", "+3", "-1"},
+                 {"line", "Mic", "0/0"}, {"line", "2", "0/2"}, {"line", "3", "0/-1"}, {"line", "mic", "0/-1"},
+                 {"lines", "Mic", "0/0 2/0"}, {"lines", "Line In", "3/0"}, {"lines", "Nothing", ""},
+                 {"app", "game", "0/2"}, {"app", "GAME: LEVEL 2", "3/2"}, {"app", "12", "3/2"}, {"app", "7", "3/1"},
+                 {"app", "Chat", "3/1"}, {"app", "Gam", "-1/-1"}, {"app", "Mic", "-1/-1"}, {"app", "Level 1", "-1/-1"}}) {
+            const QString w = QString::fromUtf8(words), kind = QString::fromUtf8(what);
+            QStringList result;
+            if (kind == QLatin1String("device"))
+                result << QString::number(snap.findDevice(w) ? snap.findDevice(w)->index : -1);
+            else if (kind == QLatin1String("line"))
+                result << place({0, DeviceSnapshot::findLine(snap.devices[0], w)});
+            else if (kind == QLatin1String("lines"))
+                for (const LinePlace &p : snap.linesNamed(w))
+                    result << place(p) + (snap.lineAt(p)->name == w ? QString() : QStringLiteral("?"));
+            else
+                result << place(snap.findApplication(w));
+            QVERIFY2(result.join(QLatin1Char(' ')) == QLatin1String(found),
+                     qPrintable(kind + ' ' + w + ": " + result.join(' ')));
+        }
     }
 
     void volume_roundTripsEveryLevelAndKeepsTheBalance()

@@ -122,6 +122,54 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(AudioFailure, rec.setSourceIndex(lineCount + 1));
     }
 
+    void devicesSnapshot_agreesWithTheCursor_andLeavesItWhereItWas()
+    {
+        // An application playing on card2 gives that card an application line.
+        const auto player = play(QStringLiteral("card2"), noise(44100 * 5, 2, 16, 9), 44100, 2, 16,
+                                 {QStringLiteral("--client-name=Snapshot")});
+        PulseAudioRecord rec;
+        auto describe = [](const DeviceSnapshot &snap) {
+            QStringList out;
+            for (const CaptureDeviceInfo &d : snap.devices)
+                for (const SourceLineInfo &l : d.lines)
+                    out << QStringLiteral("%1 %2 / %3 %4 %5 %6 %7").arg(d.index).arg(d.name, l.name).arg(l.rate)
+                               .arg(l.stream).arg(l.selected).arg(l.identity.startsWith(QStringLiteral("application:")));
+            return out;
+        };
+        QVERIFY(player);
+        QVERIFY(waitFor([&] { return describe(rec.devices()).filter(QStringLiteral("Snapshot")).size() == 1; }, 3000));
+        QVERIFY(chooseLine(rec, QStringLiteral("Fake_Mic")));
+        rec.setSourceIndex(0);
+        const qint32 device = rec.DeviceIndex();
+
+        const DeviceSnapshot snap = rec.devices();
+        QCOMPARE(rec.DeviceIndex(), device);   // reading moved nothing
+        QCOMPARE(rec.SourceIndex(), 0);
+        QCOMPARE(rec.captureSourceName(), QStringLiteral("mic1"));
+        QCOMPARE(QList<qint32>({snap.defaultDevice, snap.defaultLine}),
+                 QList<qint32>({rec.DefaultDeviceIndex(), rec.DefaultSourceIndex()}));
+        QStringList cursorSays;
+        for (int d = 0; d < rec.DeviceCount(); ++d) {
+            rec.setDeviceIndex(d);
+            QCOMPARE(snap.deviceNamed(rec.DeviceName())->index, d);
+            for (int l = 0; l < rec.SourceCount(); ++l) {
+                rec.setSourceIndex(l);
+                cursorSays << QStringLiteral("%1 %2 / %3 %4 %5 %6 %7").arg(d).arg(rec.DeviceName(), rec.SourceName())
+                                  .arg(rec.SourceRate()).arg(rec.SourceStream()).arg(rec.SourceSelected())
+                                  .arg(rec.SourceStream() >= 0);
+            }
+        }
+        const QStringList snapshotSays = describe(snap);
+        QCOMPARE(snapshotSays, cursorSays);
+        QVERIFY2(snapshotSays.contains(QStringLiteral("0 Fake_Card_1 / Stereo Mix (Fake_Card_1) 48000 -1 1 0"))
+                     && snapshotSays.filter(QRegularExpression(QStringLiteral(" 1 [01]$"))).size() == snap.devices.size()
+                     && snapshotSays.filter(QRegularExpression(QStringLiteral("44100 \\d+ 0 1$"))).size() == 1,
+                 qPrintable(snapshotSays.join('|')));
+        QVERIFY(!snap.deviceNamed(QStringLiteral("No_Such_Card")));
+        player->kill();
+        player->waitForFinished();
+    }
+
     void volumeAndBalance_matchTheServerBothWays()
     {
         PulseAudioRecord rec;

@@ -14,9 +14,20 @@
 
 #include <optional>
 
+// AudioRecord::devices() for FakeRecorder, whose list of made-up devices has
+// that name: through an AudioRecord it answers with snapshot().
+class FakeSnapshotRecorder : public AudioRecord
+{
+public:
+    using AudioRecord::AudioRecord;
+    DeviceSnapshot devices() const final { return snapshot(); }
+    virtual DeviceSnapshot snapshot() const = 0;
+};
+
 // A recorder whose devices and lines are made up by the test. Every call is
-// logged by name, so tests can check the order of calls.
-class FakeRecorder : public AudioRecord
+// logged by name, so tests can check the order of calls (devices() moves no
+// cursor and is not logged).
+class FakeRecorder : public FakeSnapshotRecorder
 {
 public:
     struct Line
@@ -151,6 +162,20 @@ public:
     bool DeviceValid() const override { return device >= 0 && device < devices.size() && devices[device].valid; }
     qint32 DefaultDeviceIndex() const override { return defaultDevice; }
     qint32 DefaultSourceIndex() const override { return defaultLine; }
+    DeviceSnapshot snapshot() const override
+    {
+        DeviceSnapshot out{{}, defaultDevice, defaultLine};
+        for (int d = 0; d < devices.size(); ++d) {
+            if (!devices[d].valid)
+                continue;
+            CaptureDeviceInfo info{devices[d].name, d, {}};
+            for (int l = 0; l < devices[d].lines.size(); ++l)
+                info.lines.append({devices[d].lines[l].name, devices[d].lines[l].name, deviceRate, -1,
+                                   devices[d].selected == l});
+            out.devices.append(info);
+        }
+        return out;
+    }
     bool ServerConnected() const override { return connected; }
     qint32 deviceRate = 0;
     qint32 SourceRate() const override { return deviceRate; }
