@@ -16,6 +16,7 @@
 #include "media/MediaPlayer.h"
 #include "media/MediaTake.h"
 #include "recorder/AudioDisplay.h"
+#include "recorder/SourceLists.h"
 #include "resources/Artwork.h"
 #include "resources/CaptureLayout.h"
 #include "shell/ConsoleKeys.h"
@@ -104,9 +105,6 @@ frmCapture::frmCapture(Components components, QWidget *parent)
     buildRecordingControl();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_followTimer = new QTimer(this);
-    m_followTimer->setSingleShot(true);
-    connect(m_followTimer, &QTimer::timeout, this, &frmCapture::followSoundSystem);
     m_silenceTimer = new QTimer(this);
     m_silenceTimer->setInterval(40);
     connect(m_silenceTimer, &QTimer::timeout, this, [this] { skipOnError([&] { AudioDisplay21->ShowSamples({}); }); });
@@ -241,8 +239,6 @@ void frmCapture::buildRecorderPanel()
     slVolume->setInvertedAppearance(true);   // position 0 (loudest) at the top
     slVolume->setPageStep(4096);
     picture(Picture1, Artwork::volumeWedge(), VolumeWedge);
-    connect(slVolume, &QSlider::valueChanged, this, &frmCapture::slVolume_Scroll);
-    connect(slBalance, &QSlider::valueChanged, this, &frmCapture::slBalance_Scroll);
 
     AudioDisplay21 = m_components.makeDisplay(Picture1);
     if (auto *w = dynamic_cast<QWidget *>(AudioDisplay21))
@@ -265,19 +261,10 @@ void frmCapture::buildRecorderPanel()
     connect(CmdPlay, &QPushButton::clicked, this, &frmCapture::CmdPlay_Click);
     connect(CmdSet, &QPushButton::clicked, this, &frmCapture::CmdSet_Click);
     connect(Command2, &QPushButton::clicked, this, &frmCapture::Command2_Click);
-    // activated: the user's choice only; choices made from code go through
-    // selectRow(). The user's choice is also what the window comes back to
-    // when its device returns after going away.
-    connect(DeviceCombo, &QComboBox::activated, this, [this] {
-        DeviceCombo_Click();
-        m_wantedDevice = DeviceCombo->currentText();
-        m_wantedLine = ComboSource->currentText();
-    });
-    connect(ComboSource, &QComboBox::activated, this, [this] {
-        ComboSource_Click();
-        m_wantedDevice = DeviceCombo->currentText();
-        m_wantedLine = ComboSource->currentText();
-    });
+    m_sources = new SourceLists({DeviceCombo, ComboSource, slVolume, slBalance}, this);
+    connect(m_sources, &SourceLists::monitoringWanted, this, [this] { skipOnError([&] { CheckPreview_Click(); }); });
+    connect(m_sources, &SourceLists::idleStateWanted, this, &frmCapture::showIdleState);
+    connect(m_sources, &SourceLists::sourceApplied, this, &frmCapture::showResampling);
 }
 
 void frmCapture::buildRecordingControl()
@@ -315,22 +302,11 @@ void frmCapture::buildStatusBar()
     }
 }
 
-void frmCapture::selectRow(QComboBox *list, int row)
-{
-    {
-        const QSignalBlocker quiet(list);
-        list->setCurrentIndex(row);
-    }
-    if (list == DeviceCombo)
-        DeviceCombo_Click();
-    else if (list == ComboSource)
-        ComboSource_Click();
-}
-
 void frmCapture::endProgram(int code)
 {
     m_ended = true;
     m_exitCode = code;
+    m_sources->halt();
     if (m_components.endProgram)
         m_components.endProgram(code);
     else
@@ -371,6 +347,7 @@ bool frmCapture::Form_Load()
         m_take = std::make_unique<Take>(*m_record, *m_file);
         m_take->setFilter(m_mediaTake.get());
         m_recording->attach(*m_record, *m_take);
+        m_sources->attach(*m_record, *m_take);
         connectRecorder();
         followVisibility(true);
         // A recording the last run could not finish is put right, and said so.
@@ -396,8 +373,7 @@ bool frmCapture::Form_Load()
 
         // 12.-13. The chosen source, then monitoring.
         SelectSource();
-        m_wantedDevice = DeviceCombo->currentText();
-        m_wantedLine = ComboSource->currentText();
+        m_sources->rememberChoice();
         startCapture(OnFailure::Throw);
         showIdleState();
 

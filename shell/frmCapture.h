@@ -32,6 +32,7 @@ class QPushButton;
 class QSlider;
 class QTimer;
 class QWidget;
+class SourceLists;
 class frmWizard;
 
 // The main window: the media player frame above, the recorder frame below,
@@ -124,12 +125,7 @@ private slots:
     // devices, sources and levels
     void InitAudioPanel();
     void FillDeviceList();
-    void DeviceCombo_Click();
-    void FillSourceList();
-    void ComboSource_Click();
     void SelectSource();
-    void slVolume_Scroll();
-    void slBalance_Scroll();
 
     // monitoring and the display style
     void CheckPreview_Click();
@@ -187,16 +183,8 @@ private:
     bool IsRecording() const { return m_recording->isRecording(); }
     bool IsPaused() const { return m_recording->isPaused(); }
 
-    // Selects a row from code and runs the list's click handling, as a
-    // user's choice would, whether or not the row changes.
-    void selectRow(QComboBox *list, int row);
     void setOuterHeight(int outerTwips);
 
-    // Following the live sound system (recorder/CaptureSoundSystem.cpp): the
-    // lists follow devices that come and go by their names, a vanished device
-    // gives way to the server's default, the user's choice comes back with
-    // its device, and a server that returns gets monitoring going again.
-    void followSoundSystem();
     // The format text's tooltip: whether the server converts the device's rate.
     void showResampling();
     // Status panel 1 outside a recording: "Ready to record", or why not.
@@ -257,8 +245,6 @@ private:
     QAction *Menu_About = nullptr;
 
     // --- form-level state ---
-    qint16 CountSrc = 0;
-    qint32 SrcIndex = 0;
 
     Components m_components;
     SingleInstance m_instance;
@@ -272,16 +258,11 @@ private:
     std::unique_ptr<MediaTake> m_mediaTake;   // what of a recording is the media's
     std::unique_ptr<Take> m_take;        // the open or last recording
     RecordingControl *m_recording = nullptr;   // Record, Pause, Stop and the status bar
+    SourceLists *m_sources = nullptr;          // the device and source lists, volume, balance
     QPointer<MediaLead> m_mediaLead;     // finding the media's own opening silence
     QTimer *m_takeDeadline = nullptr;    // for the media's last sample
     bool m_playingNotForRecording = false;   // the wizard plays or opens the media for later
 
-    // The device and line the user chose (or the window started on): taken
-    // again when that device comes back. Automatic changes leave them alone.
-    QString m_wantedDevice;
-    QString m_wantedLine;
-    QTimer *m_followTimer = nullptr;    // gathers bursts of device changes
-    QElapsedTimer m_followPending;      // since the first change not yet followed
     QTimer *m_silenceTimer = nullptr;   // lets the meters fall while nothing is captured
 
 };

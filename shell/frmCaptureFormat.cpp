@@ -5,6 +5,7 @@
 #include "engine/AudioRecord.h"
 #include "recorder/FormWAV.h"
 #include "recorder/WavChoices.h"
+#include "recorder/SourceLists.h"
 #include "shell/frmCapture.h"
 
 #include <QLabel>
@@ -19,14 +20,7 @@ void frmCapture::showResampling()
 {
     // The server converts what the device delivers into the rate asked for;
     // bit for bit it is the device's own sound only at the device's own rate.
-    qint32 deviceRate = 0;
-    if (m_record) {
-        skipOnError([&] {
-            const DeviceSnapshot snapshot = m_record->devices();
-            if (const SourceLineInfo *shown = snapshot.lineAt({m_record->DeviceIndex(), SrcIndex}))
-                deviceRate = shown->rate;
-        });
-    }
+    const qint32 deviceRate = m_sources->shownLineRate();
     const qint32 rate = PublicDim::WavFormat.sampleRate;
     LabelFomartStr->setToolTip(
         deviceRate > 0 && rate > 0 && deviceRate != rate

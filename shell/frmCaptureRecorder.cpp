@@ -1,12 +1,18 @@
 // The main window's recording console: its buttons hand over to the
-// recording part (recorder/RecordingControl), and the recorder's events feed
-// the level display while the window is in sight.
+// recording part (recorder/RecordingControl), its lists to the source lists
+// (recorder/SourceLists), and the recorder's events feed the level display
+// while the window is in sight.
 
+#include "base/Dialogs.h"
+#include "base/PublicDim.h"
+#include "base/Settings.h"
 #include "base/SkipOnError.h"
 #include "engine/AudioFile.h"
 #include "engine/AudioRecord.h"
+#include "media/MediaPlayer.h"
 #include "recorder/AudioDisplay.h"
 #include "recorder/RecordingControl.h"
+#include "recorder/SourceLists.h"
 #include "shell/frmCapture.h"
 
 #include <QEvent>
@@ -111,4 +117,72 @@ void frmCapture::AudioRecord_CaptureError(qint32, const QString &)
     // cleanly, with what was captured (takeEnded).
     captureRunningChanged();
     AudioRecord_DevicesChanged();
+}
+
+// ------------------------------------------------------------ devices and sources
+//
+// The lists, the sliders and following the sound system are the source
+// lists' own (recorder/SourceLists); the window starts them and ends the
+// program when the chosen device has nothing to record from.
+
+void frmCapture::InitAudioPanel()
+{
+    skipOnError([&] { MediaPlayer1->setAutoPlay(true); });
+    skipOnError([&] { FillDeviceList(); });
+    if (m_ended)
+        return;
+    skipOnError([&] { LoadSettings(this); });
+    skipOnError([&] { AudioDisplay21->setDisplayStyle(PublicDim::PreviewIndex); });
+}
+
+void frmCapture::FillDeviceList()
+{
+    if (m_sources->FillDeviceList())
+        return;
+    Dialogs::instance().messageBox(this,
+                                   QStringLiteral("Can not initialize sound device. If you started other sound "
+                                                  "recorder, please exit it before run this application"),
+                                   QString(), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
+    endProgram(1);
+}
+
+void frmCapture::SelectSource()
+{
+    m_sources->SelectSource();
+}
+
+void frmCapture::AudioRecord_GainChange(qint32)
+{
+    // A volume changed elsewhere shows the next time the source is applied.
+}
+
+void frmCapture::AudioRecord_DevicesChanged()
+{
+    m_sources->devicesChanged();
+}
+
+void frmCapture::AudioRecord_ServerConnectionChanged(bool)
+{
+    if (!IsRecording())
+        showIdleState();
+    m_sources->devicesChanged();
+}
+
+void frmCapture::captureRunningChanged()
+{
+    if (valueOrSkip<qint32>([&] { return m_record->CaptureStatus(); }, -1) >= 0) {
+        m_silenceTimer->stop();
+    } else if (!m_silenceTimer->isActive()) {
+        m_silenceTimer->start();
+    }
+}
+
+QStringList frmCapture::wizardApplications()
+{
+    return m_sources->applications();
+}
+
+bool frmCapture::chooseApplicationLine(const QString &line)
+{
+    return m_sources->chooseApplication(line);
 }
