@@ -122,8 +122,7 @@ void frmCapture::StartRecording()
     }
 
     // Every start proposes "1.wav" again: never replace a recording unasked.
-    const QFileInfo existing(PublicDim::WavFileName);
-    if (existing.isFile() && existing.size() > 0
+    if (takeTarget(PublicDim::WavFileName) == TakeTarget::NonEmptyFile
         && Dialogs::instance().messageBox(
                this, QStringLiteral("The file %1 already exists.\nDo you want to replace it?").arg(PublicDim::WavFileName),
                QString(), Dialogs::Icon::Question, Dialogs::Buttons::YesNo)
