@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/TakeTarget.h"   // withWavExtension, shared with tarvell-rec
+
 #include <QString>
 
 // Small rules for names typed or chosen by the user, shared by the windows.
@@ -14,10 +16,4 @@ inline QString withoutOuterBlanks(const QString &text)
     while (last > first && text[last - 1] == QLatin1Char(' '))
         --last;
     return text.mid(first, last - first);
-}
-
-// A recording's name ends in ".wav" in any case; "take.mp3" becomes "take.mp3.wav".
-inline QString withWavExtension(const QString &name)
-{
-    return name.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".wav");
 }

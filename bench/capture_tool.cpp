@@ -16,12 +16,12 @@
 
 #include "engine/AudioFailure.h"
 #include "engine/PulseAudioRecord.h"
+#include "engine/StopSignals.h"
 #include "engine/WavAudioFile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QSocketNotifier>
 #include <QTimer>
 
 #include <cerrno>
@@ -30,20 +30,9 @@
 #include <cstring>
 #include <optional>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
-
-// SIGINT/SIGTERM reach the event loop through a pipe, so waiting for them
-// costs no wake-ups of its own (this tool is measured for CPU time).
-int g_stopPipe[2] = {-1, -1};
-
-void onStopSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(g_stopPipe[1], &byte, 1);
-}
 
 void printErr(const QString &text)
 {
@@ -196,19 +185,14 @@ int main(int argc, char **argv)
         finish();
     });
 
-    if (::pipe2(g_stopPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
-        printErr(QStringLiteral("pipe: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    // SIGINT and SIGTERM stop early; waiting for them costs no wake-ups of
+    // its own (this tool is measured for CPU time).
+    const StopSignals stopSignals{SIGINT, SIGTERM};
+    if (!stopSignals.error().isEmpty()) {
+        printErr(QStringLiteral("signals: %1").arg(stopSignals.error()));
         return 1;
     }
-    QSocketNotifier stopNotifier(g_stopPipe[0], QSocketNotifier::Read);
-    QObject::connect(&stopNotifier, &QSocketNotifier::activated, &app, [&] {
-        char byte;
-        while (::read(g_stopPipe[0], &byte, 1) > 0) {
-        }
-        finish();
-    });
-    std::signal(SIGINT, onStopSignal);
-    std::signal(SIGTERM, onStopSignal);
+    QObject::connect(&stopSignals, &StopSignals::caught, &app, finish);
 
     try {
         rec.StartCapture();

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <optional>
 
 // The command line of tarvell-rec: what it may ask for, and how the values
@@ -27,30 +26,10 @@ enum Exit : int {
     CaptureFailed = 10,  // the server refused to start the capture, or dropped it for another reason
 };
 
-// The formats the window's format dialog offers: these rates, mono or
-// stereo, 8 or 16 bits.
-inline constexpr std::array<qint32, 8> OfferedRates{8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000};
-
-// "rates 8000 11025 ... 48000 Hz, 1 or 2 channels, 8 or 16 bits"
-QString offeredFormatsText();
-
-// A recording's name ends in ".wav" in any case, as the window makes it:
-// "take" and "take.mp3" become "take.wav" and "take.mp3.wav".
-inline QString withWavExtension(const QString &name)
-{
-    return name.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".wav");
-}
-
 // A length of time in milliseconds: "90" and "90s" (seconds, decimals
 // allowed), "1:30" (minutes and seconds), "1:02:03" (hours too), "2m", "1h",
 // and "1h30m", "2m30s"... More than 0, less than 10000 hours; nullopt else.
 std::optional<qint64> parseDuration(const QString &text);
-
-// The format from the three option values (empty: the default of each,
-// 44100 Hz, stereo, 16 bits). On a value outside the offered formats,
-// nullopt with *error telling which and what is offered.
-std::optional<WaveFormat> parseFormat(const QString &rate, const QString &channels, const QString &bits,
-                                      QString *error);
 
 struct Options
 {
@@ -63,7 +42,7 @@ struct Options
     QString device;            // name or number; empty: the server's default source's device
     QString line;              // name or number; empty: that device's line as the window would pick it
     QString app;               // an application's name or stream number; empty: none
-    WaveFormat format;
+    WaveFormat format;         // 44100 Hz, stereo, 16 bits unless asked otherwise
     std::optional<qint64> durationMs;   // none: until stopped
     QString file;              // as given (".wav" not yet added)
 };
@@ -73,7 +52,6 @@ struct Parsed
     Options options;
     int exit = Recorded;       // not Recorded: refuse with `error`
     QString error;
-    QString helpText;
 };
 
 // Reads the arguments (argv[0] first, as QCoreApplication::arguments gives them).

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -70,13 +71,23 @@ TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress)
         m_peakLeft = std::max(m_peakLeft, int(left));
         m_peakRight = std::max(m_peakRight, int(right));
     });
-    connect(&m_take, &Take::progressed, this, [this] {
-        noteWarnings();
-        drawProgress(false);
-    });
+    connect(&m_take, &Take::progressed, this, [this] { drawProgress(false); });
     connect(&m_take, &Take::lossFound, this, &TakeConsole::onLoss);
     connect(&m_take, &Take::waitingChanged, this, &TakeConsole::onWaiting);
     connect(&m_take, &Take::ended, this, &TakeConsole::onEnded);
+    // The sound's warnings, as they start (and the sound's return).
+    connect(&m_take, &Take::noSoundBegan, this, [this] {
+        sayApart(tr("no sound at %1: everything below %2 dBFS for %3 s; check the line and its volume")
+                     .arg(secondsText(m_take.framesWritten()))
+                     .arg(SignalWatch::NoSoundBelowDbfs)
+                     .arg(SignalWatch::NoSoundAfterMs / 1000));
+    });
+    connect(&m_take, &Take::soundReturned, this,
+            [this] { sayApart(tr("sound again at %1").arg(secondsText(m_take.framesWritten()))); });
+    connect(&m_take, &Take::clippingBegan, this, [this] {
+        sayApart(tr("clipping at %1: samples at full scale; lower the line's volume")
+                     .arg(secondsText(m_take.framesWritten())));
+    });
 }
 
 int TakeConsole::start(const QString &path)
@@ -90,73 +101,61 @@ int TakeConsole::start(const QString &path)
         drawProgress(true);
         return Recorded;
     }
-    switch (m_take.startFailure()) {
-    case Take::StartFailure::CannotCreate:
+    if (m_take.startFailure() == Take::StartFailure::CannotCreate) {
         say(m_take.failureReason());
         return CannotCreate;
-    case Take::StartFailure::NoServer:
-    default:
-        say(QStringLiteral("cannot record from %1: %2").arg(m_deviceName, m_take.failureReason()));
-        return m_take.startFailure() == Take::StartFailure::NoServer ? NoServer : CaptureFailed;
     }
+    say(tr("cannot record from %1: %2").arg(m_deviceName, m_take.failureReason()));
+    return m_take.startFailure() == Take::StartFailure::NoServer ? NoServer : CaptureFailed;
 }
 
 void TakeConsole::onEnded(Take::End end, const QString &reason)
 {
-    noteWarnings();
     clearProgress();
-    int exit = Recorded;
-    QString why;
-    switch (end) {
-    case Take::End::Stopped:
-    case Take::End::DurationReached:
-        break;
-    case Take::End::DeviceRemoved:
-        exit = DeviceRemoved;
-        why = QStringLiteral("the device %1 was removed while recording").arg(m_deviceName);
-        break;
-    case Take::End::ServerLost:
-        exit = ServerLost;
-        why = QStringLiteral("the sound server went away while recording (%1)").arg(reason);
-        break;
-    case Take::End::CaptureFailed:
-        exit = CaptureFailed;
-        why = QStringLiteral("the capture stopped: %1").arg(reason);
-        break;
-    case Take::End::CannotWrite:
-        exit = CannotWrite;
-        why = reason;
-        break;
-    }
     const QString path = m_take.path();
-    const QString recorded = recordedText();
+    const QString recorded = secondsText(m_take.framesWritten());
+    const auto [exit, why] = [&]() -> std::pair<int, QString> {
+        switch (end) {
+        case Take::End::Stopped:
+        case Take::End::DurationReached:
+            return {Recorded, QString()};
+        case Take::End::DeviceRemoved:
+            return {DeviceRemoved, tr("the device %1 was removed while recording").arg(m_deviceName)};
+        case Take::End::ServerLost:
+            return {ServerLost, tr("the sound server went away while recording (%1)").arg(reason)};
+        case Take::End::CaptureFailed:
+            return {CaptureFailed, tr("the capture stopped: %1").arg(reason)};
+        case Take::End::CannotWrite:
+            return {CannotWrite, reason};
+        }
+        return {CaptureFailed, reason};
+    }();
     if (exit != Recorded) {
         // The writer's reasons name the file already; the others do not.
         const QString where = why.contains(path) ? QString() : path + QStringLiteral(": ");
-        say(QStringLiteral("%1%2; the file holds the %3 recorded until then").arg(where, why, recorded));
+        say(tr("%1%2; the file holds the %3 recorded until then").arg(where, why, recorded));
     } else if (m_showProgress) {
-        writeErr(QStringLiteral("Recorded %1 into %2 (%3)\n")
+        writeErr(tr("Recorded %1 into %2 (%3)\n")
                      .arg(recorded, path, sizeText(WavAudioFile::HeaderSize + m_take.bytesWritten()))
                      .toUtf8());
     }
     if (const qint64 lost = m_take.lostFrames(); lost > 0 && !m_showProgress)
-        say(QStringLiteral("%1: %2 s of sound was lost while recording")
-                .arg(path, QString::number(double(lost) / rate(), 'f', 3)));
+        say(tr("%1: %2 of sound was lost while recording").arg(path, secondsText(lost)));
     if (const SignalWatch::Summary s = m_take.watch().summary(); s.any()) {
         QStringList what;
         if (s.noSoundStretches > 0)
-            what << QStringLiteral("no sound for %1 s").arg(double(s.noSoundMs) / 1000, 0, 'f', 1)
-                        + (s.noSoundStretches > 1 ? QStringLiteral(" in all") : QString());
+            what << tr("no sound for %1 s").arg(double(s.noSoundMs) / 1000, 0, 'f', 1)
+                        + (s.noSoundStretches > 1 ? tr(" in all") : QString());
         if (s.clips > 0)
-            what << (s.clips == 1 ? QStringLiteral("clipped once") : QStringLiteral("clipped %1 times").arg(s.clips));
+            what << (s.clips == 1 ? tr("clipped once") : tr("clipped %1 times").arg(s.clips));
         say(QStringLiteral("%1: %2").arg(path, what.join(QStringLiteral(", "))));
     }
     emit finished(exit);
 }
 
-QString TakeConsole::recordedText() const
+QString TakeConsole::secondsText(qint64 frames) const
 {
-    return QString::number(double(m_take.framesWritten()) / rate(), 'f', 3) + QStringLiteral(" s");
+    return QString::number(double(frames) / m_take.format().sampleRate, 'f', 3) + QStringLiteral(" s");
 }
 
 void TakeConsole::onLoss(const Take::Loss &loss)
@@ -165,47 +164,22 @@ void TakeConsole::onLoss(const Take::Loss &loss)
         return;   // said in one line at the end
     QStringList what;
     if (loss.notReadFrames > 0)
-        what << QStringLiteral("%1 s not read in time").arg(double(loss.notReadFrames) / rate(), 0, 'f', 3);
+        what << tr("%1 not read in time").arg(secondsText(loss.notReadFrames));
     if (loss.leftOutFrames > 0)
-        what << QStringLiteral("%1 s the server left out (silence in its place)")
-                    .arg(double(loss.leftOutFrames) / rate(), 0, 'f', 3);
-    clearProgress();
-    say(QStringLiteral("sound lost at %1: %2").arg(recordedText(), what.join(QStringLiteral(", "))));
+        what << tr("%1 the server left out (silence in its place)").arg(secondsText(loss.leftOutFrames));
+    sayApart(tr("sound lost at %1: %2").arg(secondsText(m_take.framesWritten()), what.join(QStringLiteral(", "))));
 }
 
 // An application's sound that stopped: the take waits for its next.
 void TakeConsole::onWaiting(const QString &application)
 {
     if (!m_showProgress && !application.isEmpty())
-        say(QStringLiteral("%1: %2 stopped playing at %3; waiting for its next sound")
-                .arg(m_take.path(), application, recordedText()));
+        say(tr("%1: %2 stopped playing at %3; waiting for its next sound")
+                .arg(m_take.path(), application, secondsText(m_take.framesWritten())));
     drawProgress(true);
 }
 
-void TakeConsole::noteWarnings()
-{
-    const SignalWatch &watch = m_take.watch();
-    const SignalWatch::Summary s = watch.summary();
-    if (s.noSoundStretches > m_noSoundSaid) {
-        m_noSoundSaid = s.noSoundStretches;
-        sayWarning(QStringLiteral("no sound at %1: everything below %2 dBFS for %3 s; check the line and its volume")
-                       .arg(recordedText())
-                       .arg(SignalWatch::NoSoundBelowDbfs)
-                       .arg(SignalWatch::NoSoundAfterMs / 1000));
-        m_quiet = true;
-    }
-    if (m_quiet && !watch.noSound()) {
-        m_quiet = false;
-        sayWarning(QStringLiteral("sound again at %1").arg(recordedText()));
-    }
-    const bool clipping = watch.recentClips() > 0;
-    if (clipping && !m_clipping)
-        sayWarning(QStringLiteral("clipping at %1: samples at full scale; lower the line's volume").arg(recordedText()));
-    m_clipping = clipping;
-}
-
-// A line of its own; the progress line comes back at its next turn.
-void TakeConsole::sayWarning(const QString &text)
+void TakeConsole::sayApart(const QString &text)
 {
     clearProgress();
     say(text);
@@ -217,22 +191,23 @@ void TakeConsole::drawProgress(bool now)
         return;
     m_sinceDrawn.restart();
     const SignalWatch &watch = m_take.watch();
-    QString line = QStringLiteral("REC %1  %2  ").arg(clockText(double(m_take.framesWritten()) / rate()),
-                                                      sizeText(WavAudioFile::HeaderSize + m_take.bytesWritten()));
+    const double seconds = double(m_take.framesWritten()) / m_take.format().sampleRate;
+    QString line = QStringLiteral("REC %1  %2  ")
+                       .arg(clockText(seconds), sizeText(WavAudioFile::HeaderSize + m_take.bytesWritten()));
     // The warnings before the meters: a narrow terminal cuts the end of the line.
     if (watch.noSound())
-        line += QStringLiteral("NO SOUND %1 s  ").arg(watch.quietMs() / 1000);
+        line += tr("NO SOUND %1 s  ").arg(watch.quietMs() / 1000);
     if (const int clips = watch.recentClips(); clips > 0)
-        line += QStringLiteral("CLIPPING %1 in %2 s  ").arg(clips).arg(SignalWatch::ClipWindowMs / 1000);
+        line += tr("CLIPPING %1 in %2 s  ").arg(clips).arg(SignalWatch::ClipWindowMs / 1000);
     if (m_take.format().channels == 2)
         line += meter('L', m_peakLeft) + QStringLiteral("  ") + meter('R', m_peakRight);
     else
         line += meter('M', m_peakLeft);
     line += QStringLiteral(" dBFS");
     if (!m_take.waitingFor().isEmpty())
-        line += QStringLiteral("  waiting for %1").arg(m_take.waitingFor());
+        line += tr("  waiting for %1").arg(m_take.waitingFor());
     if (const qint64 lost = m_take.lostFrames(); lost > 0)
-        line += QStringLiteral("  lost %1 s").arg(double(lost) / rate(), 0, 'f', 3);
+        line += tr("  lost %1").arg(secondsText(lost));
     line.truncate(terminalWidth() - 1);
     writeErr("\r" + line.toUtf8() + "\033[K");
     m_progressShown = true;

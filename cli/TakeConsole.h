@@ -39,13 +39,12 @@ private:
     void onEnded(Take::End end, const QString &reason);
     void onLoss(const Take::Loss &loss);
     void onWaiting(const QString &application);
-    // No sound and clipping, said as they start (and the sound's return).
-    void noteWarnings();
-    void sayWarning(const QString &text);
+    // A line of its own; the progress line comes back at its next turn.
+    void sayApart(const QString &text);
     void drawProgress(bool now);
     void clearProgress();
-    QString recordedText() const;
-    double rate() const { return m_take.format().sampleRate; }
+    // "12.345 s" of sound: what the file holds, or lost.
+    QString secondsText(qint64 frames) const;
 
     AudioRecord &m_rec;
     Take &m_take;
@@ -55,9 +54,6 @@ private:
     int m_peakRight = 0;
     bool m_progressShown = false;
     QElapsedTimer m_sinceDrawn;
-    int m_noSoundSaid = 0;         // stretches without sound said so far
-    bool m_quiet = false;          // one of them lasts
-    bool m_clipping = false;       // clips in the watch's latest seconds, said
 };
 
 } // namespace cli

@@ -5,53 +5,51 @@
 #include "cli/Devices.h"
 #include "cli/TakeConsole.h"
 #include "engine/PulseAudioRecord.h"
+#include "engine/StopSignals.h"
 #include "engine/Take.h"
+#include "engine/TakeTarget.h"
 #include "engine/WavAudioFile.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QSocketNotifier>
+#include <QFile>
 
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
-
-// Ctrl+C, SIGTERM and SIGHUP reach the event loop through a pipe: the handler
-// only writes a byte, the recording is finished by the loop.
-int g_stopPipe[2] = {-1, -1};
-
-void onStopSignal(int)
-{
-    const int saved = errno;
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(g_stopPipe[1], &byte, 1);
-    errno = saved;
-}
-
-bool catchStopSignals()
-{
-    if (::pipe2(g_stopPipe, O_CLOEXEC | O_NONBLOCK) != 0)
-        return false;
-    struct sigaction action {};
-    action.sa_handler = onStopSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int sig : {SIGINT, SIGTERM, SIGHUP})
-        if (::sigaction(sig, &action, nullptr) != 0)
-            return false;
-    return true;
-}
 
 void writeOut(const QByteArray &bytes)
 {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);
+}
+
+// The text of --help. A translation is another file under the same alias with
+// its language (qt_add_resources LANG); the resource system picks the user's.
+QByteArray helpText()
+{
+    QFile help(QStringLiteral(":/cli/tarvell-rec.help"));
+    return help.open(QIODevice::ReadOnly) ? help.readAll() : QByteArray();
+}
+
+// The file first: a name that cannot be used is refused before any sound is
+// touched. Recorded, or the exit code with the reason said.
+int checkTarget(const cli::Options &o)
+{
+    const QString path = withWavExtension(o.file);
+    for (const QString &name : {o.file, path}) {
+        if (takeTarget(name) == TakeTarget::Folder) {
+            cli::say(QStringLiteral("%1: is a folder; give the name of a file to record into").arg(name));
+            return cli::CannotCreate;
+        }
+    }
+    if (takeTarget(path) == TakeTarget::NonEmptyFile && !o.force) {
+        cli::say(QStringLiteral("%1: exists; give --force to replace it").arg(path));
+        return cli::FileExists;
+    }
+    return cli::Recorded;
 }
 
 } // namespace
@@ -73,34 +71,12 @@ int main(int argc, char **argv)
         return parsed.exit;
     }
     const cli::Options &o = parsed.options;
-    if (o.help) {
-        writeOut(parsed.helpText.toUtf8());
+    if (o.help || o.version) {
+        writeOut(o.help ? helpText() : "tarvell-rec " TARVELL_VERSION "\n");
         return cli::Recorded;
     }
-    if (o.version) {
-        writeOut("tarvell-rec " TARVELL_VERSION "\n");
-        return cli::Recorded;
-    }
-
-    // The file first: a name that cannot be used is refused before any
-    // sound is touched.
-    QString path;
-    if (!o.list) {
-        if (o.file.endsWith(QLatin1Char('/')) || QFileInfo(o.file).isDir()) {
-            cli::say(QStringLiteral("%1: is a folder; give the name of a file to record into").arg(o.file));
-            return cli::CannotCreate;
-        }
-        path = cli::withWavExtension(o.file);
-        const QFileInfo target(path);
-        if (target.isDir()) {
-            cli::say(QStringLiteral("%1: is a folder; give the name of a file to record into").arg(path));
-            return cli::CannotCreate;
-        }
-        if (target.exists() && target.size() > 0 && !o.force) {
-            cli::say(QStringLiteral("%1: exists; give --force to replace it").arg(path));
-            return cli::FileExists;
-        }
-    }
+    if (const int code = o.list ? cli::Recorded : checkTarget(o); code != cli::Recorded)
+        return code;
 
     PulseAudioRecord rec;
     // Nothing here is drawn 25 times a second: waking four times a second
@@ -123,8 +99,9 @@ int main(int argc, char **argv)
         return cli::NoSuchDevice;
     }
 
-    if (!catchStopSignals()) {
-        cli::say(QStringLiteral("cannot catch Ctrl+C: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    const StopSignals stopSignals{SIGINT, SIGTERM, SIGHUP};
+    if (!stopSignals.error().isEmpty()) {
+        cli::say(QStringLiteral("cannot catch Ctrl+C: %1").arg(stopSignals.error()));
         return cli::CaptureFailed;
     }
     WavAudioFile file;
@@ -132,16 +109,10 @@ int main(int argc, char **argv)
     Take take(rec, file);
     take.setDurationMs(o.durationMs.value_or(0));
     cli::TakeConsole console(rec, take, !o.quiet && ::isatty(STDERR_FILENO));
-    QSocketNotifier stopNotifier(g_stopPipe[0], QSocketNotifier::Read);
-    QObject::connect(&stopNotifier, &QSocketNotifier::activated, &take, [&] {
-        char byte;
-        while (::read(g_stopPipe[0], &byte, 1) > 0) {
-        }
-        take.stop();
-    });
+    QObject::connect(&stopSignals, &StopSignals::caught, &take, &Take::stop);
     QObject::connect(&console, &cli::TakeConsole::finished, &app, [](int code) { QCoreApplication::exit(code); });
 
-    if (const int code = console.start(path); code != cli::Recorded)
+    if (const int code = console.start(withWavExtension(o.file)); code != cli::Recorded)
         return code;
     return app.exec();
 }

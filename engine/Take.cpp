@@ -94,6 +94,8 @@ bool Take::start(const QString &path)
     }
 
     m_watch.restart(m_format);
+    m_noSoundTold = 0;
+    m_quietTold = m_clippingTold = false;
     m_limitBytes = m_durationMs > 0 ? m_durationMs * m_format.sampleRate / 1000 * m_frameBytes : -1;
     m_state = State::Recording;
     m_connections = {connect(&m_rec, &AudioRecord::Timer, this, &Take::onTimer),
@@ -182,6 +184,7 @@ void Take::onTimer()
         return;
     noteLosses();
     noteWaiting();
+    noteSoundEdges();
     emit progressed();
 }
 
@@ -282,6 +285,24 @@ void Take::noteWaiting()
     emit waitingChanged(waiting);
 }
 
+void Take::noteSoundEdges()
+{
+    // A stretch may begin and end between two looks: both edges are told.
+    if (const int stretches = m_watch.summary().noSoundStretches; stretches > m_noSoundTold) {
+        m_noSoundTold = stretches;
+        m_quietTold = true;
+        emit noSoundBegan();
+    }
+    if (m_quietTold && !m_watch.noSound()) {
+        m_quietTold = false;
+        emit soundReturned();
+    }
+    const bool clipping = m_watch.recentClips() > 0;
+    if (clipping && !m_clippingTold)
+        emit clippingBegan();
+    m_clippingTold = clipping;
+}
+
 void Take::finish(End end, const QString &reason)
 {
     if (end != End::Stopped && m_end == End::Stopped && m_endReason.isEmpty()) {
@@ -323,6 +344,7 @@ void Take::finish(End end, const QString &reason)
     if (m_filter)
         writeRaw(m_filter->close());
     noteLosses();
+    noteSoundEdges();
     // A write that failed may have left part of its block: its whole frames
     // stay in the file.
     if (m_writeFailed)

@@ -113,6 +113,13 @@ signals:
     void progressed();
     void lossFound(const Take::Loss &loss);
     void waitingChanged(const QString &application);
+    // The edges of what the watch warns about, each once as it happens: no
+    // sound has lasted SignalWatch::NoSoundAfterMs, sound came back after
+    // such a stretch, clipping began (none in the watch's window before).
+    // Seen at every Timer event and in what the end drains.
+    void noSoundBegan();
+    void soundReturned();
+    void clippingBegan();
     // The take has ended and its file is closed.
     void ended(Take::End end, const QString &reason);
 
@@ -126,6 +133,7 @@ private:
     bool reachedEnd() const { return m_limitBytes >= 0 && m_bytesWritten >= m_limitBytes; }
     void noteLosses();
     void noteWaiting();
+    void noteSoundEdges();
     // Stops capture, drains it into the file (unless paused), closes it.
     void finish(End end, const QString &reason);
     void failStart(StartFailure failure, const QString &reason);
@@ -153,6 +161,9 @@ private:
     qint64 m_leftOutSeen = 0;
     QString m_waitingFor;
     SignalWatch m_watch;
+    int m_noSoundTold = 0;        // the watch's stretches without sound told so far
+    bool m_quietTold = false;     // the latest of them lasts, as told
+    bool m_clippingTold = false;  // clips in the watch's window, as told
     QTimer m_overdue;             // ends a duration the sound never filled
     QList<QMetaObject::Connection> m_connections;
 };

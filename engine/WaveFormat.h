@@ -2,6 +2,9 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+#include <array>
+
 // The PCM format of a recording, and the two numbers the file writer hands
 // to the recorder to describe it:
 //
@@ -37,6 +40,11 @@ struct WaveFormat
         return sampleRate >= 1000 && sampleRate <= 192000 && (channels == 1 || channels == 2)
                && (bitsPerSample == 8 || bitsPerSample == 16);
     }
+
+    // The formats offered to the user, in the window's format dialog and by
+    // tarvell-rec alike: these rates, mono or stereo, 8 or 16 bits.
+    static constexpr std::array<qint32, 8> OfferedRates{8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000};
+    bool isOffered() const { return isValid() && std::ranges::find(OfferedRates, sampleRate) != OfferedRates.end(); }
 
     bool operator==(const WaveFormat &) const = default;
 };

@@ -3,6 +3,7 @@
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
 #include "engine/AudioFile.h"
+#include "engine/WaveFormat.h"
 #include "resources/Twips.h"
 
 #include <QAction>
@@ -33,6 +34,7 @@ constexpr Box FreqBoxes[8] = {
     {30, 45, 1125, 255},   {30, 360, 1125, 255},   {1290, 45, 1125, 255},  {1290, 360, 1125, 255},
     {2550, 45, 1125, 255}, {2550, 375, 1125, 255}, {3810, 45, 1125, 255},  {3810, 360, 1125, 255},
 };
+static_assert(std::size(FreqBoxes) == WaveFormat::OfferedRates.size(), "one button per offered rate");
 constexpr Box FreqFrame{165, 150, 5265, 1050};
 
 constexpr Box LabelChannelsAt{435, 1320, 0, 0};
@@ -202,8 +204,8 @@ void FormWAV::Form_Load()
     skipOnError([&] {
         const auto buttons = frequencyButtons();
         QRadioButton *on = F8;   // a rate of its own keeps the layout's choice
-        for (size_t i = 0; i < Rates.size(); ++i)
-            if (WavFormat.sampleRate == Rates[i])
+        for (size_t i = 0; i < WaveFormat::OfferedRates.size(); ++i)
+            if (WavFormat.sampleRate == WaveFormat::OfferedRates[i])
                 on = buttons[i];
         on->setChecked(true);
     });
@@ -217,9 +219,9 @@ void FormWAV::cmdOk_Click()
     using namespace PublicDim;
     skipOnError([&] {
         const auto buttons = frequencyButtons();
-        for (size_t i = 0; i < Rates.size(); ++i) {
+        for (size_t i = 0; i < WaveFormat::OfferedRates.size(); ++i) {
             if (buttons[i]->isChecked()) {
-                WavFormat.sampleRate = Rates[i];
+                WavFormat.sampleRate = WaveFormat::OfferedRates[i];
                 break;
             }
         }

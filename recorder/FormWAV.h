@@ -37,9 +37,6 @@ public:
     int exec() override;
     static std::function<int(FormWAV &)> runHook;
 
-    // The rates of F1 to F8, in that order.
-    static constexpr std::array<int, 8> Rates{8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000};
-
     // --- controls ---
     QMenuBar *MenuBar = nullptr;
     QMenu *M_Presets = nullptr;
@@ -67,7 +64,7 @@ public:
     QPushButton *cmdOk = nullptr;
     QPushButton *cmdCancel = nullptr;
 
-    // F1..F8 in order.
+    // F1..F8 in order: WaveFormat::OfferedRates.
     std::array<QRadioButton *, 8> frequencyButtons() const { return {F1, F2, F3, F4, F5, F6, F7, F8}; }
 
 public slots:

@@ -9,6 +9,7 @@
 #include "base/TextRules.h"
 #include "engine/AudioFile.h"
 #include "engine/AudioRecord.h"
+#include "engine/TakeTarget.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -144,8 +145,7 @@ void RecordingControl::startTake()
     }
 
     // Every start proposes "1.wav" again: never replace a recording unasked.
-    const QFileInfo existing(PublicDim::WavFileName);
-    if (existing.isFile() && existing.size() > 0
+    if (takeTarget(PublicDim::WavFileName) == TakeTarget::NonEmptyFile
         && Dialogs::instance().messageBox(
                m_owner, QStringLiteral("The file %1 already exists.\nDo you want to replace it?").arg(PublicDim::WavFileName),
                QString(), Dialogs::Icon::Question, Dialogs::Buttons::YesNo)

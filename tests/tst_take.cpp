@@ -140,6 +140,40 @@ private slots:
         QCOMPARE(r.take.lostFrames(), 528);
     }
 
+    void soundEdges_toldOnceEach_evenInWhatTheEndDrains()
+    {
+        QStringList told;   // outlives the take, which ends as it goes
+        Rig r;
+        QObject::connect(&r.take, &Take::noSoundBegan, [&] { told << QStringLiteral("quiet"); });
+        QObject::connect(&r.take, &Take::soundReturned, [&] { told << QStringLiteral("back"); });
+        QObject::connect(&r.take, &Take::clippingBegan, [&] { told << QStringLiteral("clip"); });
+        QObject::connect(&r.take, &Take::ended, [&] { told << QStringLiteral("ended"); });
+        const QByteArray sound = pcm(4800, 'a');   // about -2 dBFS
+        const QByteArray fullScale = QByteArray("\xff\x7f", 2).repeated(2 * 4800);
+        QVERIFY(r.take.start(QStringLiteral("t.wav")));
+        r.capture(pcm(48000 * 6, 0));
+        r.capture(pcm(48000 * 6, 0));   // ten seconds without sound: told once past
+        r.capture(pcm(48000, 0));       // not again while it lasts
+        r.capture(sound);
+        r.capture(sound);
+        r.capture(fullScale);
+        r.capture(fullScale);           // clipping that goes on is not a new start
+        QCOMPARE(told, (QStringList{"quiet", "back", "clip"}));
+
+        // A stretch that begins and ends between two looks is both told.
+        r.capture(pcm(48000 * 11, 0) + sound);
+        QCOMPARE(told.mid(3), (QStringList{"quiet", "back"}));
+        // What the stop drains is watched, and told before the end.
+        r.rec.pending = {pcm(48000 * 11, 0)};
+        r.take.stop();
+        QCOMPARE(told.mid(5), (QStringList{"quiet", "ended"}));
+        // A new take tells its own first stretch, whatever the last one told.
+        told.clear();
+        QVERIFY(r.take.start(QStringLiteral("t.wav")));
+        r.capture(pcm(48000 * 11, 0));
+        QCOMPARE(told, QStringList{"quiet"});
+    }
+
     void endings_keepEveryWholeFrameWritten()
     {
         {

@@ -1,0 +1,16 @@
+#include "engine/TakeTarget.h"
+
+#include <QFileInfo>
+
+QString withWavExtension(const QString &name)
+{
+    return name.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".wav");
+}
+
+TakeTarget takeTarget(const QString &name)
+{
+    const QFileInfo info(name);
+    if (name.endsWith(QLatin1Char('/')) || info.isDir())
+        return TakeTarget::Folder;
+    return info.exists() && info.size() > 0 ? TakeTarget::NonEmptyFile : TakeTarget::Free;
+}
