@@ -12,9 +12,8 @@
 #include "info/ProductLinks.h"
 #include "info/Skin.h"
 #include "media/FrmPlayWav.h"
-#include "media/MediaLead.h"
 #include "media/MediaPlayer.h"
-#include "media/MediaTake.h"
+#include "media/MediaRecording.h"
 #include "recorder/AudioDisplay.h"
 #include "resources/Artwork.h"
 #include "resources/CaptureLayout.h"
@@ -197,7 +196,12 @@ void frmCapture::buildMediaPanel()
 
     MediaPlayer1 = m_components.makePlayer(Picture2);
     place(MediaPlayer1->widget(), CaptureLayout::MediaPlayer1, "MediaPlayer1");
-    followMediaPlayer();
+    // Recording with the media starts, pauses and stops through the buttons'
+    // own handlers, as a click would.
+    m_mediaRecording = std::make_unique<MediaRecording>(
+        *MediaPlayer1, [this] { return m_file ? m_file->waveFormat() : WaveFormat{0, 0, 0}; },
+        MediaRecording::Console{[this] { CmdStart_Click(); }, [this] { CmdPause_Click(); },
+                                [this] { CmdStop_Click(); }});
 }
 
 void frmCapture::buildRecorderPanel()
@@ -364,7 +368,8 @@ bool frmCapture::Form_Load()
         m_record = m_components.makeRecorder();
         m_file = m_components.makeFile();
         m_take = std::make_unique<Take>(*m_record, *m_file);
-        m_take->setFilter(m_mediaTake.get());
+        m_take->setFilter(m_mediaRecording->filter());
+        m_mediaRecording->setTake(m_take.get());
         connectRecorder();
         followVisibility(true);
         // A recording the last run could not finish is put right, and said so.
@@ -385,6 +390,8 @@ bool frmCapture::Form_Load()
         MediaPlayer1->setOutputVolume(-600);
         Menu_StartR->setChecked(PublicDim::AutoStartRecord);
         Menu_StopR->setChecked(PublicDim::AutoStopRecord);
+        m_mediaRecording->setAutoStart(PublicDim::AutoStartRecord);
+        m_mediaRecording->setAutoStop(PublicDim::AutoStopRecord);
         PicPreset1->setFrameShape(QFrame::NoFrame);
         PicPreset1->setPixmap(Artwork::styleButton(false));
 
