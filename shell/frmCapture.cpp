@@ -12,9 +12,8 @@
 #include "info/ProductLinks.h"
 #include "info/Skin.h"
 #include "media/FrmPlayWav.h"
-#include "media/MediaLead.h"
 #include "media/MediaPlayer.h"
-#include "media/MediaTake.h"
+#include "media/MediaRecording.h"
 #include "recorder/AudioDisplay.h"
 #include "recorder/SourceLists.h"
 #include "resources/Artwork.h"
@@ -196,7 +195,12 @@ void frmCapture::buildMediaPanel()
 
     MediaPlayer1 = m_components.makePlayer(Picture2);
     place(MediaPlayer1->widget(), CaptureLayout::MediaPlayer1, "MediaPlayer1");
-    followMediaPlayer();
+    // Recording with the media starts, pauses and stops through the buttons'
+    // own handlers, as a click would.
+    m_mediaRecording = std::make_unique<MediaRecording>(
+        *MediaPlayer1, [this] { return m_file ? m_file->waveFormat() : WaveFormat{0, 0, 0}; },
+        MediaRecording::Console{[this] { CmdStart_Click(); }, [this] { CmdPause_Click(); },
+                                [this] { CmdStop_Click(); }});
 }
 
 void frmCapture::buildRecorderPanel()
@@ -345,7 +349,8 @@ bool frmCapture::Form_Load()
         m_record = m_components.makeRecorder();
         m_file = m_components.makeFile();
         m_take = std::make_unique<Take>(*m_record, *m_file);
-        m_take->setFilter(m_mediaTake.get());
+        m_take->setFilter(m_mediaRecording->filter());
+        m_mediaRecording->setTake(m_take.get());
         m_recording->attach(*m_record, *m_take);
         m_sources->attach(*m_record, *m_take);
         connectRecorder();
@@ -368,6 +373,8 @@ bool frmCapture::Form_Load()
         MediaPlayer1->setOutputVolume(-600);
         Menu_StartR->setChecked(PublicDim::AutoStartRecord);
         Menu_StopR->setChecked(PublicDim::AutoStopRecord);
+        m_mediaRecording->setAutoStart(PublicDim::AutoStartRecord);
+        m_mediaRecording->setAutoStop(PublicDim::AutoStopRecord);
         PicPreset1->setFrameShape(QFrame::NoFrame);
         PicPreset1->setPixmap(Artwork::styleButton(false));
 

@@ -2,6 +2,7 @@
 
 #include "engine/AudioFile.h"
 #include "engine/Take.h"
+#include "media/MediaRecording.h"
 #include "recorder/RecordingControl.h"
 #include "shell/SingleInstance.h"
 #include "wizard/WizardHost.h"
@@ -17,10 +18,7 @@ class AudioDisplay;
 class AudioFile;
 class AudioRecord;
 class FrmPlayWav;
-class MediaLead;
 class MediaPlayer;
-class MediaTake;
-struct PlaybackNews;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -41,7 +39,9 @@ class frmWizard;
 // Its handlers are spread over the folders of the parts they belong to:
 // start-up and shutdown here (shell/), recording, devices, preview, format and
 // output file in recorder/Capture*.cpp, the media panel and window modes in
-// media/Capture*.cpp, the wizard's hand-off in wizard/.
+// shell/frmCaptureMedia.cpp, the wizard's hand-off in wizard/. Recording with
+// the media player is a part of its own (MediaRecording), which presses the
+// Record, Pause and Stop buttons' handlers.
 //
 // Its controls and state are its own. Other windows reach it through the few
 // operations below (the record wizard through WizardHost); tests find its
@@ -142,10 +142,6 @@ private slots:
     void CmdURL_Click();
     void Menu_StartR_Click();
     void Menu_StopR_Click();
-    // recording with the media (the Options menu's two items)
-    void MediaPlayer1_Playback(const PlaybackNews &news);
-    void mediaTakeComplete();
-    void endMediaTakeNow();
     void Menu_PR_Click();
     void Menu_Record_Click();
     void Menu_Play_Click();
@@ -164,10 +160,6 @@ private:
     void buildRecorderPanel();
     void buildStatusBar();
     void buildRecordingControl();
-    // Recording with the media (media/CaptureMedia.cpp): listens to the player.
-    void followMediaPlayer();
-    void findMediaLead(const PlaybackNews &news);
-    void passCapturedNow();
     void connectRecorder();
     void reportRecovered(const QList<AudioFile::Recovered> &files);
     void endProgram(int code);
@@ -255,13 +247,10 @@ private:
     int m_exitCode = 0;
     QPointer<FrmPlayWav> m_playWav;
     QPointer<frmWizard> m_wizard;
-    std::unique_ptr<MediaTake> m_mediaTake;   // what of a recording is the media's
+    std::unique_ptr<MediaRecording> m_mediaRecording;   // the Options menu's recording with the media
     std::unique_ptr<Take> m_take;        // the open or last recording
     RecordingControl *m_recording = nullptr;   // Record, Pause, Stop and the status bar
     SourceLists *m_sources = nullptr;          // the device and source lists, volume, balance
-    QPointer<MediaLead> m_mediaLead;     // finding the media's own opening silence
-    QTimer *m_takeDeadline = nullptr;    // for the media's last sample
-    bool m_playingNotForRecording = false;   // the wizard plays or opens the media for later
 
     QTimer *m_silenceTimer = nullptr;   // lets the meters fall while nothing is captured
 

@@ -2,6 +2,7 @@
 
 #include "media/FrmPlayWav.h"
 #include "media/MediaFilters.h"
+#include "media/MediaRecording.h"
 #include "media/MediaTake.h"
 #include "engine/AudioFailure.h"
 #include "base/PublicDim.h"
@@ -273,6 +274,45 @@ private slots:
         h.rec->tick(9000);
         QTRY_COMPARE(w.recordingState(), RecordingState::NotRecording);
         QCOMPARE(h.file->all(), sound(2000) + zeros(2000) + sound(1000));
+    }
+
+    // The part on its own: it presses the console's buttons; a playing for
+    // later presses nothing, and the word before it comes back when it ends;
+    // once the part is gone the player has no one to tell.
+    void recordingWithTheMedia_pressesTheConsole_unlessThePlayingIsForLater()
+    {
+        using Kind = PlaybackNews::Kind;
+        FakePlayer player;
+        QStringList pressed;
+        auto part = std::make_unique<MediaRecording>(
+            player, [] { return WaveFormat{48000, 2, 16}; },
+            MediaRecording::Console{[&] { pressed << QStringLiteral("record"); },
+                                    [&] { pressed << QStringLiteral("pause"); },
+                                    [&] { pressed << QStringLiteral("stop"); }});
+        player.news(Kind::Starting);
+        QVERIFY(pressed.isEmpty());   // the Start option is off
+        part->setAutoStart(true);
+        part->setAutoStop(true);
+        {
+            const auto later = part->playingNotForRecording();
+            player.news(Kind::Starting);
+            QVERIFY(pressed.isEmpty());
+            {
+                const auto now = part->playingNotForRecording(false);
+                player.news(Kind::Starting);
+                QCOMPARE(pressed, QStringList{QStringLiteral("record")});
+            }
+            player.news(Kind::Starting);
+            QCOMPARE(pressed.size(), 1);
+        }
+        player.news(Kind::Starting);
+        QCOMPARE(pressed.size(), 2);
+        player.news(Kind::Stopped);   // no take is recording: nothing to stop
+        QCOMPARE(pressed.size(), 2);
+
+        part.reset();
+        player.news(Kind::Starting);
+        QCOMPARE(pressed.size(), 2);
     }
 
     void dialogPathCleanup()

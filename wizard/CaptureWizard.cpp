@@ -46,7 +46,7 @@ void frmCapture::ProcessWizard()
         // The player plays what it is given at once (AutoPlay is on since start-up).
         // "Record later" and "play later" were the user's word on when to
         // record: this playing does not start a recording with the media.
-        const QScopedValueRollback<bool> notForRecording(m_playingNotForRecording, WizardMediaAction != 1);
+        const auto notForRecording = m_mediaRecording->playingNotForRecording(WizardMediaAction != 1);
         skipOnError([&] { MediaPlayer1->setMediaFileName(WizardMediaFile); });
         if (WizardMediaAction == 1) {
             WavFileName = WizardWavFile;
