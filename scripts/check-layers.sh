@@ -8,8 +8,7 @@
 #                  dialogs and the desktop, the skip-on-error helper
 #   3 recorder/ media/ info/   the parts' own windows and widgets
 #   4 wizard/      the record wizard (uses the parts' dialogs)
-#   5 shell/       the main window; so are the main window's handler files
-#                  (Capture*.cpp) that live in the folders of their parts
+#   5 shell/       the main window and its handler files
 #
 # The command-line recorder (cli/) stands on the engine alone: it includes
 # engine/ and its own files, nothing else of the program's.
@@ -22,7 +21,6 @@ cd "$root"
 
 layer_of() {
   case "$1" in
-    */Capture*.cpp) echo 5 ;;
     engine/*) echo 0 ;;
     resources/desktop/*) echo 9 ;;
     resources/*) echo 1 ;;

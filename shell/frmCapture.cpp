@@ -19,6 +19,7 @@
 #include "resources/Artwork.h"
 #include "resources/CaptureLayout.h"
 #include "shell/ConsoleKeys.h"
+#include "wizard/WizardHandOff.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -102,6 +103,7 @@ frmCapture::frmCapture(Components components, QWidget *parent)
     buildRecorderPanel();
     buildStatusBar();
     buildRecordingControl();
+    buildWizardHandOff();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_silenceTimer = new QTimer(this);
@@ -286,6 +288,13 @@ void frmCapture::buildRecordingControl()
     connect(m_recording, &RecordingControl::captureChanged, this, &frmCapture::captureRunningChanged);
     connect(m_recording, &RecordingControl::takeStarting, this,
             [this] { skipOnError([&] { AudioDisplay21->SetWaveFormat(m_file->waveFormat()); }); });
+}
+
+void frmCapture::buildWizardHandOff()
+{
+    m_handOff = std::make_unique<WizardHandOff>(WizardHandOff::Window{
+        [this] { Menu_PR_Click(); }, TextMedia, TextWavFile, MediaPlayer1, m_mediaRecording.get(),
+        [this](const QString &line) { return m_sources->chooseApplication(line); }, [this] { CmdStart_Click(); }});
 }
 
 void frmCapture::buildStatusBar()

@@ -31,17 +31,20 @@ class QSlider;
 class QTimer;
 class QWidget;
 class SourceLists;
+class WizardHandOff;
 class frmWizard;
 
 // The main window: the media player frame above, the recorder frame below,
 // the status bar at the bottom. It lives for the whole run.
 //
-// Its handlers are spread over the folders of the parts they belong to:
-// start-up and shutdown here (shell/), recording, devices, preview, format and
-// output file in recorder/Capture*.cpp, the media panel and window modes in
-// shell/frmCaptureMedia.cpp, the wizard's hand-off in wizard/. Recording with
-// the media player is a part of its own (MediaRecording), which presses the
-// Record, Pause and Stop buttons' handlers.
+// It builds its controls from the stored layout and lends them to the parts
+// that own the work and its state: the recording's face (RecordingControl,
+// on the engine's Take), the device and source lists (SourceLists),
+// recording with the media player (MediaRecording) and acting on the record
+// wizard's choices (WizardHandOff). Its own handlers are short: start-up and
+// shutdown here, the recording console in frmCaptureRecorder.cpp, the media
+// panel and window modes in frmCaptureMedia.cpp, and the rest in the
+// frmCapture*.cpp files beside it, all in shell/.
 //
 // Its controls and state are its own. Other windows reach it through the few
 // operations below (the record wizard through WizardHost); tests find its
@@ -113,9 +116,6 @@ private slots:
     // Out of sight (hidden behind the wizard or the Wav Player, minimised)
     // the display is not fed and the recorder's events come less often.
     void followVisibility(bool always = false);
-    // Shows and records the line of the application of that line name
-    // (found on any device); false when it is not playing.
-    bool chooseApplicationLine(const QString &line);
     void AudioRecord_EndArrayRecord(qint32 nBlock);
     void AudioRecord_GainChange(qint32 newVolume);
     void AudioRecord_CaptureError(qint32 number, const QString &description);
@@ -160,6 +160,7 @@ private:
     void buildRecorderPanel();
     void buildStatusBar();
     void buildRecordingControl();
+    void buildWizardHandOff();
     void connectRecorder();
     void reportRecovered(const QList<AudioFile::Recovered> &files);
     void endProgram(int code);
@@ -251,6 +252,7 @@ private:
     std::unique_ptr<Take> m_take;        // the open or last recording
     RecordingControl *m_recording = nullptr;   // Record, Pause, Stop and the status bar
     SourceLists *m_sources = nullptr;          // the device and source lists, volume, balance
+    std::unique_ptr<WizardHandOff> m_handOff;  // acting on the record wizard's choices
 
     QTimer *m_silenceTimer = nullptr;   // lets the meters fall while nothing is captured
 

@@ -181,8 +181,3 @@ QStringList frmCapture::wizardApplications()
 {
     return m_sources->applications();
 }
-
-bool frmCapture::chooseApplicationLine(const QString &line)
-{
-    return m_sources->chooseApplication(line);
-}
