@@ -155,6 +155,14 @@ void WavAudioFile::CreateWaveFile(const QString &path, qint32 reserved)
     }
     if (fd < 0)
         throwSystem(errno, QStringLiteral("Cannot create"));
+    // A file replaced keeps who may read it: its group where we may set it,
+    // then its permission bits (a private take stays private). Done before
+    // a byte is written.
+    struct stat replaced {};
+    if (::stat(target.constData(), &replaced) == 0 && S_ISREG(replaced.st_mode)) {
+        [[maybe_unused]] const int group = ::fchown(fd, uid_t(-1), replaced.st_gid);
+        ::fchmod(fd, replaced.st_mode & 07777);
+    }
 
     m_fd = fd;
     m_fileFormat = m_format;

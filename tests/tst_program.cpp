@@ -76,6 +76,27 @@ private slots:
         third.waitForFinished(5000);
     }
 
+    void fileSizeLimit_atStart_leavesTheProgramRunning()
+    {
+        // libpulse sizes its shared memory past a small `ulimit -f`: the
+        // signal that follows must not end the program before it shows.
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral("bash"), {QStringLiteral("-c"), QStringLiteral("ulimit -f 4096 && exec \"$0\""),
+                                         QStringLiteral(TARVELL_PROGRAM)});
+        QVERIFY(p.waitForStarted(5000));
+        QVERIFY2(!p.waitForFinished(2500), qPrintable(QStringLiteral("ended with %1, status %2")
+                                                          .arg(p.exitCode())
+                                                          .arg(int(p.exitStatus()))));
+        p.kill();
+        p.waitForFinished(5000);
+    }
+
     void noDisplay_isSaidPlainly()
     {
         QProcess p;

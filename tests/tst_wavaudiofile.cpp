@@ -10,6 +10,7 @@
 #include <csignal>
 #include <sndfile.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -255,6 +256,28 @@ private slots:
         QCOMPARE(failureNumber([&] { w.CreateWaveFile(unused, 1); }), int(AudioFailure::InvalidArgument));
         QVERIFY(w.OpenStatus() < 0);
         QVERIFY(!QFile::exists(unused));
+    }
+
+    void replacingAFile_keepsWhoMayReadIt()
+    {
+        // A private take replaced stays private; a shared one stays shared.
+        const QString target = path(QStringLiteral("private.wav"));
+        for (const mode_t mode : {mode_t(0600), mode_t(0640), mode_t(0664)}) {
+            QFile::remove(target);
+            {
+                QFile f(target);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write("earlier take");
+            }
+            QCOMPARE(::chmod(QFile::encodeName(target).constData(), mode), 0);
+            WavAudioFile w(path(QStringLiteral("journals")));
+            w.CreateWaveFile(target, 0);
+            w.WriteBlock(noise(100, 3));
+            w.CloseFile();
+            struct stat st {};
+            QCOMPARE(::stat(QFile::encodeName(target).constData(), &st), 0);
+            QCOMPARE(st.st_mode & 07777, mode);
+        }
     }
 
     void aFailedCreateLeavesTheOldFile_andOnlyOurInterruptedFilesAreRepaired_once()

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -26,6 +27,10 @@ int main(int argc, char *argv[])
                    stderr);
         return 2;
     }
+    // Past a file-size limit (ulimit -f) a write must fail and be reported,
+    // not kill the program: libpulse's shared memory meets such a limit even
+    // before the window shows, and a recording's file may meet it later.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     setProgramIdentity();
 
