@@ -13,46 +13,40 @@ namespace {
 // "12", "1.5", ".5"; nothing else (no sign, no exponent, no blanks).
 const QString Number = QStringLiteral("(\\d+(?:\\.\\d*)?|\\.\\d+)");
 
-// names: the short one (if any) first, the long one last. value: the name of
-// its value; none for a switch.
-QCommandLineOption option(const char *names, const char *value = nullptr)
-{
-    return QCommandLineOption(QString::fromLatin1(names).split(QLatin1Char(' ')), QString(),
-                              QString::fromLatin1(value));
-}
+// Every option: its short name (if any) first, its long one last; and the
+// name of its value, none for a switch.
+const std::pair<const char *, const char *> Table[] = {
+    {"d device", "DEVICE"}, {"l line", "LINE"}, {"a app", "APP"}, {"r rate", "HZ"}, {"c channels", "N"},
+    {"b bits", "N"}, {"t duration", "TIME"}, {"force", nullptr}, {"q quiet", nullptr}, {"list", nullptr},
+    {"json", nullptr}, {"h help", nullptr}, {"version", nullptr}};
 
-// The format from the three option values (empty: the default of each). On a
-// value that is not offered, nullopt with *error telling which and what is.
-std::optional<WaveFormat> parseFormat(const QString &rate, const QString &channels, const QString &bits,
-                                      QString *error)
+// The format from the values of --rate, --channels and --bits (empty: the
+// default of each); the reason when it is not one of those offered.
+QString readFormat(const QCommandLineParser &parser, WaveFormat &f)
 {
     static const QRegularExpression digits(QStringLiteral("^\\d{1,6}$"));
-    static const QHash<QString, int> channelWords{
-        {QStringLiteral("1"), 1}, {QStringLiteral("mono"), 1}, {QStringLiteral("2"), 2}, {QStringLiteral("stereo"), 2}};
-    auto refuse = [&](const char *option, const QString &value) {
-        QStringList rates;
-        for (qint32 r : WaveFormat::OfferedRates)
-            rates << QString::number(r);
-        *error = QStringLiteral("%1 \"%2\" is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, "
-                                "stereo), 8 or 16 bits")
-                     .arg(QLatin1String(option), value, rates.join(QLatin1Char(' ')));
-        return std::nullopt;
-    };
+    // What --channels and --bits take; any other value reads as 0, not offered.
+    static const QHash<QString, int> words{{QStringLiteral("1"), 1}, {QStringLiteral("mono"), 1},
+                                           {QStringLiteral("2"), 2}, {QStringLiteral("stereo"), 2},
+                                           {QStringLiteral("8"), 8}, {QStringLiteral("16"), 16}};
+    const char *options[] = {"rate", "channels", "bits"};
+    int parts[] = {f.sampleRate, f.channels, f.bitsPerSample};
     // One value at a time, so that a format not offered is the last one's fault.
-    WaveFormat f;
-    if (!rate.isEmpty())
-        f.sampleRate = digits.match(rate).hasMatch() ? rate.toInt() : 0;
-    if (!f.isOffered())
-        return refuse("--rate", rate);
-    if (!channels.isEmpty())
-        f.channels = qint16(channelWords.value(channels));
-    if (!f.isOffered())
-        return refuse("--channels", channels);
-    if (!bits.isEmpty())
-        f.bitsPerSample = bits == QLatin1String("8") || bits == QLatin1String("16") ? bits.toInt() : 0;
-    if (!f.isOffered())
-        return refuse("--bits", bits);
-    return f;
+    for (int i = 0; i < 3; ++i) {
+        const QString value = parser.value(QLatin1String(options[i]));
+        if (!value.isEmpty())
+            parts[i] = i > 0 ? words.value(value) : digits.match(value).hasMatch() ? value.toInt() : 0;
+        f = WaveFormat{parts[0], qint16(parts[1]), parts[2]};
+        if (!f.isOffered()) {
+            QStringList rates;
+            for (qint32 r : WaveFormat::OfferedRates)
+                rates << QString::number(r);
+            return QStringLiteral("--%1 \"%2\" is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, "
+                                  "stereo), 8 or 16 bits")
+                .arg(QLatin1String(options[i]), value, rates.join(QLatin1Char(' ')));
+        }
+    }
+    return QString();
 }
 
 } // namespace
@@ -89,15 +83,16 @@ Parsed parseArguments(const QStringList &arguments)
 {
     Parsed out;
     Options &o = out.options;
-    const QList<QCommandLineOption> all{
-        option("d device", "DEVICE"), option("l line", "LINE"), option("a app", "APP"), option("r rate", "HZ"),
-        option("c channels", "N"), option("b bits", "N"), option("t duration", "TIME"), option("force"),
-        option("q quiet"), option("list"), option("json"), option("h help"), option("version")};
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    parser.addOptions(all);
+    QHash<QString, QString> longName;   // of every name
+    for (const auto &[names, value] : Table) {
+        const QStringList all = QString::fromLatin1(names).split(QLatin1Char(' '));
+        parser.addOption(QCommandLineOption(all, QString(), QString::fromLatin1(value)));
+        for (const QString &name : all)
+            longName.insert(name, all.last());
+    }
     const auto isSet = [&](const char *name) { return parser.isSet(QLatin1String(name)); };
-    const auto value = [&](const char *name) { return parser.value(QLatin1String(name)); };
     auto refuse = [&](int exit, const QString &error) {
         out.exit = exit;
         out.error = error;
@@ -107,10 +102,6 @@ Parsed parseArguments(const QStringList &arguments)
         return refuse(Usage, parser.errorText() + QStringLiteral(" (see --help)"));
 
     // Each option once: a second -t or -d is far more likely a mistake than a wish.
-    QHash<QString, QString> longName;
-    for (const QCommandLineOption &opt : all)
-        for (const QString &name : opt.names())
-            longName.insert(name, opt.names().constLast());
     QHash<QString, int> seen;
     for (const QString &name : parser.optionNames())
         if (++seen[longName.value(name)] == 2)
@@ -124,9 +115,9 @@ Parsed parseArguments(const QStringList &arguments)
     o.json = isSet("json");
     o.quiet = isSet("quiet");
     o.force = isSet("force");
-    o.device = value("device");
-    o.line = value("line");
-    o.app = value("app");
+    o.device = parser.value(QStringLiteral("device"));
+    o.line = parser.value(QStringLiteral("line"));
+    o.app = parser.value(QStringLiteral("app"));
 
     if (o.json && !o.list)
         return refuse(Usage, QStringLiteral("--json goes with --list"));
@@ -141,18 +132,13 @@ Parsed parseArguments(const QStringList &arguments)
     if (o.file.trimmed().isEmpty())
         return refuse(BadValue, QStringLiteral("the file name is empty"));
 
-    QString error;
-    const auto format = parseFormat(value("rate"), value("channels"), value("bits"), &error);
-    if (!format)
+    if (const QString error = readFormat(parser, o.format); !error.isEmpty())
         return refuse(BadValue, error);
-    o.format = *format;
-    if (isSet("duration")) {
-        o.durationMs = parseDuration(value("duration"));
-        if (!o.durationMs)
-            return refuse(BadValue, QStringLiteral("--duration \"%1\" is not a length of time above 0 (such as 90, "
-                                                   "1:30, 1:02:03, 90s, 2m or 1h)")
-                                        .arg(value("duration")));
-    }
+    const QString duration = parser.value(QStringLiteral("duration"));
+    if (isSet("duration") && !(o.durationMs = parseDuration(duration)))
+        return refuse(BadValue, QStringLiteral("--duration \"%1\" is not a length of time above 0 (such as 90, 1:30, "
+                                               "1:02:03, 90s, 2m or 1h)")
+                                    .arg(duration));
     if ((o.device.isEmpty() && isSet("device")) || (o.line.isEmpty() && isSet("line"))
         || (o.app.isEmpty() && isSet("app")))
         return refuse(BadValue, QStringLiteral("an empty device, line or application name"));

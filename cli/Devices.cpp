@@ -23,6 +23,19 @@ bool isDefault(const DeviceSnapshot &snapshot, int device, int line)
     return device == snapshot.defaultDevice && line == snapshot.defaultLine;
 }
 
+// Makes a line the recorder's input; line -1: the line the window would
+// start the device on.
+void choose(AudioRecord &rec, qint32 device, qint32 line)
+{
+    rec.setDeviceIndex(device);
+    if (line >= 0) {
+        rec.setSourceIndex(line);
+        rec.setSourceSelected(true);
+    }
+}
+
+} // namespace
+
 QByteArray listText(const DeviceSnapshot &snapshot)
 {
     QByteArray out;
@@ -41,23 +54,8 @@ QByteArray listText(const DeviceSnapshot &snapshot)
     return out;
 }
 
-QString choices(const DeviceSnapshot &snapshot)
+QByteArray listJson(const DeviceSnapshot &snapshot)
 {
-    const QByteArray text = listText(snapshot);
-    return text.isEmpty() ? QStringLiteral("there are no capture devices")
-                          : QStringLiteral("the devices and their lines are:\n") + QString::fromUtf8(text).trimmed();
-}
-
-} // namespace
-
-QByteArray listText(AudioRecord &rec)
-{
-    return listText(rec.devices());
-}
-
-QByteArray listJson(AudioRecord &rec)
-{
-    const DeviceSnapshot snapshot = rec.devices();
     QJsonArray devices;
     for (const CaptureDeviceInfo &device : snapshot.devices) {
         QJsonArray lines;
@@ -82,49 +80,35 @@ QByteArray listJson(AudioRecord &rec)
 bool chooseLine(AudioRecord &rec, const QString &device, const QString &line, QString *error)
 {
     const DeviceSnapshot snapshot = rec.devices();
+    // What was not found, and what there is.
+    const auto refuse = [&](const QString &what) {
+        const QByteArray text = listText(snapshot);
+        *error = what + (text.isEmpty() ? QStringLiteral("; there are no capture devices")
+                                        : QStringLiteral("; the devices and their lines are:\n")
+                                              + QString::fromUtf8(text).trimmed());
+        return false;
+    };
     if (snapshot.devices.isEmpty()) {
         *error = QStringLiteral("the sound server has no capture devices");
         return false;
     }
-    // Without a device named (or a line that tells it), the default device.
+    // Without a device named (or a line that tells it), the default device and line.
     const CaptureDeviceInfo *defaultDevice = snapshot.deviceNumbered(snapshot.defaultDevice);
     const CaptureDeviceInfo *d = defaultDevice ? defaultDevice : &snapshot.devices.first();
-    int l = -1;
-    if (!device.isEmpty()) {
-        d = snapshot.findDevice(device);
-        if (!d) {
-            *error = QStringLiteral("no device \"%1\"; %2").arg(device, choices(snapshot));
-            return false;
-        }
-    } else if (!line.isEmpty()) {
-        // A line's name alone: on whichever device has it, if only one does.
-        const QList<LinePlace> found = snapshot.linesNamed(line);
-        if (found.size() > 1) {
-            *error = QStringLiteral("several devices have a line \"%1\"; choose one with --device; %2")
-                         .arg(line, choices(snapshot));
-            return false;
-        }
-        if (found.size() == 1) {
-            d = snapshot.deviceNumbered(found[0].device);
-            l = found[0].line;
-        }
-    } else if (defaultDevice) {
-        l = snapshot.defaultLine;
+    qint32 l = device.isEmpty() && line.isEmpty() && defaultDevice ? snapshot.defaultLine : -1;
+    // A line's name alone: on whichever device has it, if only one does.
+    const QList<LinePlace> found = device.isEmpty() && !line.isEmpty() ? snapshot.linesNamed(line) : QList<LinePlace>();
+    if (!device.isEmpty() && !(d = snapshot.findDevice(device)))
+        return refuse(QStringLiteral("no device \"%1\"").arg(device));
+    if (found.size() > 1)
+        return refuse(QStringLiteral("several devices have a line \"%1\"; choose one with --device").arg(line));
+    if (found.size() == 1) {
+        d = snapshot.deviceNumbered(found[0].device);
+        l = found[0].line;
     }
-
-    if (l < 0 && !line.isEmpty()) {
-        l = DeviceSnapshot::findLine(*d, line);
-        if (l < 0) {
-            *error = QStringLiteral("no line \"%1\" on %2; %3").arg(line, d->name, choices(snapshot));
-            return false;
-        }
-    }
-    rec.setDeviceIndex(d->index);
-    if (l >= 0) {
-        rec.setSourceIndex(l);
-        rec.setSourceSelected(true);
-    }
-    // Otherwise the device records from the line the window would start it on.
+    if (l < 0 && !line.isEmpty() && (l = DeviceSnapshot::findLine(*d, line)) < 0)
+        return refuse(QStringLiteral("no line \"%1\" on %2").arg(line, d->name));
+    choose(rec, d->index, l);
     if (!rec.DeviceValid()) {
         *error = QStringLiteral("the device %1 has nothing to record from").arg(d->name);
         return false;
@@ -135,10 +119,9 @@ bool chooseLine(AudioRecord &rec, const QString &device, const QString &line, QS
 bool chooseApplication(AudioRecord &rec, const QString &app, QString *error)
 {
     const DeviceSnapshot snapshot = rec.devices();
-    if (const LinePlace at = snapshot.findApplication(app); at.found()) {
-        rec.setDeviceIndex(at.device);
-        rec.setSourceIndex(at.line);
-        rec.setSourceSelected(true);
+    const LinePlace at = snapshot.findApplication(app);
+    if (at.found()) {
+        choose(rec, at.device, at.line);
         return true;
     }
     QStringList playing;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/DeviceSnapshot.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,9 +13,9 @@ namespace cli {
 
 // One line per line of a device: DEVICE-NUMBER, LINE-NUMBER, "*" for the
 // server's default source or nothing, DEVICE, LINE; separated by tabs.
-QByteArray listText(AudioRecord &rec);
+QByteArray listText(const DeviceSnapshot &snapshot);
 // {"devices": [{"number", "name", "default", "lines": [{"number", "name", "default", "rate"}]}]}
-QByteArray listJson(AudioRecord &rec);
+QByteArray listJson(const DeviceSnapshot &snapshot);
 
 // Makes the asked-for line the recorder's input (see --help for the rules
 // when either is empty). On failure returns false with *error saying what

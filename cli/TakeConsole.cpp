@@ -18,6 +18,15 @@ namespace {
 
 constexpr int MeterWidth = 10;
 
+// What each end of a take, in the order of Take::End, makes of the exit code,
+// and how it is told: %1 is the engine's reason, or the device's name for a
+// device that went away.
+const std::pair<int, const char *> Ends[] = {
+    {Recorded, nullptr}, {Recorded, nullptr}, {DeviceRemoved, QT_TR_NOOP("the device %1 was removed while recording")},
+    {ServerLost, QT_TR_NOOP("the sound server went away while recording (%1)")},
+    {CaptureFailed, QT_TR_NOOP("the capture stopped: %1")}, {CannotWrite, "%1"}};
+static_assert(std::size(Ends) == size_t(Take::End::CannotWrite) + 1);
+
 void writeErr(const QByteArray &bytes)
 {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
@@ -25,9 +34,9 @@ void writeErr(const QByteArray &bytes)
 }
 
 // "0:01:23.4"
-QString clockText(double seconds)
+QString clockText(qint64 ms)
 {
-    const qint64 tenths = qint64(seconds * 10);
+    const qint64 tenths = ms / 100;
     return QString::asprintf("%lld:%02lld:%02lld.%lld", tenths / 36000, tenths / 600 % 60, tenths / 10 % 60,
                              tenths % 10);
 }
@@ -50,17 +59,17 @@ QString meter(char label, int peak)
         .arg(QString(filled, QLatin1Char('#')), QString(MeterWidth - filled, QLatin1Char('-')), value);
 }
 
-int terminalWidth()
-{
-    winsize ws{};
-    return ::ioctl(STDERR_FILENO, TIOCGWINSZ, &ws) == 0 && ws.ws_col > 0 ? ws.ws_col : 80;
-}
-
 } // namespace
 
 void say(const QString &text)
 {
     writeErr("tarvell-rec: " + text.toUtf8() + '\n');
+}
+
+int refuse(int exit, const QString &text)
+{
+    say(text);
+    return exit;
 }
 
 TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress)
@@ -101,12 +110,10 @@ int TakeConsole::start(const QString &path)
         drawProgress(true);
         return Recorded;
     }
-    if (m_take.startFailure() == Take::StartFailure::CannotCreate) {
-        say(m_take.failureReason());
-        return CannotCreate;
-    }
-    say(tr("cannot record from %1: %2").arg(m_deviceName, m_take.failureReason()));
-    return m_take.startFailure() == Take::StartFailure::NoServer ? NoServer : CaptureFailed;
+    if (m_take.startFailure() == Take::StartFailure::CannotCreate)
+        return refuse(CannotCreate, m_take.failureReason());
+    return refuse(m_take.startFailure() == Take::StartFailure::NoServer ? NoServer : CaptureFailed,
+                  tr("cannot record from %1: %2").arg(m_deviceName, m_take.failureReason()));
 }
 
 void TakeConsole::onEnded(Take::End end, const QString &reason)
@@ -114,23 +121,9 @@ void TakeConsole::onEnded(Take::End end, const QString &reason)
     clearProgress();
     const QString path = m_take.path();
     const QString recorded = secondsText(m_take.framesWritten());
-    const auto [exit, why] = [&]() -> std::pair<int, QString> {
-        switch (end) {
-        case Take::End::Stopped:
-        case Take::End::DurationReached:
-            return {Recorded, QString()};
-        case Take::End::DeviceRemoved:
-            return {DeviceRemoved, tr("the device %1 was removed while recording").arg(m_deviceName)};
-        case Take::End::ServerLost:
-            return {ServerLost, tr("the sound server went away while recording (%1)").arg(reason)};
-        case Take::End::CaptureFailed:
-            return {CaptureFailed, tr("the capture stopped: %1").arg(reason)};
-        case Take::End::CannotWrite:
-            return {CannotWrite, reason};
-        }
-        return {CaptureFailed, reason};
-    }();
+    const auto [exit, told] = Ends[int(end)];
     if (exit != Recorded) {
+        const QString why = tr(told).arg(end == Take::End::DeviceRemoved ? m_deviceName : reason);
         // The writer's reasons name the file already; the others do not.
         const QString where = why.contains(path) ? QString() : path + QStringLiteral(": ");
         say(tr("%1%2; the file holds the %3 recorded until then").arg(where, why, recorded));
@@ -191,9 +184,8 @@ void TakeConsole::drawProgress(bool now)
         return;
     m_sinceDrawn.restart();
     const SignalWatch &watch = m_take.watch();
-    const double seconds = double(m_take.framesWritten()) / m_take.format().sampleRate;
     QString line = QStringLiteral("REC %1  %2  ")
-                       .arg(clockText(seconds), sizeText(WavAudioFile::HeaderSize + m_take.bytesWritten()));
+                       .arg(clockText(m_take.recordedMs()), sizeText(WavAudioFile::HeaderSize + m_take.bytesWritten()));
     // The warnings before the meters: a narrow terminal cuts the end of the line.
     if (watch.noSound())
         line += tr("NO SOUND %1 s  ").arg(watch.quietMs() / 1000);
@@ -208,7 +200,9 @@ void TakeConsole::drawProgress(bool now)
         line += tr("  waiting for %1").arg(m_take.waitingFor());
     if (const qint64 lost = m_take.lostFrames(); lost > 0)
         line += tr("  lost %1").arg(secondsText(lost));
-    line.truncate(terminalWidth() - 1);
+    winsize terminal{};
+    const bool known = ::ioctl(STDERR_FILENO, TIOCGWINSZ, &terminal) == 0 && terminal.ws_col > 0;
+    line.truncate((known ? terminal.ws_col : 80) - 1);
     writeErr("\r" + line.toUtf8() + "\033[K");
     m_progressShown = true;
     m_peakLeft = m_peakRight = 0;

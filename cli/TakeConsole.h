@@ -12,6 +12,8 @@ namespace cli {
 
 // "tarvell-rec: TEXT" on standard error, on a line of its own.
 void say(const QString &text);
+// The same for what ends the program: returns exit.
+int refuse(int exit, const QString &text);
 
 // tarvell-rec's face on a take: the self-updating progress line on a
 // terminal, a line for each thing that happens to the take (sound lost, an

@@ -39,16 +39,12 @@ QByteArray helpText()
 int checkTarget(const cli::Options &o)
 {
     const QString path = withWavExtension(o.file);
-    for (const QString &name : {o.file, path}) {
-        if (takeTarget(name) == TakeTarget::Folder) {
-            cli::say(QStringLiteral("%1: is a folder; give the name of a file to record into").arg(name));
-            return cli::CannotCreate;
-        }
-    }
-    if (takeTarget(path) == TakeTarget::NonEmptyFile && !o.force) {
-        cli::say(QStringLiteral("%1: exists; give --force to replace it").arg(path));
-        return cli::FileExists;
-    }
+    for (const QString &name : {o.file, path})
+        if (takeTarget(name) == TakeTarget::Folder)
+            return cli::refuse(cli::CannotCreate,
+                               QStringLiteral("%1: is a folder; give the name of a file to record into").arg(name));
+    if (takeTarget(path) == TakeTarget::NonEmptyFile && !o.force)
+        return cli::refuse(cli::FileExists, QStringLiteral("%1: exists; give --force to replace it").arg(path));
     return cli::Recorded;
 }
 
@@ -66,11 +62,9 @@ int main(int argc, char **argv)
     std::signal(SIGXFSZ, SIG_IGN);
 
     const cli::Parsed parsed = cli::parseArguments(QCoreApplication::arguments());
-    if (parsed.exit != cli::Recorded) {
-        cli::say(parsed.error);
-        return parsed.exit;
-    }
     const cli::Options &o = parsed.options;
+    if (parsed.exit != cli::Recorded)
+        return cli::refuse(parsed.exit, parsed.error);
     if (o.help || o.version) {
         writeOut(o.help ? helpText() : "tarvell-rec " TARVELL_VERSION "\n");
         return cli::Recorded;
@@ -83,27 +77,21 @@ int main(int argc, char **argv)
     // keeps the cost of a long recording near that of the capture itself.
     rec.setTimerInterval(cli::TakeConsole::TickMs);
     rec.setDisplayKept(false);
-    if (!rec.ServerConnected()) {
-        cli::say(QStringLiteral("no sound server answers (is PulseAudio or PipeWire running for this user, with "
-                                "XDG_RUNTIME_DIR set?)"));
-        return cli::NoServer;
-    }
+    if (!rec.ServerConnected())
+        return cli::refuse(cli::NoServer, QStringLiteral("no sound server answers (is PulseAudio or PipeWire running "
+                                                         "for this user, with XDG_RUNTIME_DIR set?)"));
     if (o.list) {
-        writeOut(o.json ? cli::listJson(rec) : cli::listText(rec));
+        writeOut(o.json ? cli::listJson(rec.devices()) : cli::listText(rec.devices()));
         return cli::Recorded;
     }
     QString error;
     if (!(o.app.isEmpty() ? cli::chooseLine(rec, o.device, o.line, &error)
-                          : cli::chooseApplication(rec, o.app, &error))) {
-        cli::say(error);
-        return cli::NoSuchDevice;
-    }
+                          : cli::chooseApplication(rec, o.app, &error)))
+        return cli::refuse(cli::NoSuchDevice, error);
 
     const StopSignals stopSignals{SIGINT, SIGTERM, SIGHUP};
-    if (!stopSignals.error().isEmpty()) {
-        cli::say(QStringLiteral("cannot catch Ctrl+C: %1").arg(stopSignals.error()));
-        return cli::CaptureFailed;
-    }
+    if (!stopSignals.error().isEmpty())
+        return cli::refuse(cli::CaptureFailed, QStringLiteral("cannot catch Ctrl+C: %1").arg(stopSignals.error()));
     WavAudioFile file;
     file.SetWaveFormat(o.format);
     Take take(rec, file);
