@@ -132,7 +132,8 @@ signals:
     // Block number nBlock (1, 2, ...) is complete; GetBlock inside the handler
     // returns it. A block not fetched there is dropped.
     void EndArrayRecord(qint32 nBlock);
-    // The volume of the selected line was changed outside the program.
+    // The volume or balance of the selected line was changed outside the
+    // program (newVolume is its volume now).
     void GainChange(qint32 newVolume);
     // Capture stopped by itself (the server went away: NotConnected; the
     // device vanished: DeviceRemoved). CaptureStatus() is negative from now on.

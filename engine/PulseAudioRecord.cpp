@@ -62,15 +62,18 @@ void PulseAudioRecord::onServerState()
         if (line >= 0)
             watched = dev->lines[line].sourceName;
     }
-    QHash<QString, qint32> levels;
+    // Each channel counts: a mixer that moves the balance alone changes the
+    // line as much as one that moves its volume.
+    QHash<QString, pa_cvolume> volumes;
     for (const auto &s : state.sources)
-        levels.insert(s.name, PulseVolume::levelOf(s.volume));
-    if (!watched.isEmpty() && m_knownLevels.contains(watched) && levels.contains(watched)
-        && levels.value(watched) != m_knownLevels.value(watched)) {
-        m_knownLevels = levels;
-        emit GainChange(levels.value(watched));
-    }
-    m_knownLevels = levels;
+        volumes.insert(s.name, s.volume);
+    const auto known = m_knownVolumes.constFind(watched);
+    const auto now = volumes.constFind(watched);
+    const bool changed = !watched.isEmpty() && known != m_knownVolumes.cend() && now != volumes.cend()
+                         && !pa_cvolume_equal(&*known, &*now);
+    m_knownVolumes = volumes;
+    if (changed)
+        emit GainChange(PulseVolume::levelOf(volumes.value(watched)));
 
     auto shape = [](const QList<CaptureDevice> &list) {
         QStringList names;
@@ -470,7 +473,7 @@ void PulseAudioRecord::setVolume(qint32 volume)
     QString error;
     if (!m_server.setSourceVolume(name, target, &error, ServerTimeoutMs))
         fail(AudioFailure::ServerTimeout, error);
-    m_knownLevels.insert(name, PulseVolume::levelOf(target));
+    m_knownVolumes.insert(name, target);
 }
 
 bool PulseAudioRecord::HasBalance() const
@@ -498,7 +501,7 @@ void PulseAudioRecord::setBalance(qint32 balance)
     QString error;
     if (!m_server.setSourceVolume(name, target, &error, ServerTimeoutMs))
         fail(AudioFailure::ServerTimeout, error);
-    m_knownLevels.insert(name, PulseVolume::levelOf(target));
+    m_knownVolumes.insert(name, target);
 }
 
 bool PulseAudioRecord::SourceSelected() const

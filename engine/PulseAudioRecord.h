@@ -106,7 +106,7 @@ private:
     QString m_deviceName;                       // the chosen device: followed when the list changes
     int m_line = 0;
     QHash<QString, QString> m_chosenLine;       // device name -> line the user made the input
-    QHash<QString, qint32> m_knownLevels;       // source -> last volume seen or written
+    QHash<QString, pa_cvolume> m_knownVolumes;  // source -> last volume seen or written, per channel
 
     WaveFormat m_format;                        // for the next capture
     WaveFormat m_captureFormat;                 // of the running or last capture

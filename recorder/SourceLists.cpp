@@ -177,6 +177,22 @@ void SourceLists::SelectSource()
     }
 }
 
+void SourceLists::showLevels()
+{
+    // Only the values: whether the sliders may be moved is the recording's
+    // to say. Nothing is written back, so a value the user did not set never
+    // reaches the mixer.
+    skipOnError([&] {
+        m_rec->setSourceIndex(SrcIndex);
+        const QSignalBlocker quietVolume(m_controls.volume);
+        const QSignalBlocker quietBalance(m_controls.balance);
+        if (m_rec->HasVolume())
+            m_controls.volume->setValue(65535 - m_rec->Volume());
+        if (m_rec->HasBalance())
+            m_controls.balance->setValue(m_rec->Balance());
+    });
+}
+
 void SourceLists::slVolume_Scroll()
 {
     skipOnError([&] { m_rec->setSourceIndex(SrcIndex); });

@@ -44,6 +44,9 @@ public:
     // Puts the recorder on the line the source list shows, with its volume
     // and balance on the sliders.
     void SelectSource();
+    // The line's volume or balance was changed elsewhere (a mixer): the
+    // sliders show it.
+    void showLevels();
     // The device or server changed: followed after a burst settles.
     void devicesChanged();
     // Brings the lists up to date with the sound system now.

@@ -243,6 +243,10 @@ void frmCapture::buildRecorderPanel()
     slVolume = place(new QSlider(Qt::Vertical, Picture1), CaptureLayout::slVolume, "slVolume");
     slVolume->setRange(0, 65535);
     slVolume->setInvertedAppearance(true);   // position 0 (loudest) at the top
+    // The keys go the way the slider looks: Up and Page Up make it louder,
+    // and an arrow moves it one per cent.
+    slVolume->setInvertedControls(true);
+    slVolume->setSingleStep(655);
     slVolume->setPageStep(4096);
     picture(Picture1, Artwork::volumeWedge(), VolumeWedge);
 

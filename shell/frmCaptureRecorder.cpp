@@ -153,7 +153,7 @@ void frmCapture::SelectSource()
 
 void frmCapture::AudioRecord_GainChange(qint32)
 {
-    // A volume changed elsewhere shows the next time the source is applied.
+    m_sources->showLevels();
 }
 
 void frmCapture::AudioRecord_DevicesChanged()

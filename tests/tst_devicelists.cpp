@@ -132,6 +132,25 @@ private slots:
         // A volume changed elsewhere does not move the slider.
         emit h.rec->GainChange(100);
         QCOMPARE(v.slVolume->value(), 20000);
+
+        // A mixer elsewhere sets the line to 30 % and moves its balance: the
+        // sliders follow, and nothing the user did not set is written back.
+        h.rec->devices[0].lines[1].volume = 19661;
+        h.rec->devices[0].lines[1].balance = 20;
+        h.rec->log.clear();
+        emit h.rec->GainChange(19661);
+        QCOMPARE(v.slVolume->value(), 65535 - 19661);
+        QCOMPARE(v.slBalance->value(), 20);
+        QVERIFY(h.rec->log.filter(QRegularExpression(QStringLiteral("^(Volume|Balance) "))).isEmpty());
+
+        // The keys go the way the slider looks: Page Up and Up are louder,
+        // and an arrow moves a step the user can see.
+        v.slVolume->setFocus();
+        QTest::keyClick(v.slVolume, Qt::Key_PageUp);
+        QVERIFY(h.rec->devices[0].lines[1].volume > 19661);
+        const qint32 before = h.rec->devices[0].lines[1].volume;
+        QTest::keyClick(v.slVolume, Qt::Key_Up);
+        QVERIFY(h.rec->devices[0].lines[1].volume - before >= 65535 / 100);
     }
 
     void selectSource_withANameNoLineHas_appliesNothing()

@@ -208,6 +208,13 @@ private slots:
         rec.setVolume(65535);
         QTest::qWait(300);
         QVERIFY(gain.isEmpty());
+
+        // The balance moved elsewhere, the volume as it was: told too.
+        pactl({QStringLiteral("set-source-volume"), QStringLiteral("mic1"), QStringLiteral("65536"),
+               QStringLiteral("65536")});
+        QVERIFY(waitFor([&] { return !gain.isEmpty(); }, 3000));
+        QCOMPARE(gain.last().at(0).toInt(), 65535);
+        QCOMPARE(rec.Balance(), 50);
     }
 
     void capture_isBitExact_data()
