@@ -16,6 +16,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -76,6 +77,13 @@ qint64 nowMs()
 
 quint16 get16(const char *at) { return qFromLittleEndian<quint16>(at); }
 quint32 get32(const char *at) { return qFromLittleEndian<quint32>(at); }
+quint64 get64(const char *at) { return qFromLittleEndian<quint64>(at); }
+
+// While a file is being written its JUNK chunk (which every reader skips)
+// says so; the header written at the close clears it. So the file itself
+// tells a recording cut off from a finished one, whatever came after.
+constexpr char OpenMark[] = "tarvell: recording";
+static_assert(sizeof(OpenMark) <= 28);
 
 // The format of a header this writer wrote, or an invalid one when the first
 // bytes are anything else.
@@ -235,6 +243,7 @@ void WavAudioFile::CloseFile()
     QString what;
     const int error = finishFile(&what);
     QFile::remove(journalPath());
+    releaseJournal();
     if (error != 0)
         throwSystem(error, what);
 }
@@ -254,7 +263,7 @@ int WavAudioFile::finishFile(QString *what)
             *what = QStringLiteral("Cannot complete");
         }
     }
-    if (const int e = writeHeader(pad); e != 0 && error == 0) {
+    if (const int e = writeHeader(pad, true); e != 0 && error == 0) {
         error = e;
         *what = QStringLiteral("Cannot update the header of");
     }
@@ -291,7 +300,21 @@ void WavAudioFile::writeJournal()
         return;
     journal.write(QFile::encodeName(QFileInfo(m_path).absoluteFilePath()) + '\n'
                   + QByteArray::number(quint64(st.st_dev)) + ' ' + QByteArray::number(quint64(st.st_ino)) + '\n');
-    journal.commit();
+    if (!journal.commit())
+        return;
+    // The writer is alive exactly as long as this lock is held: the system
+    // drops it with the process, however the process ends.
+    releaseJournal();
+    m_journalLock = ::open(QFile::encodeName(journalPath()).constData(), O_RDONLY | O_CLOEXEC);
+    if (m_journalLock >= 0 && ::flock(m_journalLock, LOCK_EX | LOCK_NB) != 0)
+        releaseJournal();
+}
+
+void WavAudioFile::releaseJournal()
+{
+    if (m_journalLock >= 0)
+        ::close(m_journalLock);
+    m_journalLock = -1;
 }
 
 QList<AudioFile::Recovered> WavAudioFile::RecoverInterrupted()
@@ -300,9 +323,14 @@ QList<AudioFile::Recovered> WavAudioFile::RecoverInterrupted()
     const QDir folder(m_journalFolder);
     for (const QString &name : folder.entryList({QStringLiteral("recording-*.journal")}, QDir::Files)) {
         const QString journalFile = folder.filePath(name);
-        // A journal of a writer that is still running is not ours to judge.
-        const qint64 pid = name.section(QLatin1Char('-'), 1).section(QLatin1Char('.'), 0, 0).toLongLong();
-        if (pid > 0 && pid != QCoreApplication::applicationPid() && (::kill(pid_t(pid), 0) == 0 || errno == EPERM))
+        // A journal whose writer still holds its lock is a recording under
+        // way (here or in another process), not ours to judge.
+        const int lock = ::open(QFile::encodeName(journalFile).constData(), O_RDONLY | O_CLOEXEC);
+        if (lock < 0)
+            continue;
+        const bool writerAlive = ::flock(lock, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+        ::close(lock);
+        if (writerAlive)
             continue;
 
         QFile journal(journalFile);
@@ -332,6 +360,18 @@ QList<AudioFile::Recovered> WavAudioFile::RecoverInterrupted()
             ::close(fd);
             continue;
         }
+        // A finished file is left as it is, and not told of: its JUNK chunk
+        // no longer says it is being written, and its RIFF size covers the
+        // whole file (so a chunk appended by a tagger, or the pad byte of an
+        // odd data size, is never taken for sound). An RF64 file has no room
+        // for the mark; its sizes alone tell.
+        const bool rf64 = std::memcmp(h, "RF64", 4) == 0;
+        const bool marked = !rf64 && std::memcmp(h + 20, OpenMark, sizeof(OpenMark)) == 0;
+        const quint64 riffSize = rf64 ? get64(h + 20) : get32(h + 4);
+        if (!marked && riffSize + 8 == quint64(st.st_size)) {
+            ::close(fd);
+            continue;
+        }
 
         // Every whole frame on disk is in; a torn last frame is cut off.
         const quint64 frameBytes = quint64(format.bytesPerFrame());
@@ -353,7 +393,7 @@ QList<AudioFile::Recovered> WavAudioFile::RecoverInterrupted()
     return found;
 }
 
-int WavAudioFile::writeHeader(quint64 padBytes)
+int WavAudioFile::writeHeader(quint64 padBytes, bool finished)
 {
     const WaveFormat &f = m_fileFormat;
     const quint64 riffSize = RiffOverhead + m_dataBytes + padBytes;
@@ -367,6 +407,8 @@ int WavAudioFile::writeHeader(quint64 padBytes)
 
     putId(h + 12, rf64 ? "ds64" : "JUNK");
     put32(h + 16, quint32(Ds64BodySize));
+    if (!rf64 && !finished)
+        std::memcpy(h + 20, OpenMark, sizeof(OpenMark));
     if (rf64) {
         put64(h + 20, riffSize);
         put64(h + 28, m_dataBytes);

@@ -8,7 +8,8 @@
 // Layout (the header is always 80 bytes, data starts at offset 80):
 //
 //    0  "RIFF" riffSize "WAVE"
-//   12  "JUNK" 28 <28 zero bytes>      room for a ds64 chunk
+//   12  "JUNK" 28 <28 bytes>           room for a ds64 chunk; zeros once the
+//                                      file is finished, a mark while written
 //   48  "fmt " 16 <PCM, tag 1>
 //   72  "data" dataSize
 //
@@ -64,13 +65,15 @@ public:
     void AppendSparseZeros(quint64 bytes);
 
 private:
-    // Rewrites the header for the current sizes; returns 0 or the errno of the failure.
-    int writeHeader(quint64 padBytes);
+    // Rewrites the header for the current sizes, marked as being written
+    // unless finished; returns 0 or the errno of the failure.
+    int writeHeader(quint64 padBytes, bool finished = false);
     // Pads, writes the final header, syncs and closes; returns 0 or the errno
     // of the first failure, with what failed in *what.
     int finishFile(QString *what);
     QString journalPath() const;
     void writeJournal();
+    void releaseJournal();
     void trimTo(quint64 dataBytes);
     [[noreturn]] void throwSystem(int error, const QString &what) const;
 
@@ -81,4 +84,5 @@ private:
     quint64 m_dataBytes = 0;
     QString m_journalFolder;
     qint64 m_lastSyncMs = 0;
+    int m_journalLock = -1;   // held while a file is open: the writer lives
 };

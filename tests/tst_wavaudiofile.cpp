@@ -9,6 +9,8 @@
 
 #include <csignal>
 #include <sndfile.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -340,7 +342,7 @@ private slots:
         QVERIFY(w.RecoverInterrupted().isEmpty());   // told once
 
         // Left alone: a file put in its place since, and the journal of a
-        // writer that is still running (process 1 always is).
+        // writer that still holds its lock, whatever process number it bears.
         const QByteArray other = contents(target);
         // Moved aside, not deleted, so that the new file cannot get its inode.
         QVERIFY(QFile::rename(target, target + QStringLiteral(".old")));
@@ -350,9 +352,57 @@ private slots:
         f.close();
         leaveJournal(journalNames.first());
         leaveJournal(QStringLiteral("recording-1.journal"));
+        const QString held = journals + QStringLiteral("/recording-1.journal");
+        const int lock = ::open(QFile::encodeName(held).constData(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(lock >= 0 && ::flock(lock, LOCK_EX) == 0);
         QVERIFY(w.RecoverInterrupted().isEmpty());
         QCOMPARE(contents(target), other + "zz");
         QCOMPARE(QDir(journals).entryList(QDir::Files), QStringList{QStringLiteral("recording-1.journal")});
+        // Its writer gone (the lock with it), the process number that lives
+        // on no longer keeps the journal: it is judged once and goes.
+        ::close(lock);
+        QVERIFY(w.RecoverInterrupted().isEmpty());   // the file is not the one it names
+        QVERIFY(QDir(journals).entryList(QDir::Files).isEmpty());
+    }
+
+    void aFinishedFile_isNeverRepaired_norTold()
+    {
+        // A journal outlives the close of an odd-sized 8-bit take, to which a
+        // tagger then appends a LIST chunk: the pad byte and the tag stay what
+        // they are, and nobody is told of an interruption that never was.
+        const QString journals = path(QStringLiteral("journals-finished"));
+        const QString target = path(QStringLiteral("tagged.wav"));
+        WavAudioFile w(journals);
+        w.SetWaveFormat(waveFormat(8000, 1, 8));
+        w.CreateWaveFile(target, 0);
+        const QString journal = QDir(journals).filePath(QDir(journals).entryList(QDir::Files).first());
+        QFile saved(journal);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray journalText = saved.readAll();
+        saved.close();
+        w.WriteBlock(QByteArray(1001, char(0x90)));
+        w.CloseFile();
+        {
+            QFile f(target);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const QByteArray list("LIST\x0c\0\0\0INFOISFT\0\0\0\0", 20);
+            f.seek(f.size());
+            f.write(list);
+            const quint32 riff = quint32(f.size() - 8);
+            f.seek(4);
+            f.write(reinterpret_cast<const char *>(&riff), 4);
+        }
+        QFile again(journal);
+        QVERIFY(again.open(QIODevice::WriteOnly));
+        again.write(journalText);
+        again.close();
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray before = f.readAll();
+        f.close();
+        QVERIFY(w.RecoverInterrupted().isEmpty());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
     }
 
     void oddLengthGetsPadByte()
