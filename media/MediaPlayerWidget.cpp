@@ -1,5 +1,6 @@
 #include "media/MediaPlayerWidget.h"
 
+#include "media/AddressProbe.h"
 #include "media/AudioSinkFixes.h"
 #include "media/MediaDisplayArea.h"
 
@@ -294,6 +295,7 @@ void MediaPlayerWidget::load(const QString &pathOrUrl, bool play)
     m_name = pathOrUrl;
     m_error.clear();
     m_loadFailed = false;
+    delete m_probe;
     cancelResume();
     m_startAt = 0;
     m_duration = 0;
@@ -357,11 +359,30 @@ bool MediaPlayerWidget::pipelineSettled() const
 
 void MediaPlayerWidget::fail(const QString &reason)
 {
-    const bool remote = !m_name.isEmpty() && !toUrl(m_name).isLocalFile();
-    m_error = (remote ? tr("Cannot play this address: %1") : tr("Cannot play this file: %1")).arg(reason);
+    const QUrl url = toUrl(m_name);
+    const bool remote = !m_name.isEmpty() && !url.isLocalFile();
     m_loadFailed = true;
     cancelResume();
     tellEnd(PlaybackNews::Kind::Stopped);
+    if (remote && AddressProbe::canAsk(url) && !m_probe) {
+        // The backend's words for a failed address depend on the libraries
+        // installed; the address itself, asked once, tells why.
+        auto *probe = new AddressProbe(url, this);
+        m_probe = probe;
+        connect(probe, &AddressProbe::answered, this, [this, probe, reason](const QString &why) {
+            probe->deleteLater();
+            if (m_probe != probe)
+                return;   // other media since
+            m_probe = nullptr;
+            m_error = tr("Cannot play this address: %1").arg(why.isEmpty() ? reason : why);
+            refresh();
+        });
+        refresh();
+        return;
+    }
+    if (m_probe)
+        return;   // the address is being asked
+    m_error = (remote ? tr("Cannot play this address: %1") : tr("Cannot play this file: %1")).arg(reason);
     refresh();
 }
 

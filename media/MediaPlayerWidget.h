@@ -3,9 +3,11 @@
 #include "media/MediaPlayer.h"
 
 #include <QMediaPlayer>
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 
+class AddressProbe;
 class QAudioOutput;
 class QSlider;
 class QToolButton;
@@ -103,6 +105,7 @@ private:
     QUrl m_url;                      // what the backend gets; empty: nothing loaded
     QString m_error;                 // shown instead of the state until new media comes
     bool m_loadFailed = false;       // Play opens the media again
+    QPointer<AddressProbe> m_probe;  // asking a failed address why, until it answers
     bool m_backendHasSource = false; // false after a stop or a failure
     bool m_backendHasPlayed = false; // the backend's pipeline has played since it opened
     qint64 m_startAt = 0;            // position chosen before the media first plays

@@ -23,6 +23,7 @@
 #include <QVideoWidget>
 
 #include <csignal>
+#include <optional>
 #include <cmath>
 
 using namespace SoundTest;
@@ -396,12 +397,21 @@ private slots:
         QTest::newRow("missing file") << QStringLiteral("/nonexistent/gone.wav") << QStringLiteral("does not exist");
         QTest::newRow("garbage file") << QString() << QStringLiteral("type of stream");
         QTest::newRow("unreachable url") << QStringLiteral("http://127.0.0.1:9/none.mp3") << QStringLiteral("connection");
+        // Whatever GStreamer and libsoup say of it (libsoup 3 says only
+        // "Internal data stream error."), the user learns why.
+        QTest::newRow("web page, not media") << QStringLiteral("served") << QStringLiteral("not a media stream");
     }
 
     void failures_showInTheStatusArea()
     {
         QFETCH(QString, source);
         QFETCH(QString, reason);
+        std::optional<LocalWebServer> page;
+        if (source == QLatin1String("served")) {
+            page.emplace(QByteArrayLiteral("<html><body>Our shows</body></html>"), true,
+                         QByteArrayLiteral("text/html; charset=utf-8"));
+            source = page->url("show.mp3");
+        }
         if (source.isEmpty()) {
             source = m_dir.filePath(QStringLiteral("garbage.mp3"));
             QFile f(source);
