@@ -10,7 +10,22 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+// The program as a user starts it, in a home folder of its own.
+QProcessEnvironment programEnvironment(const QTemporaryDir &home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    return env;
+}
+
+} // namespace
 
 class TestProgram : public QObject
 {
@@ -41,10 +56,7 @@ private slots:
     void secondInstance_endsAtOnce_andLeavesTheFirstRunning()
     {
         QTemporaryDir home;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home.path());
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+        const QProcessEnvironment env = programEnvironment(home);
 
         QProcess first;
         first.setProcessEnvironment(env);
@@ -81,10 +93,7 @@ private slots:
         // libpulse sizes its shared memory past a small `ulimit -f`: the
         // signal that follows must not end the program before it shows.
         QTemporaryDir home;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home.path());
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+        const QProcessEnvironment env = programEnvironment(home);
         QProcess p;
         p.setProcessEnvironment(env);
         p.start(QStringLiteral("bash"), {QStringLiteral("-c"), QStringLiteral("ulimit -f 4096 && exec \"$0\""),
