@@ -5,7 +5,6 @@
 #include "cli/Devices.h"
 #include "cli/TakeConsole.h"
 #include "engine/PulseAudioRecord.h"
-#include "engine/StopSignals.h"
 #include "engine/Take.h"
 #include "engine/TakeTarget.h"
 #include "engine/WavAudioFile.h"
@@ -26,28 +25,6 @@ void writeOut(const QByteArray &bytes)
     std::fflush(stdout);
 }
 
-// The text of --help. A translation is another file under the same alias with
-// its language (qt_add_resources LANG); the resource system picks the user's.
-QByteArray helpText()
-{
-    QFile help(QStringLiteral(":/cli/tarvell-rec.help"));
-    return help.open(QIODevice::ReadOnly) ? help.readAll() : QByteArray();
-}
-
-// The file first: a name that cannot be used is refused before any sound is
-// touched. Recorded, or the exit code with the reason said.
-int checkTarget(const cli::Options &o)
-{
-    const QString path = withWavExtension(o.file);
-    for (const QString &name : {o.file, path})
-        if (takeTarget(name) == TakeTarget::Folder)
-            return cli::refuse(cli::CannotCreate,
-                               QStringLiteral("%1: is a folder; give the name of a file to record into").arg(name));
-    if (takeTarget(path) == TakeTarget::NonEmptyFile && !o.force)
-        return cli::refuse(cli::FileExists, QStringLiteral("%1: exists; give --force to replace it").arg(path));
-    return cli::Recorded;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -66,10 +43,13 @@ int main(int argc, char **argv)
     if (parsed.exit != cli::Recorded)
         return cli::refuse(parsed.exit, parsed.error);
     if (o.help || o.version) {
-        writeOut(o.help ? helpText() : "tarvell-rec " TARVELL_VERSION "\n");
+        // A translation of --help is another file under the same alias with its
+        // language (qt_add_resources LANG); the resource system picks the user's.
+        QFile help(QStringLiteral(":/cli/tarvell-rec.help"));
+        writeOut(!o.help ? "tarvell-rec " TARVELL_VERSION "\n" : help.open(QIODevice::ReadOnly) ? help.readAll() : "");
         return cli::Recorded;
     }
-    if (const int code = o.list ? cli::Recorded : checkTarget(o); code != cli::Recorded)
+    if (const int code = o.list ? cli::Recorded : cli::checkTarget(o); code != cli::Recorded)
         return code;
 
     PulseAudioRecord rec;
@@ -89,17 +69,11 @@ int main(int argc, char **argv)
                           : cli::chooseApplication(rec, o.app, &error)))
         return cli::refuse(cli::NoSuchDevice, error);
 
-    const StopSignals stopSignals{SIGINT, SIGTERM, SIGHUP};
-    if (!stopSignals.error().isEmpty())
-        return cli::refuse(cli::CaptureFailed, QStringLiteral("cannot catch Ctrl+C: %1").arg(stopSignals.error()));
     WavAudioFile file;
     file.SetWaveFormat(o.format);
     Take take(rec, file);
     take.setDurationMs(o.durationMs.value_or(0));
     cli::TakeConsole console(rec, take, !o.quiet && ::isatty(STDERR_FILENO));
-    QObject::connect(&stopSignals, &StopSignals::caught, &take, &Take::stop);
-    QObject::connect(&console, &cli::TakeConsole::finished, &app, [](int code) { QCoreApplication::exit(code); });
-
     if (const int code = console.start(withWavExtension(o.file)); code != cli::Recorded)
         return code;
     return app.exec();
