@@ -33,12 +33,6 @@ const std::pair<int, const char *> Ends[] = {
     {CaptureFailed, QT_TR_NOOP("the capture stopped: %1")}, {CannotWrite, "%1"}};
 static_assert(std::size(Ends) == size_t(Take::End::CannotWrite) + 1);
 
-void writeErr(const QByteArray &bytes)
-{
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
-}
-
 // "0:01:23.4"
 QString clockText(qint64 ms)
 {
@@ -67,9 +61,15 @@ QString meter(char label, int peak)
 
 } // namespace
 
+void write(std::FILE *to, const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
+    std::fflush(to);
+}
+
 void say(const QString &text)
 {
-    writeErr("tarvell-rec: " + text.toUtf8() + '\n');
+    write(stderr, "tarvell-rec: " + text.toUtf8() + '\n');
 }
 
 int refuse(int exit, const QString &text)
@@ -132,13 +132,14 @@ TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress) : m_ta
         connect(&m_take, edge, this, [this, text] { sayApart(text.arg(secondsText(m_take.framesWritten()))); });
 }
 
-int TakeConsole::start(const QString &path)
+int TakeConsole::start(const Options &o)
 {
     const auto *stopSignals = new StopSignals({SIGINT, SIGTERM, SIGHUP}, this);
     if (!stopSignals->error().isEmpty())
         return refuse(CaptureFailed, QStringLiteral("cannot catch Ctrl+C: %1").arg(stopSignals->error()));
     connect(stopSignals, &StopSignals::caught, &m_take, &Take::stop);
-    if (m_take.start(path)) {
+    m_take.setDurationMs(o.durationMs.value_or(0));
+    if (m_take.start(withWavExtension(o.file))) {
         m_sinceDrawn.start();
         drawProgress(true);
         return Recorded;
@@ -161,9 +162,9 @@ void TakeConsole::onEnded()
         const QString where = why.contains(path) ? QString() : path + QStringLiteral(": ");
         say(tr("%1%2; the file holds the %3 recorded until then").arg(where, why, recorded));
     } else if (m_showProgress) {
-        writeErr(tr("Recorded %1 into %2 (%3)\n")
-                     .arg(recorded, path, sizeText(WavAudioFile::HeaderSize + m_take.bytesWritten()))
-                     .toUtf8());
+        write(stderr, tr("Recorded %1 into %2 (%3)\n")
+                          .arg(recorded, path, sizeText(WavAudioFile::HeaderSize + m_take.bytesWritten()))
+                          .toUtf8());
     }
     if (const qint64 lost = m_take.lostFrames(); lost > 0 && !m_showProgress)
         say(tr("%1: %2 of sound was lost while recording").arg(path, secondsText(lost)));
@@ -215,7 +216,7 @@ void TakeConsole::drawProgress(bool now)
     winsize terminal{};
     const bool known = ::ioctl(STDERR_FILENO, TIOCGWINSZ, &terminal) == 0 && terminal.ws_col > 0;
     line.truncate((known ? terminal.ws_col : 80) - 1);
-    writeErr("\r" + line.toUtf8() + "\033[K");
+    write(stderr, "\r" + line.toUtf8() + "\033[K");
     m_progressShown = true;
     m_peakLeft = m_peakRight = 0;
 }
@@ -223,7 +224,7 @@ void TakeConsole::drawProgress(bool now)
 void TakeConsole::clearProgress()
 {
     if (m_progressShown)
-        writeErr("\r\033[K");
+        write(stderr, "\r\033[K");
     m_progressShown = false;
 }
 

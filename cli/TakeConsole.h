@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include <cstdio>
+
 class AudioRecord;
 class Take;
 
@@ -11,6 +13,8 @@ namespace cli {
 
 struct Options;
 
+// The bytes as they are, at once, on standard output or error.
+void write(std::FILE *to, const QByteArray &bytes);
 // "tarvell-rec: TEXT" on standard error, on a line of its own.
 void say(const QString &text);
 // The same for what ends the program: returns exit.
@@ -34,10 +38,10 @@ public:
     // showProgress: draw the progress line on standard error (a terminal).
     TakeConsole(AudioRecord &rec, Take &take, bool showProgress);
 
-    // Starts the take into path, to be stopped by Ctrl+C, SIGTERM and SIGHUP.
-    // Recorded when the take runs; otherwise the exit code, the reason
-    // already said.
-    int start(const QString &path);
+    // Starts the take into the file and for the duration asked for, to be
+    // stopped by Ctrl+C, SIGTERM and SIGHUP. Recorded when the take runs;
+    // otherwise the exit code, the reason already said.
+    int start(const Options &o);
 
 private:
     void onEnded();

@@ -6,26 +6,14 @@
 #include "cli/TakeConsole.h"
 #include "engine/PulseAudioRecord.h"
 #include "engine/Take.h"
-#include "engine/TakeTarget.h"
 #include "engine/WavAudioFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
 #include <csignal>
-#include <cstdio>
 
 #include <unistd.h>
-
-namespace {
-
-void writeOut(const QByteArray &bytes)
-{
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -46,7 +34,9 @@ int main(int argc, char **argv)
         // A translation of --help is another file under the same alias with its
         // language (qt_add_resources LANG); the resource system picks the user's.
         QFile help(QStringLiteral(":/cli/tarvell-rec.help"));
-        writeOut(!o.help ? "tarvell-rec " TARVELL_VERSION "\n" : help.open(QIODevice::ReadOnly) ? help.readAll() : "");
+        cli::write(stdout, !o.help                              ? "tarvell-rec " TARVELL_VERSION "\n"
+                           : help.open(QIODevice::ReadOnly) ? help.readAll()
+                                                            : "");
         return cli::Recorded;
     }
     if (const int code = o.list ? cli::Recorded : cli::checkTarget(o); code != cli::Recorded)
@@ -61,7 +51,7 @@ int main(int argc, char **argv)
         return cli::refuse(cli::NoServer, QStringLiteral("no sound server answers (is PulseAudio or PipeWire running "
                                                          "for this user, with XDG_RUNTIME_DIR set?)"));
     if (o.list) {
-        writeOut(o.json ? cli::listJson(rec.devices()) : cli::listText(rec.devices()));
+        cli::write(stdout, o.json ? cli::listJson(rec.devices()) : cli::listText(rec.devices()));
         return cli::Recorded;
     }
     QString error;
@@ -72,9 +62,8 @@ int main(int argc, char **argv)
     WavAudioFile file;
     file.SetWaveFormat(o.format);
     Take take(rec, file);
-    take.setDurationMs(o.durationMs.value_or(0));
     cli::TakeConsole console(rec, take, !o.quiet && ::isatty(STDERR_FILENO));
-    if (const int code = console.start(withWavExtension(o.file)); code != cli::Recorded)
+    if (const int code = console.start(o); code != cli::Recorded)
         return code;
     return app.exec();
 }
