@@ -13,12 +13,18 @@ namespace {
 // "12", "1.5", ".5"; nothing else (no sign, no exponent, no blanks).
 const QString Number = QStringLiteral("(\\d+(?:\\.\\d*)?|\\.\\d+)");
 
-// Every option: its short name (if any) first, its long one last; and the
-// name of its value, none for a switch.
-const std::pair<const char *, const char *> Table[] = {
-    {"d device", "DEVICE"}, {"l line", "LINE"}, {"a app", "APP"}, {"r rate", "HZ"}, {"c channels", "N"},
-    {"b bits", "N"}, {"t duration", "TIME"}, {"force", nullptr}, {"q quiet", nullptr}, {"list", nullptr},
-    {"json", nullptr}, {"h help", nullptr}, {"version", nullptr}};
+// Every option: its short name (if any) first, its long one last; the name of
+// its value, none for a switch; and what it sets, if not the format or the duration.
+const struct
+{
+    const char *names, *value;
+    bool Options::*flag = nullptr;
+    QString Options::*name = nullptr;
+} Table[] = {{"d device", "DEVICE", {}, &Options::device}, {"l line", "LINE", {}, &Options::line},
+             {"a app", "APP", {}, &Options::app}, {"r rate", "HZ"}, {"c channels", "N"}, {"b bits", "N"},
+             {"t duration", "TIME"}, {"force", nullptr, &Options::force}, {"q quiet", nullptr, &Options::quiet},
+             {"list", nullptr, &Options::list}, {"json", nullptr, &Options::json}, {"h help", nullptr, &Options::help},
+             {"version", nullptr, &Options::version}};
 
 // The format from the values of --rate, --channels and --bits (empty: the
 // default of each); the reason when it is not one of those offered.
@@ -83,41 +89,39 @@ Parsed parseArguments(const QStringList &arguments)
 {
     Parsed out;
     Options &o = out.options;
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    QHash<QString, QString> longName;   // of every name
-    for (const auto &[names, value] : Table) {
-        const QStringList all = QString::fromLatin1(names).split(QLatin1Char(' '));
-        parser.addOption(QCommandLineOption(all, QString(), QString::fromLatin1(value)));
-        for (const QString &name : all)
-            longName.insert(name, all.last());
-    }
-    const auto isSet = [&](const char *name) { return parser.isSet(QLatin1String(name)); };
     auto refuse = [&](int exit, const QString &error) {
         out.exit = exit;
         out.error = error;
         return out;
     };
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    QHash<QString, QString> longName;   // of every name
+    for (const auto &option : Table) {
+        const QStringList all = QString::fromLatin1(option.names).split(QLatin1Char(' '));
+        parser.addOption(QCommandLineOption(all, QString(), QString::fromLatin1(option.value)));
+        for (const QString &name : all)
+            longName.insert(name, all.last());
+    }
     if (!parser.parse(arguments))
         return refuse(Usage, parser.errorText() + QStringLiteral(" (see --help)"));
 
     // Each option once: a second -t or -d is far more likely a mistake than a wish.
-    QHash<QString, int> seen;
+    QHash<QString, int> seen;   // by long name
     for (const QString &name : parser.optionNames())
         if (++seen[longName.value(name)] == 2)
             return refuse(Usage, QStringLiteral("--%1 is given more than once").arg(longName.value(name)));
-
-    o.help = isSet("help");
-    o.version = isSet("version");
+    const auto isSet = [&](const char *name) { return seen.contains(QLatin1String(name)); };
+    bool emptyName = false;   // refused after the values of the format and the duration
+    for (const auto &option : Table) {
+        const QString name = QString::fromLatin1(option.names).section(QLatin1Char(' '), -1);
+        if (option.flag)
+            o.*option.flag = seen.contains(name);
+        if (option.name && seen.contains(name))
+            emptyName |= (o.*option.name = parser.value(name)).isEmpty();
+    }
     if (o.help || o.version)
         return out;
-    o.list = isSet("list");
-    o.json = isSet("json");
-    o.quiet = isSet("quiet");
-    o.force = isSet("force");
-    o.device = parser.value(QStringLiteral("device"));
-    o.line = parser.value(QStringLiteral("line"));
-    o.app = parser.value(QStringLiteral("app"));
 
     if (o.json && !o.list)
         return refuse(Usage, QStringLiteral("--json goes with --list"));
@@ -139,8 +143,7 @@ Parsed parseArguments(const QStringList &arguments)
         return refuse(BadValue, QStringLiteral("--duration \"%1\" is not a length of time above 0 (such as 90, 1:30, "
                                                "1:02:03, 90s, 2m or 1h)")
                                     .arg(duration));
-    if ((o.device.isEmpty() && isSet("device")) || (o.line.isEmpty() && isSet("line"))
-        || (o.app.isEmpty() && isSet("app")))
+    if (emptyName)
         return refuse(BadValue, QStringLiteral("an empty device, line or application name"));
     if (isSet("app") && (isSet("device") || isSet("line")))
         return refuse(Usage, QStringLiteral("--app chooses the line itself: not with --device or --line"));

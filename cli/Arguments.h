@@ -2,7 +2,6 @@
 
 #include "engine/WaveFormat.h"
 
-#include <QString>
 #include <QStringList>
 
 #include <optional>

@@ -18,11 +18,6 @@ QString column(QString name)
     return name.replace(breaks, QStringLiteral(" "));
 }
 
-bool isDefault(const DeviceSnapshot &snapshot, int device, int line)
-{
-    return device == snapshot.defaultDevice && line == snapshot.defaultLine;
-}
-
 // Makes a line the recorder's input; line -1: the line the window would
 // start the device on.
 void choose(AudioRecord &rec, qint32 device, qint32 line)
@@ -42,10 +37,11 @@ QByteArray listText(const DeviceSnapshot &snapshot)
     for (const CaptureDeviceInfo &device : snapshot.devices) {
         for (int l = 0; l < device.lines.size(); ++l) {
             const SourceLineInfo &line = device.lines[l];
+            const bool isDefault = device.index == snapshot.defaultDevice && l == snapshot.defaultLine;
             out += QStringLiteral("%1\t%2\t%3\t%4\t%5%6\n")
                        .arg(device.index)
                        .arg(l)
-                       .arg(QLatin1String(isDefault(snapshot, device.index, l) ? "*" : ""), column(device.name),
+                       .arg(QLatin1String(isDefault ? "*" : ""), column(device.name),
                             column(line.name),
                             line.stream >= 0 ? QStringLiteral("\tstream %1").arg(line.stream) : QString())
                        .toUtf8();
@@ -61,9 +57,10 @@ QByteArray listJson(const DeviceSnapshot &snapshot)
         QJsonArray lines;
         for (int l = 0; l < device.lines.size(); ++l) {
             const SourceLineInfo &line = device.lines[l];
+            const bool isDefault = device.index == snapshot.defaultDevice && l == snapshot.defaultLine;
             QJsonObject entry{{QStringLiteral("number"), l},
                               {QStringLiteral("name"), line.name},
-                              {QStringLiteral("default"), isDefault(snapshot, device.index, l)},
+                              {QStringLiteral("default"), isDefault},
                               {QStringLiteral("rate"), line.rate}};
             if (line.stream >= 0)
                 entry.insert(QStringLiteral("stream"), line.stream);

@@ -3,9 +3,15 @@
 #include "cli/Arguments.h"
 #include "engine/AudioRecord.h"
 #include "engine/LevelMath.h"
+#include "engine/StopSignals.h"
+#include "engine/Take.h"
+#include "engine/TakeTarget.h"
 #include "engine/WavAudioFile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <utility>
 
@@ -26,12 +32,6 @@ const std::pair<int, const char *> Ends[] = {
     {ServerLost, QT_TR_NOOP("the sound server went away while recording (%1)")},
     {CaptureFailed, QT_TR_NOOP("the capture stopped: %1")}, {CannotWrite, "%1"}};
 static_assert(std::size(Ends) == size_t(Take::End::CannotWrite) + 1);
-
-void writeErr(const QByteArray &bytes)
-{
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
-}
 
 // "0:01:23.4"
 QString clockText(qint64 ms)
@@ -61,9 +61,15 @@ QString meter(char label, int peak)
 
 } // namespace
 
+void write(std::FILE *to, const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
+    std::fflush(to);
+}
+
 void say(const QString &text)
 {
-    writeErr("tarvell-rec: " + text.toUtf8() + '\n');
+    write(stderr, "tarvell-rec: " + text.toUtf8() + '\n');
 }
 
 int refuse(int exit, const QString &text)
@@ -72,40 +78,68 @@ int refuse(int exit, const QString &text)
     return exit;
 }
 
-TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress)
-    : m_rec(rec), m_take(take), m_showProgress(showProgress)
+int checkTarget(const Options &o)
 {
+    const QString path = withWavExtension(o.file);
+    for (const QString &name : {o.file, path})
+        if (takeTarget(name) == TakeTarget::Folder)
+            return refuse(CannotCreate,
+                          QStringLiteral("%1: is a folder; give the name of a file to record into").arg(name));
+    if (takeTarget(path) == TakeTarget::NonEmptyFile && !o.force)
+        return refuse(FileExists, QStringLiteral("%1: exists; give --force to replace it").arg(path));
+    return Recorded;
+}
+
+TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress) : m_take(take), m_showProgress(showProgress)
+{
+    try {
+        m_deviceName = rec.DeviceName();
+    } catch (...) {
+    }
     // The meters show the peaks since the line was last drawn.
-    connect(&m_rec, &AudioRecord::Timer, this, [this](qint32, qint32 left, qint32 right) {
+    connect(&rec, &AudioRecord::Timer, this, [this](qint32, qint32 left, qint32 right) {
         m_peakLeft = std::max(m_peakLeft, int(left));
         m_peakRight = std::max(m_peakRight, int(right));
     });
     connect(&m_take, &Take::progressed, this, [this] { drawProgress(false); });
-    connect(&m_take, &Take::lossFound, this, &TakeConsole::onLoss);
-    connect(&m_take, &Take::waitingChanged, this, &TakeConsole::onWaiting);
+    connect(&m_take, &Take::lossFound, this, [this](const Take::Loss &loss) {
+        if (!m_showProgress)
+            return;   // said in one line at the end
+        QStringList what;
+        if (loss.notReadFrames > 0)
+            what << tr("%1 not read in time").arg(secondsText(loss.notReadFrames));
+        if (loss.leftOutFrames > 0)
+            what << tr("%1 the server left out (silence in its place)").arg(secondsText(loss.leftOutFrames));
+        sayApart(tr("sound lost at %1: %2").arg(secondsText(m_take.framesWritten()), what.join(QStringLiteral(", "))));
+    });
+    // An application's sound that stopped: the take waits for its next.
+    connect(&m_take, &Take::waitingChanged, this, [this](const QString &application) {
+        if (!m_showProgress && !application.isEmpty())
+            say(tr("%1: %2 stopped playing at %3; waiting for its next sound")
+                    .arg(m_take.path(), application, secondsText(m_take.framesWritten())));
+        drawProgress(true);
+    });
     connect(&m_take, &Take::ended, this, &TakeConsole::onEnded);
-    // The sound's warnings, as they start (and the sound's return).
-    connect(&m_take, &Take::noSoundBegan, this, [this] {
-        sayApart(tr("no sound at %1: everything below %2 dBFS for %3 s; check the line and its volume")
-                     .arg(secondsText(m_take.framesWritten()))
-                     .arg(SignalWatch::NoSoundBelowDbfs)
-                     .arg(SignalWatch::NoSoundAfterMs / 1000));
-    });
-    connect(&m_take, &Take::soundReturned, this,
-            [this] { sayApart(tr("sound again at %1").arg(secondsText(m_take.framesWritten()))); });
-    connect(&m_take, &Take::clippingBegan, this, [this] {
-        sayApart(tr("clipping at %1: samples at full scale; lower the line's volume")
-                     .arg(secondsText(m_take.framesWritten())));
-    });
+    // The sound's warnings, as they start (and the sound's return); the last
+    // place left open in each is where in the take.
+    const std::pair<void (Take::*)(), QString> edges[] = {
+        {&Take::noSoundBegan, tr("no sound at %3: everything below %1 dBFS for %2 s; check the line and its volume")
+                                  .arg(SignalWatch::NoSoundBelowDbfs)
+                                  .arg(SignalWatch::NoSoundAfterMs / 1000)},
+        {&Take::soundReturned, tr("sound again at %1")},
+        {&Take::clippingBegan, tr("clipping at %1: samples at full scale; lower the line's volume")}};
+    for (const auto &[edge, text] : edges)
+        connect(&m_take, edge, this, [this, text] { sayApart(text.arg(secondsText(m_take.framesWritten()))); });
 }
 
-int TakeConsole::start(const QString &path)
+int TakeConsole::start(const Options &o)
 {
-    try {
-        m_deviceName = m_rec.DeviceName();
-    } catch (...) {
-    }
-    if (m_take.start(path)) {
+    const auto *stopSignals = new StopSignals({SIGINT, SIGTERM, SIGHUP}, this);
+    if (!stopSignals->error().isEmpty())
+        return refuse(CaptureFailed, QStringLiteral("cannot catch Ctrl+C: %1").arg(stopSignals->error()));
+    connect(stopSignals, &StopSignals::caught, &m_take, &Take::stop);
+    m_take.setDurationMs(o.durationMs.value_or(0));
+    if (m_take.start(withWavExtension(o.file))) {
         m_sinceDrawn.start();
         drawProgress(true);
         return Recorded;
@@ -116,21 +150,21 @@ int TakeConsole::start(const QString &path)
                   tr("cannot record from %1: %2").arg(m_deviceName, m_take.failureReason()));
 }
 
-void TakeConsole::onEnded(Take::End end, const QString &reason)
+void TakeConsole::onEnded()
 {
     clearProgress();
     const QString path = m_take.path();
     const QString recorded = secondsText(m_take.framesWritten());
-    const auto [exit, told] = Ends[int(end)];
+    const auto [exit, told] = Ends[int(m_take.end())];
     if (exit != Recorded) {
-        const QString why = tr(told).arg(end == Take::End::DeviceRemoved ? m_deviceName : reason);
+        const QString why = tr(told).arg(m_take.end() == Take::End::DeviceRemoved ? m_deviceName : m_take.endReason());
         // The writer's reasons name the file already; the others do not.
         const QString where = why.contains(path) ? QString() : path + QStringLiteral(": ");
         say(tr("%1%2; the file holds the %3 recorded until then").arg(where, why, recorded));
     } else if (m_showProgress) {
-        writeErr(tr("Recorded %1 into %2 (%3)\n")
-                     .arg(recorded, path, sizeText(WavAudioFile::HeaderSize + m_take.bytesWritten()))
-                     .toUtf8());
+        write(stderr, tr("Recorded %1 into %2 (%3)\n")
+                          .arg(recorded, path, sizeText(WavAudioFile::HeaderSize + m_take.bytesWritten()))
+                          .toUtf8());
     }
     if (const qint64 lost = m_take.lostFrames(); lost > 0 && !m_showProgress)
         say(tr("%1: %2 of sound was lost while recording").arg(path, secondsText(lost)));
@@ -143,33 +177,12 @@ void TakeConsole::onEnded(Take::End end, const QString &reason)
             what << (s.clips == 1 ? tr("clipped once") : tr("clipped %1 times").arg(s.clips));
         say(QStringLiteral("%1: %2").arg(path, what.join(QStringLiteral(", "))));
     }
-    emit finished(exit);
+    QCoreApplication::exit(exit);
 }
 
 QString TakeConsole::secondsText(qint64 frames) const
 {
     return QString::number(double(frames) / m_take.format().sampleRate, 'f', 3) + QStringLiteral(" s");
-}
-
-void TakeConsole::onLoss(const Take::Loss &loss)
-{
-    if (!m_showProgress)
-        return;   // said in one line at the end
-    QStringList what;
-    if (loss.notReadFrames > 0)
-        what << tr("%1 not read in time").arg(secondsText(loss.notReadFrames));
-    if (loss.leftOutFrames > 0)
-        what << tr("%1 the server left out (silence in its place)").arg(secondsText(loss.leftOutFrames));
-    sayApart(tr("sound lost at %1: %2").arg(secondsText(m_take.framesWritten()), what.join(QStringLiteral(", "))));
-}
-
-// An application's sound that stopped: the take waits for its next.
-void TakeConsole::onWaiting(const QString &application)
-{
-    if (!m_showProgress && !application.isEmpty())
-        say(tr("%1: %2 stopped playing at %3; waiting for its next sound")
-                .arg(m_take.path(), application, secondsText(m_take.framesWritten())));
-    drawProgress(true);
 }
 
 void TakeConsole::sayApart(const QString &text)
@@ -203,7 +216,7 @@ void TakeConsole::drawProgress(bool now)
     winsize terminal{};
     const bool known = ::ioctl(STDERR_FILENO, TIOCGWINSZ, &terminal) == 0 && terminal.ws_col > 0;
     line.truncate((known ? terminal.ws_col : 80) - 1);
-    writeErr("\r" + line.toUtf8() + "\033[K");
+    write(stderr, "\r" + line.toUtf8() + "\033[K");
     m_progressShown = true;
     m_peakLeft = m_peakRight = 0;
 }
@@ -211,7 +224,7 @@ void TakeConsole::drawProgress(bool now)
 void TakeConsole::clearProgress()
 {
     if (m_progressShown)
-        writeErr("\r\033[K");
+        write(stderr, "\r\033[K");
     m_progressShown = false;
 }
 

@@ -1,24 +1,32 @@
 #pragma once
 
-#include "engine/Take.h"
-
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
+#include <cstdio>
+
 class AudioRecord;
+class Take;
 
 namespace cli {
 
+struct Options;
+
+// The bytes as they are, at once, on standard output or error.
+void write(std::FILE *to, const QByteArray &bytes);
 // "tarvell-rec: TEXT" on standard error, on a line of its own.
 void say(const QString &text);
 // The same for what ends the program: returns exit.
 int refuse(int exit, const QString &text);
+// The file first: a name that cannot be used is refused before any sound is
+// touched. Recorded, or the exit code with the reason said.
+int checkTarget(const Options &o);
 
 // tarvell-rec's face on a take: the self-updating progress line on a
 // terminal, a line for each thing that happens to the take (sound lost, an
 // application that stopped playing, no sound, clipping), the summary at its
-// end, and the exit code that end makes.
+// end, and the exit code that end makes, which ends the event loop.
 class TakeConsole : public QObject
 {
     Q_OBJECT
@@ -30,17 +38,13 @@ public:
     // showProgress: draw the progress line on standard error (a terminal).
     TakeConsole(AudioRecord &rec, Take &take, bool showProgress);
 
-    // Recorded when the take runs (finished() follows); otherwise the exit
-    // code, the reason already said.
-    int start(const QString &path);
-
-signals:
-    void finished(int exitCode);
+    // Starts the take into the file and for the duration asked for, to be
+    // stopped by Ctrl+C, SIGTERM and SIGHUP. Recorded when the take runs;
+    // otherwise the exit code, the reason already said.
+    int start(const Options &o);
 
 private:
-    void onEnded(Take::End end, const QString &reason);
-    void onLoss(const Take::Loss &loss);
-    void onWaiting(const QString &application);
+    void onEnded();
     // A line of its own; the progress line comes back at its next turn.
     void sayApart(const QString &text);
     void drawProgress(bool now);
@@ -48,7 +52,6 @@ private:
     // "12.345 s" of sound: what the file holds, or lost.
     QString secondsText(qint64 frames) const;
 
-    AudioRecord &m_rec;
     Take &m_take;
     bool m_showProgress;
     QString m_deviceName;

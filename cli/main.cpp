@@ -5,50 +5,15 @@
 #include "cli/Devices.h"
 #include "cli/TakeConsole.h"
 #include "engine/PulseAudioRecord.h"
-#include "engine/StopSignals.h"
 #include "engine/Take.h"
-#include "engine/TakeTarget.h"
 #include "engine/WavAudioFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
 #include <csignal>
-#include <cstdio>
 
 #include <unistd.h>
-
-namespace {
-
-void writeOut(const QByteArray &bytes)
-{
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
-}
-
-// The text of --help. A translation is another file under the same alias with
-// its language (qt_add_resources LANG); the resource system picks the user's.
-QByteArray helpText()
-{
-    QFile help(QStringLiteral(":/cli/tarvell-rec.help"));
-    return help.open(QIODevice::ReadOnly) ? help.readAll() : QByteArray();
-}
-
-// The file first: a name that cannot be used is refused before any sound is
-// touched. Recorded, or the exit code with the reason said.
-int checkTarget(const cli::Options &o)
-{
-    const QString path = withWavExtension(o.file);
-    for (const QString &name : {o.file, path})
-        if (takeTarget(name) == TakeTarget::Folder)
-            return cli::refuse(cli::CannotCreate,
-                               QStringLiteral("%1: is a folder; give the name of a file to record into").arg(name));
-    if (takeTarget(path) == TakeTarget::NonEmptyFile && !o.force)
-        return cli::refuse(cli::FileExists, QStringLiteral("%1: exists; give --force to replace it").arg(path));
-    return cli::Recorded;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -66,10 +31,15 @@ int main(int argc, char **argv)
     if (parsed.exit != cli::Recorded)
         return cli::refuse(parsed.exit, parsed.error);
     if (o.help || o.version) {
-        writeOut(o.help ? helpText() : "tarvell-rec " TARVELL_VERSION "\n");
+        // A translation of --help is another file under the same alias with its
+        // language (qt_add_resources LANG); the resource system picks the user's.
+        QFile help(QStringLiteral(":/cli/tarvell-rec.help"));
+        cli::write(stdout, !o.help                              ? "tarvell-rec " TARVELL_VERSION "\n"
+                           : help.open(QIODevice::ReadOnly) ? help.readAll()
+                                                            : "");
         return cli::Recorded;
     }
-    if (const int code = o.list ? cli::Recorded : checkTarget(o); code != cli::Recorded)
+    if (const int code = o.list ? cli::Recorded : cli::checkTarget(o); code != cli::Recorded)
         return code;
 
     PulseAudioRecord rec;
@@ -81,7 +51,7 @@ int main(int argc, char **argv)
         return cli::refuse(cli::NoServer, QStringLiteral("no sound server answers (is PulseAudio or PipeWire running "
                                                          "for this user, with XDG_RUNTIME_DIR set?)"));
     if (o.list) {
-        writeOut(o.json ? cli::listJson(rec.devices()) : cli::listText(rec.devices()));
+        cli::write(stdout, o.json ? cli::listJson(rec.devices()) : cli::listText(rec.devices()));
         return cli::Recorded;
     }
     QString error;
@@ -89,18 +59,11 @@ int main(int argc, char **argv)
                           : cli::chooseApplication(rec, o.app, &error)))
         return cli::refuse(cli::NoSuchDevice, error);
 
-    const StopSignals stopSignals{SIGINT, SIGTERM, SIGHUP};
-    if (!stopSignals.error().isEmpty())
-        return cli::refuse(cli::CaptureFailed, QStringLiteral("cannot catch Ctrl+C: %1").arg(stopSignals.error()));
     WavAudioFile file;
     file.SetWaveFormat(o.format);
     Take take(rec, file);
-    take.setDurationMs(o.durationMs.value_or(0));
     cli::TakeConsole console(rec, take, !o.quiet && ::isatty(STDERR_FILENO));
-    QObject::connect(&stopSignals, &StopSignals::caught, &take, &Take::stop);
-    QObject::connect(&console, &cli::TakeConsole::finished, &app, [](int code) { QCoreApplication::exit(code); });
-
-    if (const int code = console.start(withWavExtension(o.file)); code != cli::Recorded)
+    if (const int code = console.start(o); code != cli::Recorded)
         return code;
     return app.exec();
 }
