@@ -26,8 +26,8 @@ const struct
              {"list", nullptr, &Options::list}, {"json", nullptr, &Options::json}, {"h help", nullptr, &Options::help},
              {"version", nullptr, &Options::version}};
 
-// The format from the values of --rate, --channels and --bits (empty: the
-// default of each); the reason when it is not one of those offered.
+// The format from the values of --rate, --channels and --bits (not given:
+// the default of each); the reason when it is not one of those offered.
 QString readFormat(const QCommandLineParser &parser, WaveFormat &f)
 {
     static const QRegularExpression digits(QStringLiteral("^\\d{1,6}$"));
@@ -40,7 +40,8 @@ QString readFormat(const QCommandLineParser &parser, WaveFormat &f)
     // One value at a time, so that a format not offered is the last one's fault.
     for (int i = 0; i < 3; ++i) {
         const QString value = parser.value(QLatin1String(options[i]));
-        if (!value.isEmpty())
+        // Given empty, a value is as wrong as any other that is not offered.
+        if (parser.isSet(QLatin1String(options[i])))
             parts[i] = i > 0 ? words.value(value) : digits.match(value).hasMatch() ? value.toInt() : 0;
         f = WaveFormat{parts[0], qint16(parts[1]), parts[2]};
         if (!f.isOffered()) {

@@ -26,6 +26,14 @@ int main(int argc, char **argv)
     // limit even before the file is made.
     std::signal(SIGXFSZ, SIG_IGN);
 
+    // Arguments are read as UTF-8: bytes that are not would come back as
+    // other characters, and a file would be written under a name the user
+    // never gave.
+    for (int i = 1; i < argc; ++i)
+        if (QString::fromLocal8Bit(argv[i]).toLocal8Bit() != QByteArray(argv[i]))
+            return cli::refuse(cli::BadValue, QStringLiteral("\"%1\" is not valid UTF-8; give the name in UTF-8")
+                                                  .arg(QString::fromLocal8Bit(argv[i])));
+
     const cli::Parsed parsed = cli::parseArguments(QCoreApplication::arguments());
     const cli::Options &o = parsed.options;
     if (parsed.exit != cli::Recorded)
