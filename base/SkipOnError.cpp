@@ -2,9 +2,6 @@
 
 #include "engine/AudioFailure.h"
 
-#include <new>
-#include <stdexcept>
-
 StepFailure &lastStepFailure()
 {
     static StepFailure failure;
@@ -18,15 +15,6 @@ void clearLastStepFailure()
 
 StepFailure describeFailure(const std::exception_ptr &error)
 {
-    try {
-        std::rethrow_exception(error);
-    } catch (const AudioFailure &f) {
-        return {f.number(), f.description()};
-    } catch (const std::bad_alloc &) {
-        return {7, QStringLiteral("Out of memory")};
-    } catch (const std::exception &e) {
-        return {5, QString::fromLocal8Bit(e.what())};
-    } catch (...) {
-        return {5, QStringLiteral("Unknown error")};
-    }
+    const AudioFailure f = AudioFailure::from(error);
+    return {f.number(), f.description()};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <exception>
 #include <stdexcept>
 
 // The failure the audio components raise. It carries an error number and a
@@ -28,6 +29,11 @@ public:
 
     int number() const { return m_number; }
     QString description() const { return m_description; }
+
+    // Any failure caught as an exception, as one of these: ours as they are,
+    // the others with the numbers of the classic run-time errors (7 out of
+    // memory, 5 anything else).
+    static AudioFailure from(const std::exception_ptr &error);
 
 private:
     int m_number;

@@ -5,26 +5,8 @@
 #include "engine/AudioRecord.h"
 
 #include <algorithm>
-#include <exception>
 #include <limits>
 #include <utility>
-
-namespace {
-
-QString describe(std::exception_ptr error)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const AudioFailure &e) {
-        return e.description();
-    } catch (const std::exception &e) {
-        return QString::fromLocal8Bit(e.what());
-    } catch (...) {
-        return QStringLiteral("Unknown error");
-    }
-}
-
-} // namespace
 
 Take::Take(AudioRecord &recorder, AudioFile &file, QObject *parent) : QObject(parent), m_rec(recorder), m_file(file)
 {
@@ -60,7 +42,7 @@ bool Take::start(const QString &path)
         m_rec.setBlockLength(m_rec.DurationToLength(1000));
         m_rec.StartCapture();
     } catch (...) {
-        failStart(StartFailure::CaptureRefused, describe(std::current_exception()));
+        failStart(StartFailure::CaptureRefused, AudioFailure::from(std::current_exception()).description());
         return false;
     }
     bool running = false;
@@ -86,7 +68,7 @@ bool Take::start(const QString &path)
     try {
         m_file.CreateWaveFile(path, 0);
     } catch (...) {
-        why = describe(std::current_exception());
+        why = AudioFailure::from(std::current_exception()).description();
     }
     if (m_file.OpenStatus() < 0) {
         failStart(StartFailure::CannotCreate, why);
@@ -165,14 +147,7 @@ void Take::writeCapturedNow()
 {
     if (m_state != State::Recording)
         return;
-    QByteArray captured;
-    try {
-        captured = m_rec.GetPartialBlock();
-    } catch (...) {
-        return;
-    }
-    if (write(captured) && reachedEnd())
-        finish(End::DurationReached, QString());
+    writeFetched(&AudioRecord::GetPartialBlock);
 }
 
 void Take::onTimer()
@@ -193,13 +168,18 @@ void Take::onBlock()
     // A block not fetched while paused is dropped by the recorder.
     if (m_state != State::Recording)
         return;
-    QByteArray block;
+    writeFetched(&AudioRecord::GetBlock);
+}
+
+void Take::writeFetched(QByteArray (AudioRecord::*fetch)())
+{
+    QByteArray captured;
     try {
-        block = m_rec.GetBlock();
+        captured = (m_rec.*fetch)();
     } catch (...) {
         return;
     }
-    if (write(block) && reachedEnd())
+    if (write(captured) && reachedEnd())
         finish(End::DurationReached, QString());
 }
 
@@ -240,7 +220,7 @@ bool Take::writeRaw(QByteArray data)
         // whole frames that fitted, and the header says so. A take that goes
         // on writing nothing would only pretend.
         m_writeFailed = true;
-        finish(End::CannotWrite, describe(std::current_exception()));
+        finish(End::CannotWrite, AudioFailure::from(std::current_exception()).description());
         return false;
     }
 }
@@ -354,7 +334,7 @@ void Take::finish(End end, const QString &reason)
     } catch (...) {
         if (m_end == End::Stopped && m_endReason.isEmpty()) {
             m_end = End::CannotWrite;
-            m_endReason = describe(std::current_exception());
+            m_endReason = AudioFailure::from(std::current_exception()).description();
         }
     }
     m_state = State::Closed;

@@ -127,6 +127,9 @@ private:
     void onTimer();
     void onBlock();
     void onCaptureError(qint32 number, const QString &description);
+    // Fetches what the recorder holds (a block, or what came in so far),
+    // writes it, and ends the take when its duration is full.
+    void writeFetched(QByteArray (AudioRecord::*fetch)());
     // Appends what fits before the take's end; false once writing failed.
     bool write(const QByteArray &captured);
     bool writeRaw(QByteArray data);

@@ -26,7 +26,7 @@ constexpr int FollowCapMs = 1500;
 } // namespace
 
 SourceLists::SourceLists(const Controls &controls, QWidget *owner)
-    : QObject(owner), m_controls(controls), m_owner(owner)
+    : QObject(owner), m_controls(controls)
 {
     m_followTimer = new QTimer(this);
     m_followTimer->setSingleShot(true);
@@ -102,9 +102,8 @@ bool SourceLists::FillDeviceList()
     skipOnError([&] { selectRow(m_controls.device, start); });
 
     skipOnError([&] { CountSrc = qint16(m_rec->SourceCount()); });
-    if (CountSrc > 0) {
+    if (CountSrc > 0)
         skipOnError([&] { DeviceCombo_Click(); });
-    }
     return CountSrc > 0;
 }
 

@@ -82,7 +82,6 @@ private:
     bool recording() const;
 
     Controls m_controls;
-    QWidget *m_owner;
     AudioRecord *m_rec = nullptr;
     const Take *m_take = nullptr;
     bool m_halted = false;
