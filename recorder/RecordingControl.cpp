@@ -7,7 +7,6 @@
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
 #include "base/TextRules.h"
-#include "engine/AudioFile.h"
 #include "engine/AudioRecord.h"
 #include "engine/TakeTarget.h"
 
