@@ -108,9 +108,12 @@ public:
     // --- health of the current or last capture ---
     // Frames the server reported as holes (written to the blocks as silence).
     virtual qint64 holeFrames() const = 0;
-    // Frames lost because the program did not keep up (estimated where the
-    // server drops them without a word).
+    // Frames lost: the program did not keep up, or the server's clock ran on
+    // past sound it never delivered (measured once it runs normally again).
     virtual qint64 lostFrames() const = 0;
+    // How many frames before the newest captured one the latest loss began:
+    // a loss is often known only a while after it happened.
+    virtual qint64 lostFramesAgo() const = 0;
     // Description of the last failure, empty if none.
     virtual QString lastError() const = 0;
 

@@ -149,6 +149,7 @@ void PulseAudioRecord::StartCapture()
     m_peakLeft = m_peakRight = 0;
     m_blockNumber = 0;
     m_holeFrames = m_lostFrames = 0;
+    m_lossAt = -1;
     m_lastError.clear();
     m_status = -1;
 
@@ -258,6 +259,7 @@ void PulseAudioRecord::absorb(PulseCapture::Taken &&taken)
     m_peakRight = std::max(m_peakRight, taken.peakRight);
     m_holeFrames = taken.holeFrames;
     m_lostFrames = taken.lostFrames;
+    m_lossAt = taken.lossAt;
 }
 
 void PulseAudioRecord::onTick()

@@ -72,6 +72,7 @@ public:
 
     qint64 holeFrames() const override { return m_holeFrames; }
     qint64 lostFrames() const override { return m_lostFrames; }
+    qint64 lostFramesAgo() const override { return m_lossAt < 0 ? 0 : std::max<qint64>(0, m_frames - m_lossAt); }
     QString lastError() const override { return m_lastError; }
     qint32 SourceStream() const override;
     QString WaitingFor() const override { return m_waiting ? m_captureLine.application : QString(); }
@@ -122,6 +123,7 @@ private:
     int m_peakRight = 0;
     qint64 m_holeFrames = 0;
     qint64 m_lostFrames = 0;
+    qint64 m_lossAt = -1;   // in frames since the capture began
     QString m_lastError;
     QByteArray m_assembling;                    // captured, not yet handed out
     qint64 m_blockTaken = 0;                    // bytes of the block in progress already handed out

@@ -3,6 +3,7 @@
 #include "engine/PulseServer.h"
 
 #include <pulse/error.h>
+#include <pulse/timeval.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,11 +11,12 @@
 
 namespace {
 
-// Frames the server may legitimately be ahead of what we have received: the
-// fragment in flight, start-up latency, and clock drift of a real card.
-qint64 allowedLagFrames(qint64 expected, int rate)
+// How often the server is asked where it stands (see StallMeter).
+constexpr auto TimingInterval = std::chrono::milliseconds(250);
+
+qint64 microseconds(std::chrono::steady_clock::time_point t)
 {
-    return rate / 2 + expected / 500;
+    return std::chrono::duration_cast<std::chrono::microseconds>(t.time_since_epoch()).count();
 }
 
 } // namespace
@@ -38,7 +40,9 @@ bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QS
         m_pending.clear();
         m_pending.reserve(format.bytesPerSecond());
         m_peakLeft = m_peakRight = 0;
-        m_framesReceived = m_holeFrames = m_droppedFrames = m_lateFrames = 0;
+        m_framesReceived = m_keptFrames = m_holeFrames = m_droppedFrames = 0;
+        m_stalls = StallMeter(format.sampleRate);
+        m_lossAt = -1;
         m_failed = false;
         m_deviceRemoved = false;
         m_error.clear();
@@ -48,6 +52,7 @@ bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QS
 
     {
         PulseServer::Lock lock(m_server);
+        m_timingAsked = false;
         pa_context *context = m_server.context();
         if (!context || pa_context_get_state(context) != PA_CONTEXT_READY) {
             *error = QStringLiteral("There is no connection to the sound server.");
@@ -125,6 +130,7 @@ void PulseCapture::closeStream()
         return;
     pa_stream_set_read_callback(m_stream, nullptr, nullptr);
     pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+    m_timingAsked = false;
     if (pa_stream_get_state(m_stream) == PA_STREAM_READY || pa_stream_get_state(m_stream) == PA_STREAM_CREATING)
         pa_stream_disconnect(m_stream);
     pa_stream_unref(m_stream);
@@ -137,8 +143,6 @@ void PulseCapture::onState(pa_stream *s, void *userdata)
     const pa_stream_state_t state = pa_stream_get_state(s);
     std::lock_guard g(self->m_mutex);
     self->m_streamState = state;
-    if (state == PA_STREAM_READY)
-        self->m_readyAt = std::chrono::steady_clock::now();
     if ((state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) && !self->m_stopping) {
         self->m_failed = true;
         const int err = pa_context_errno(pa_stream_get_context(s));
@@ -161,7 +165,7 @@ void PulseCapture::readAvailable()
         const void *data = nullptr;
         size_t bytes = 0;
         if (pa_stream_peek(m_stream, &data, &bytes) < 0 || bytes == 0) {
-            updateLateFrames();
+            askForTiming();
             return;
         }
         // A hole (data == nullptr) is filled with silence and counted; it
@@ -180,6 +184,7 @@ void PulseCapture::append(const char *data, size_t bytes, bool hole)
     bytes = size_t(frames * frameBytes);
 
     std::lock_guard g(m_mutex);
+    m_stalls.noteArrival(microseconds(std::chrono::steady_clock::now()), m_keptFrames);
     m_framesReceived += frames;
     if (hole)
         m_holeFrames += frames;
@@ -187,10 +192,13 @@ void PulseCapture::append(const char *data, size_t bytes, bool hole)
     const qint64 capacity = qint64(BufferSeconds) * m_format.bytesPerSecond();
     if (m_pending.size() + qint64(bytes) > capacity) {
         m_droppedFrames += frames;
-    } else if (hole) {
-        m_pending.append(qsizetype(bytes), m_format.bitsPerSample == 8 ? char(0x80) : char(0));
+        m_lossAt = m_keptFrames;
     } else {
-        m_pending.append(data, qsizetype(bytes));
+        if (hole)
+            m_pending.append(qsizetype(bytes), m_format.bitsPerSample == 8 ? char(0x80) : char(0));
+        else
+            m_pending.append(data, qsizetype(bytes));
+        m_keptFrames += frames;
     }
 
     // Levels, and the display ring when one is kept, as 16-bit stereo.
@@ -243,15 +251,35 @@ inline void PulseCapture::storeDisplayFrame(int left, int right)
         m_displayPos = 0;
 }
 
-// Loop thread, after the stream has been emptied: how far the server's clock
-// is ahead of what reached us is what the server dropped without a word.
-void PulseCapture::updateLateFrames()
+// Loop thread, after the stream has been emptied: asks where the server
+// stands, one question at a time.
+void PulseCapture::askForTiming()
 {
-    std::lock_guard g(m_mutex);
-    const auto elapsed = std::chrono::steady_clock::now() - m_readyAt;
-    const qint64 expected = std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count()
-                            * m_format.sampleRate / 1000000;
-    m_lateFrames = std::max<qint64>(0, expected - m_framesReceived - allowedLagFrames(expected, m_format.sampleRate));
+    const auto now = std::chrono::steady_clock::now();
+    if (m_timingAsked || now - m_timingAskedAt < TimingInterval)
+        return;
+    if (pa_operation *o = pa_stream_update_timing_info(m_stream, &PulseCapture::onTiming, this)) {
+        pa_operation_unref(o);
+        m_timingAsked = true;
+        m_timingAskedAt = now;
+    }
+}
+
+void PulseCapture::onTiming(pa_stream *s, int success, void *userdata)
+{
+    auto *self = static_cast<PulseCapture *>(userdata);
+    self->m_timingAsked = false;
+    const pa_timing_info *info = success ? pa_stream_get_timing_info(s) : nullptr;
+    const pa_sample_spec *spec = pa_stream_get_sample_spec(s);
+    if (!info || !spec || info->write_index_corrupt || info->write_index < 0)
+        return;
+    const qint64 producedUs = qint64(pa_bytes_to_usec(uint64_t(info->write_index), spec) + info->source_usec);
+    std::lock_guard g(self->m_mutex);
+    const qint64 lostBefore = self->m_stalls.lostFrames();
+    self->m_stalls.noteReport(qint64(pa_timeval_load(&info->timestamp)), producedUs, qint64(info->source_usec),
+                              self->m_keptFrames);
+    if (self->m_stalls.lostFrames() != lostBefore)
+        self->m_lossAt = self->m_stalls.lossAt();
 }
 
 PulseCapture::Taken PulseCapture::take()
@@ -263,7 +291,8 @@ PulseCapture::Taken PulseCapture::take()
     t.peakRight = m_peakRight;
     m_peakLeft = m_peakRight = 0;
     t.holeFrames = m_holeFrames;
-    t.lostFrames = m_droppedFrames + m_lateFrames;
+    t.lostFrames = m_droppedFrames + m_stalls.lostFrames();
+    t.lossAt = m_lossAt;
     t.failed = m_failed;
     t.deviceRemoved = m_deviceRemoved;
     t.error = m_error;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/StallMeter.h"
 #include "engine/WaveFormat.h"
 
 #include <QByteArray>
@@ -50,6 +51,7 @@ public:
         int peakRight = 0;
         qint64 holeFrames = 0;   // totals since start
         qint64 lostFrames = 0;
+        qint64 lossAt = -1;      // frames kept before the latest loss began
         bool failed = false;
         bool deviceRemoved = false;   // failed because the source went away
         QString error;
@@ -65,6 +67,7 @@ public:
 private:
     static void onRead(pa_stream *s, size_t nbytes, void *self);
     static void onState(pa_stream *s, void *self);
+    static void onTiming(pa_stream *s, int success, void *self);
 
     void readAvailable();                                 // loop thread, lock held
     void append(const char *data, size_t bytes, bool hole); // loop thread
@@ -73,7 +76,7 @@ private:
     void notePeak(int left, int right);                   // loop thread, m_mutex held
     template<typename Fn>
     void forEachFrame(const char *data, qint64 frames, Fn &&fn) const;
-    void updateLateFrames();                              // loop thread
+    void askForTiming();                                  // loop thread
 
     PulseServer &m_server;
     pa_stream *m_stream = nullptr;   // under the loop lock
@@ -88,10 +91,14 @@ private:
     int m_peakLeft = 0;
     int m_peakRight = 0;
     qint64 m_framesReceived = 0;
+    qint64 m_keptFrames = 0;      // put into m_pending (holes too): positions in the take
     qint64 m_holeFrames = 0;
     qint64 m_droppedFrames = 0;   // our own buffer was full
-    qint64 m_lateFrames = 0;      // the server went ahead of us (estimate)
-    std::chrono::steady_clock::time_point m_readyAt;
+    StallMeter m_stalls{44100};   // what the server never delivered
+    qint64 m_lossAt = -1;
+    // Loop thread only.
+    bool m_timingAsked = false;
+    std::chrono::steady_clock::time_point m_timingAskedAt;
     bool m_failed = false;
     bool m_deviceRemoved = false;
     QString m_error;

@@ -243,7 +243,14 @@ void Take::noteLosses()
     }
     if (notRead <= m_notReadSeen && leftOut <= m_leftOutSeen)
         return;
-    const Loss loss{framesWritten(), std::max<qint64>(0, notRead - m_notReadSeen),
+    qint64 ago = 0;
+    try {
+        ago = m_rec.lostFramesAgo();
+    } catch (...) {
+    }
+    // Everything captured so far has just been written: the loss began that
+    // far back in the file.
+    const Loss loss{std::max<qint64>(0, framesWritten() - ago), std::max<qint64>(0, notRead - m_notReadSeen),
                     std::max<qint64>(0, leftOut - m_leftOutSeen)};
     m_notReadSeen = std::max(m_notReadSeen, notRead);
     m_leftOutSeen = std::max(m_leftOutSeen, leftOut);

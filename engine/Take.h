@@ -55,7 +55,7 @@ public:
     Q_ENUM(State)
     Q_ENUM(End)
 
-    // Sound that did not reach the file, noticed atFrame frames into it.
+    // Sound that did not reach the file, missing from atFrame frames into it.
     struct Loss
     {
         qint64 atFrame = 0;

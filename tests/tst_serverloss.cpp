@@ -5,6 +5,7 @@
 
 #include "engine/AudioFailure.h"
 #include "engine/PulseAudioRecord.h"
+#include "engine/Take.h"
 #include "engine/WavAudioFile.h"
 #include "engine/WaveFormat.h"
 #include "support/CaptureHarness.h"
@@ -13,6 +14,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFile>
 #include <QLineEdit>
@@ -23,6 +25,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <cstring>
 
 namespace {
 
@@ -51,6 +54,19 @@ pid_t serverPid(const QString &dir)
             if (line.startsWith("pipewire-pulse "))
                 return pid_t(line.mid(15).trimmed().toInt());
     return 0;
+}
+
+// Every process of the server, stopped (SIGSTOP) or let go on (SIGCONT).
+void signalServer(const QString &dir, int sig)
+{
+    QFile pipewire(dir + QStringLiteral("/pipewire.pids"));
+    if (!pipewire.open(QIODevice::ReadOnly)) {
+        ::kill(serverPid(dir), sig);
+        return;
+    }
+    for (const QByteArray &line : pipewire.readAll().split('\n'))
+        if (line.startsWith("pipewire"))   // the graph and its pulse server
+            ::kill(pid_t(line.mid(line.indexOf(' ') + 1).trimmed().toInt()), sig);
 }
 
 } // namespace
@@ -119,6 +135,73 @@ private slots:
         QCOMPARE(rec.CaptureStatus(), 0);
         QVERIFY(SoundTest::waitFor([&] { return timer.size() >= 5; }, 3000));
         rec.StopCapture();
+    }
+
+    // The server stops for six seconds in the middle of a take. PulseAudio
+    // makes that good from its queue: nothing is lost, none is told. PipeWire
+    // skips the time: the take holds that much less than the time it ran, and
+    // says so, where the sound stopped.
+    void serverStalled_theTakeTellsWhatItDoesNotHold_andWhere()
+    {
+        constexpr int Rate = 48000;
+        // A frame counter (low 16 bits left, high right) into the card throughout.
+        QByteArray counter(Rate * 30 * 4, Qt::Uninitialized);
+        for (quint32 f = 0; f < quint32(Rate * 30); ++f) {
+            const quint32 n = f + 1;   // 0 would be silence
+            std::memcpy(counter.data() + 4 * f, &n, 4);
+        }
+        auto player = SoundTest::play(QStringLiteral("card1"), counter, Rate, 2, 16);
+        QVERIFY(player);
+
+        PulseAudioRecord rec;
+        const QList<LinePlace> mix = rec.devices().linesNamed(QStringLiteral("Stereo Mix (Fake_Card_1)"));
+        QCOMPARE(mix.size(), 1);
+        rec.setDeviceIndex(mix[0].device);
+        rec.setSourceIndex(mix[0].line);
+        rec.setSourceSelected(true);
+        WavAudioFile file;
+        file.SetWaveFormat({Rate, 2, 16});
+        Take take(rec, file);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("stalled.wav"));
+        QVERIFY(take.start(path));
+        QElapsedTimer ran;
+        ran.start();
+        QTest::qWait(1500);
+        signalServer(m_dir.path(), SIGSTOP);
+        QTest::qWait(6000);
+        signalServer(m_dir.path(), SIGCONT);
+        QTest::qWait(3000);
+        take.stop();
+        const qint64 ranFrames = ran.elapsed() * Rate / 1000;
+        player->kill();
+        player->waitForFinished();
+
+        const qint64 lost = take.lostFrames(), kept = take.framesWritten();
+        const QString figures = QStringLiteral("ran %1, kept %2, lost %3").arg(ranFrames).arg(kept).arg(lost);
+        qInfo().noquote() << figures;
+        // Kept and lost add up to the time the take ran, but for what is
+        // still on its way at the end (one fragment).
+        QVERIFY2(std::abs(kept + lost - ranFrames) <= Rate / 10, qPrintable(figures));
+        if (qEnvironmentVariable("TARVELL_TEST_SOUND_SERVER_KIND") == QLatin1String("pipewire")) {
+            QVERIFY2(lost > Rate, qPrintable(figures));
+            QCOMPARE(take.losses().size(), 1);
+            QVERIFY2(std::abs(take.losses()[0].atFrame - Rate * 3 / 2) < Rate / 4, qPrintable(figures));
+        } else {
+            QVERIFY2(lost == 0 && take.losses().isEmpty(), qPrintable(figures));
+            // The counter runs on without a gap: silence where the player
+            // ran dry, then its next frame.
+            const auto back = readback::readWithSndfile(path);
+            QCOMPARE(back.frames, kept);
+            quint32 previous = 0;
+            for (qint64 f = 0; f < back.frames; ++f) {
+                const quint32 n = quint16(back.samples[2 * f]) | quint32(quint16(back.samples[2 * f + 1])) << 16;
+                if (n == 0)
+                    continue;
+                QVERIFY2(previous == 0 || n == previous + 1, qPrintable(QStringLiteral("a gap at frame %1").arg(f)));
+                previous = n;
+            }
+        }
     }
 
     void commandLine_serverKilled_keepsTheFile_andExitsWithItsOwnCode()

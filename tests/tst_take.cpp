@@ -1,6 +1,7 @@
 // The recording core on the engine's doubles: how a take starts, pauses,
 // notes what it lost, and ends, keeping every whole frame it was given.
 
+#include "engine/StallMeter.h"
 #include "engine/Take.h"
 #include "support/FakeAudio.h"
 
@@ -124,7 +125,9 @@ private slots:
         QVERIFY(r.take.start(QStringLiteral("t.wav")));
         r.capture(pcm(1000, 'a'));
         r.rec.lost = 480;
+        r.rec.lostAgo = 600;   // found a while after it began
         r.capture(pcm(10, 'a'));
+        r.rec.lostAgo = 0;
         r.take.pause();
         r.rec.lost += 999;   // while paused: not the file's loss
         r.take.resume();
@@ -132,12 +135,75 @@ private slots:
         r.capture(pcm(10, 'a'));
         QCOMPARE(found.size(), 2);
         const QList<Take::Loss> losses = r.take.losses();
-        QCOMPARE(losses[0].atFrame, 1010);
+        QCOMPARE(losses[0].atFrame, 410);
         QCOMPARE(losses[0].notReadFrames, 480);
         QCOMPARE(losses[1].atFrame, 1020);
         QCOMPARE(losses[1].leftOutFrames, 48);
         QCOMPARE(losses[1].notReadFrames, 0);
         QCOMPARE(r.take.lostFrames(), 528);
+    }
+
+    // The server's timing reports, as PulseAudio and PipeWire give them around
+    // a stall: what never came is measured once the server runs normally.
+    void stalls_countOnlyWhatTheServerNeverDelivered()
+    {
+        constexpr qint64 Rate = 48000, Ms = 1000;
+        struct Server
+        {
+            StallMeter meter{int(Rate)};
+            qint64 now = 0, produced = 0, kept = 0;
+            // Normal running: sound arrives every 20 ms; a report every 250
+            // ms, its position jittering within one 40 ms period.
+            void run(qint64 ms)
+            {
+                for (qint64 t = 0; t < ms; t += 20) {
+                    meter.noteArrival(now, kept);
+                    now += 20 * Ms;
+                    produced += 20 * Ms;
+                    kept += Rate / 50;
+                    if (t % 250 == 0)
+                        meter.noteReport(now, produced - (now / Ms * 7 % 40) * Ms, 0, kept);
+                }
+            }
+            void stop(qint64 ms) { now += ms * Ms; }
+        };
+
+        // A stop the server makes good in full (PulseAudio after ten seconds):
+        // it reports itself behind while catching up, then nothing is lost.
+        Server madeGood;
+        madeGood.run(3000);
+        madeGood.stop(10000);
+        madeGood.meter.noteReport(madeGood.now, madeGood.produced, 10000 * Ms, madeGood.kept);
+        madeGood.produced += 10000 * Ms;
+        madeGood.kept += 10 * Rate;
+        madeGood.run(3000);
+        QCOMPARE(madeGood.meter.lostFrames(), 0);
+
+        // A longer stop whose end no longer fitted the server's queue: 8.14 s
+        // never came, and the loss sits where the sound stopped.
+        Server dropped;
+        dropped.run(3000);
+        const qint64 stalledAt = dropped.kept;
+        dropped.stop(30000);
+        dropped.meter.noteReport(dropped.now, dropped.produced, 30000 * Ms, dropped.kept);
+        dropped.produced += 21860 * Ms;
+        dropped.kept += 21860 * Rate / 1000;
+        dropped.run(800);   // not settled yet
+        QCOMPARE(dropped.meter.lostFrames(), 0);
+        dropped.run(1000);
+        QVERIFY2(std::abs(dropped.meter.lostFrames() - 8140 * Rate / 1000) <= 40 * Rate / 1000,
+                 QByteArray::number(dropped.meter.lostFrames()));
+        QCOMPARE(dropped.meter.lossAt(), stalledAt);
+
+        // Time skipped while sound kept coming (PipeWire): the jump itself
+        // marks the stall, within one report of it.
+        Server skipped;
+        skipped.run(3000);
+        skipped.now += 700 * Ms;
+        skipped.run(2000);
+        QVERIFY2(std::abs(skipped.meter.lostFrames() - 700 * Rate / 1000) <= 40 * Rate / 1000,
+                 QByteArray::number(skipped.meter.lostFrames()));
+        QVERIFY(skipped.meter.lossAt() >= 3 * Rate && skipped.meter.lossAt() <= 3 * Rate + Rate / 4);
     }
 
     void soundEdges_toldOnceEach_evenInWhatTheEndDrains()

@@ -221,6 +221,8 @@ public:
     qint64 lost = 0;
     qint64 holeFrames() const override { return holes; }
     qint64 lostFrames() const override { return lost; }
+    qint64 lostAgo = 0;
+    qint64 lostFramesAgo() const override { return lostAgo; }
     QString lastError() const override { return status < 0 ? errorOnStart : QString(); }
 
     void fail(const QString &why) { emit CaptureError(AudioFailure::CaptureFailed, why); }

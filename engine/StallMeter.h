@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <deque>
+
+// What a record stream never received although the sound server's clock ran
+// on: the server stalled and caught up only partly (PulseAudio drops what no
+// longer fits its queue), or skipped the time outright (PipeWire).
+//
+// Fed on the capture's own thread with the server's timing reports: at the
+// server's time T, it had produced P of the stream's sound (what it wrote
+// into the stream plus what still sits in the device). T - P stays constant
+// while nothing is lost; it grows by exactly what went missing. A server that
+// stalls and then makes good every sample (PulseAudio after a short stop)
+// grows it only while it catches up, which is why a loss is only counted
+// from reports made once the server runs normally again, against the lowest
+// value before the stall (a report may lag its server by a period).
+//
+// Positions are frames of the recording kept so far, so a loss found a second
+// after the stall is still placed where the sound stopped coming.
+class StallMeter
+{
+public:
+    explicit StallMeter(int rate) : m_rate(rate) {}
+
+    // Sound arrived at nowUs (any steady clock) with `position` frames kept
+    // before it. A long wait before it marks a stall at that position.
+    void noteArrival(qint64 nowUs, qint64 position);
+    // A timing report: the server's time, the sound it had produced for the
+    // stream by then, the part of that still in the device (high while the
+    // server catches up), and the frames kept when the report arrived.
+    void noteReport(qint64 serverUs, qint64 producedUs, qint64 deviceUs, qint64 position);
+
+    qint64 lostFrames() const { return m_lostFrames; }
+    // Where the latest loss began; -1 before the first.
+    qint64 lossAt() const { return m_lossAt; }
+
+    static constexpr qint64 StallUs = 250'000;       // no sound this long: a stall
+    static constexpr qint64 CatchingUpUs = 250'000;  // this much in the device: still catching up
+    static constexpr qint64 LeastLossUs = 50'000;    // below this: the reports' own jitter (a period)
+    static constexpr int Before = 8;                 // normal reports the floor is taken from
+    static constexpr int After = 4;                  // normal reports that settle a stall
+
+private:
+    void markStall(qint64 position);
+    static qint64 lowest(const std::deque<qint64> &values);
+
+    int m_rate;
+    qint64 m_lastArrivalUs = -1;
+    std::deque<qint64> m_before;   // T - P of the latest normal reports
+    std::deque<qint64> m_after;    // ... since the stall being settled
+    bool m_inStall = false;
+    qint64 m_stallAt = 0;
+    qint64 m_lostFrames = 0;
+    qint64 m_lossAt = -1;
+};
