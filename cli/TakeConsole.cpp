@@ -90,7 +90,8 @@ int checkTarget(const Options &o)
     return Recorded;
 }
 
-TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress) : m_take(take), m_showProgress(showProgress)
+TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress)
+    : m_rec(rec), m_take(take), m_showProgress(showProgress)
 {
     try {
         m_deviceName = rec.DeviceName();
@@ -140,6 +141,8 @@ int TakeConsole::start(const Options &o)
     connect(stopSignals, &StopSignals::caught, &m_take, &Take::stop);
     m_take.setDurationMs(o.durationMs.value_or(0));
     if (m_take.start(withWavExtension(o.file))) {
+        if (const qint32 from = m_rec.convertedFromRate(); from > 0)
+            say(tr("the device runs at %1 Hz; converting to %2 Hz").arg(from).arg(m_take.format().sampleRate));
         m_sinceDrawn.start();
         drawProgress(true);
         return Recorded;

@@ -101,9 +101,12 @@ public:
     virtual void setBalance(qint32 balance) = 0;
     virtual bool SourceSelected() const = 0;
     virtual void setSourceSelected(bool selected) = 0;
-    // The rate the line's device itself runs at, in Hz; 0 when unknown. A
-    // capture in another rate is resampled by the server.
+    // The rate the line's device itself runs at, in Hz, as the server reports
+    // it; 0 when unknown. (On PipeWire the graph may run at another.)
     virtual qint32 SourceRate() const = 0;
+    // While capture runs: the rate the device really delivers at, in Hz, when
+    // that is not the recording's and the recorder converts it; 0 otherwise.
+    virtual qint32 convertedFromRate() const = 0;
 
     // --- health of the current or last capture ---
     // Frames the server reported as holes (written to the blocks as silence).

@@ -69,6 +69,7 @@ public:
     bool SourceSelected() const override;
     void setSourceSelected(bool selected) override;
     qint32 SourceRate() const override;
+    qint32 convertedFromRate() const override { return m_capturing && !m_waiting ? m_capture.convertedFrom() : 0; }
 
     qint64 holeFrames() const override { return m_holeFrames; }
     qint64 lostFrames() const override { return m_lostFrames; }

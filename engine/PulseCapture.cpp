@@ -1,6 +1,7 @@
 #include "engine/PulseCapture.h"
 
 #include "engine/PulseServer.h"
+#include "engine/Resampler.h"
 
 #include <pulse/error.h>
 #include <pulse/timeval.h>
@@ -37,6 +38,7 @@ bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QS
         m_format = format;
         m_streamState = PA_STREAM_UNCONNECTED;
         m_stopping = false;
+        m_convertedFrom = 0;
         m_pending.clear();
         m_pending.reserve(format.bytesPerSecond());
         m_peakLeft = m_peakRight = 0;
@@ -53,6 +55,7 @@ bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QS
     {
         PulseServer::Lock lock(m_server);
         m_timingAsked = false;
+        m_resampler.reset();
         pa_context *context = m_server.context();
         if (!context || pa_context_get_state(context) != PA_CONTEXT_READY) {
             *error = QStringLiteral("There is no connection to the sound server.");
@@ -84,8 +87,10 @@ bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QS
         // A capture that loses its device must end, not wander off to another
         // one; one of a single stream must end with that stream (without the
         // flag, PipeWire moves it to the default source and records whatever
-        // plays there).
-        const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
+        // plays there). The stream takes the rate the source really runs at
+        // (on PipeWire the graph's, which the rate it reports for the source
+        // may hide); startConversion() reads it back.
+        const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE | PA_STREAM_FIX_RATE);
         if (pa_stream_connect_record(m_stream, sourceName.toUtf8().constData(), &attr, flags) < 0) {
             *error = QString::fromUtf8(pa_strerror(pa_context_errno(context)));
             closeStream();
@@ -118,9 +123,16 @@ void PulseCapture::stop()
         std::lock_guard g(m_mutex);
         m_stopping = true;
     }
-    // Whatever the server has already handed over is part of the recording.
+    // Whatever the server has already handed over is part of the recording,
+    // and so is what is still inside the converter.
     if (pa_stream_get_state(m_stream) == PA_STREAM_READY)
         readAvailable();
+    if (m_resampler) {
+        m_converted.clear();
+        m_resampler->finish(m_converted);
+        store(m_converted.constData(), size_t(m_converted.size()), false);
+        m_resampler.reset();
+    }
     closeStream();
 }
 
@@ -143,6 +155,8 @@ void PulseCapture::onState(pa_stream *s, void *userdata)
     const pa_stream_state_t state = pa_stream_get_state(s);
     std::lock_guard g(self->m_mutex);
     self->m_streamState = state;
+    if (state == PA_STREAM_READY)
+        self->startConversion(s);
     if ((state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) && !self->m_stopping) {
         self->m_failed = true;
         const int err = pa_context_errno(pa_stream_get_context(s));
@@ -152,6 +166,23 @@ void PulseCapture::onState(pa_stream *s, void *userdata)
                                               : QString::fromUtf8(pa_strerror(err));
     }
     self->m_stateCond.notify_all();
+}
+
+// Before the first data: the rate the server delivers at is known now.
+void PulseCapture::startConversion(pa_stream *s)
+{
+    const pa_sample_spec *spec = pa_stream_get_sample_spec(s);
+    if (!spec || int(spec->rate) == m_format.sampleRate)
+        return;   // bit for bit what the device delivers
+    m_resampler = std::make_unique<Resampler>(int(spec->rate), m_format.sampleRate, m_format.channels,
+                                              m_format.bitsPerSample);
+    if (!m_resampler->error().isEmpty()) {
+        m_failed = true;
+        m_error = m_resampler->error();
+        m_resampler.reset();
+        return;
+    }
+    m_convertedFrom = qint32(spec->rate);
 }
 
 void PulseCapture::onRead(pa_stream *, size_t, void *userdata)
@@ -175,7 +206,26 @@ void PulseCapture::readAvailable()
     }
 }
 
+// The stream's data, converted to the recording's rate when it runs at
+// another; a hole is converted as silence.
 void PulseCapture::append(const char *data, size_t bytes, bool hole)
+{
+    if (!m_resampler) {
+        store(data, bytes, hole);
+        return;
+    }
+    const qint64 frames = qint64(bytes) / m_format.bytesPerFrame();
+    m_converted.clear();
+    m_resampler->convert(hole ? nullptr : data, frames, m_converted);
+    if (hole) {
+        // The one count taken from the stream's rate to the recording's.
+        std::lock_guard g(m_mutex);
+        m_holeFrames += m_resampler->outputFrames(frames);
+    }
+    store(m_converted.constData(), size_t(m_converted.size()), false);
+}
+
+void PulseCapture::store(const char *data, size_t bytes, bool hole)
 {
     const int frameBytes = m_format.bytesPerFrame();
     const qint64 frames = qint64(bytes) / frameBytes;
@@ -297,6 +347,12 @@ PulseCapture::Taken PulseCapture::take()
     t.deviceRemoved = m_deviceRemoved;
     t.error = m_error;
     return t;
+}
+
+qint32 PulseCapture::convertedFrom() const
+{
+    std::lock_guard g(m_mutex);
+    return m_convertedFrom;
 }
 
 void PulseCapture::setDisplayKept(bool kept)

@@ -9,18 +9,24 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <vector>
 
 #include <pulse/stream.h>
 
 class PulseServer;
+class Resampler;
 
 // One record stream on the sound server. The server's thread appends what it
 // captures to a buffer here; the user-interface thread takes it out with
 // take(). The capture side never waits for the user-interface thread: the
 // buffer holds up to BufferSeconds of sound, so a user-interface thread that
 // is blocked for that long loses nothing.
+//
+// The stream runs at the rate the device (or PipeWire's graph) really runs at;
+// when that is not the recording's rate, the sound is converted here, before
+// anything else sees it, rather than by the server's plainer resampler.
 class PulseCapture
 {
 public:
@@ -58,6 +64,11 @@ public:
     };
     Taken take();
 
+    // The rate the running or last capture is converted from: the device's
+    // own, when the recording is made at another; 0 when nothing is converted.
+    // Thread-safe.
+    qint32 convertedFrom() const;
+
     // The latest count samples, interleaved left/right as 16-bit. Thread-safe.
     QVector<qint16> displayData(int count) const;
     // Whether the copy for displayData() is kept (it is unless turned off): a
@@ -71,6 +82,8 @@ private:
 
     void readAvailable();                                 // loop thread, lock held
     void append(const char *data, size_t bytes, bool hole); // loop thread
+    void store(const char *data, size_t bytes, bool hole);  // loop thread, at the recording's rate
+    void startConversion(pa_stream *s);                   // loop thread, m_mutex held
     void closeStream();                                   // loop lock held
     void storeDisplayFrame(int left, int right);          // loop thread, m_mutex held
     void notePeak(int left, int right);                   // loop thread, m_mutex held
@@ -81,12 +94,15 @@ private:
     PulseServer &m_server;
     pa_stream *m_stream = nullptr;   // under the loop lock
     WaveFormat m_format;
+    std::unique_ptr<Resampler> m_resampler;   // loop thread (or loop lock held); none when the rates match
+    QByteArray m_converted;                   // loop thread
 
     // Shared between the loop thread and the user-interface thread.
     mutable std::mutex m_mutex;
     std::condition_variable m_stateCond;
     pa_stream_state_t m_streamState = PA_STREAM_UNCONNECTED;
     bool m_stopping = false;
+    qint32 m_convertedFrom = 0;
     QByteArray m_pending;
     int m_peakLeft = 0;
     int m_peakRight = 0;

@@ -9,7 +9,9 @@
 # Both offer the same fake devices (test-server.pa, test-server-pipewire.pa) and
 # are reached with XDG_RUNTIME_DIR=DIR alone (or PULSE_SERVER=unix:DIR/pulse/native).
 # PipeWire runs as three processes (pipewire, wireplumber, pipewire-pulse) with
-# their configuration, state and logs under DIR as well.
+# their configuration, state and logs under DIR as well. Its graph may run at
+# 8000, 44100 and 48000 Hz; TARVELL_PIPEWIRE_RATES="48000" (rates separated by
+# spaces) starts one with other rates, e.g. a desktop's stock 48 kHz-only graph.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 cmd=${1:?start or stop}
@@ -92,9 +94,14 @@ start_pipewire() {
     "$config/wireplumber/bluetooth.lua.d" "$state"
   # Allow the rates the tests record at, so that a 44.1 kHz or 8 kHz capture is
   # not resampled (the stock graph runs at 48 kHz only).
-  cat >"$config/pipewire/pipewire.conf.d/80-tests.conf" <<'EOF'
+  local rates=${TARVELL_PIPEWIRE_RATES:-8000 44100 48000}
+  if ! [[ $rates =~ ^[0-9\ ]+$ ]]; then
+    echo "TARVELL_PIPEWIRE_RATES: rates in Hz separated by spaces, not '$rates'" >&2
+    exit 2
+  fi
+  cat >"$config/pipewire/pipewire.conf.d/80-tests.conf" <<EOF
 context.properties = {
-    default.clock.allowed-rates = [ 8000 44100 48000 ]
+    default.clock.allowed-rates = [ $rates ]
 }
 EOF
   # WirePlumber's users of D-Bus (device reservation, the flatpak portal,

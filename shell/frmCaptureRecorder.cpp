@@ -175,6 +175,7 @@ void frmCapture::captureRunningChanged()
     } else if (!m_silenceTimer->isActive()) {
         m_silenceTimer->start();
     }
+    showResampling();   // a capture knows the rate the device really runs at
 }
 
 QStringList frmCapture::wizardApplications()

@@ -229,8 +229,11 @@ private slots:
         h.file->SetWaveFormat(chosen);
         QCOMPARE(h.display->formats.size(), 1);
         v.TextWavFile->setText(h.documents() + QStringLiteral("low.wav"));
+        h.rec->convertedFrom = 44100;   // the device really runs at 44.1 kHz
         v.CmdStart->click();
         QCOMPARE(h.rec->format, chosen);
+        QCOMPARE(v.LabelFomartStr->text(), QStringLiteral("WAV 8,000 Hz; Mono; 8 bit\nConverted from 44,100 Hz"));
+        QVERIFY(v.LabelFomartStr->rect().contains(QRect(QPoint(), v.LabelFomartStr->sizeHint())));   // in full
         QCOMPARE(h.display->formats, (QList<WaveFormat>{stored, chosen}));
         QCOMPARE(h.rec->log.filter(QStringLiteral("SetFormat")).last(),
                  QStringLiteral("SetFormat %1 %2").arg(chosen.descriptor()).arg(chosen.bytesPerFrame()));

@@ -1,7 +1,8 @@
 // USES_OWN_SOUND_SERVER
-// The sound server dies in the middle of a capture and comes back. Runs its
-// own private server (PulseAudio, or PipeWire when the suite runs against
-// it), so it disturbs no other test.
+// The sound server dies in the middle of a capture and comes back; a take at
+// 44.1 kHz from a 48 kHz device. Runs its own private server (PulseAudio, or a
+// PipeWire whose graph runs at 48 kHz only, as a stock desktop's), so it
+// disturbs no other test.
 
 #include "engine/AudioFailure.h"
 #include "engine/PulseAudioRecord.h"
@@ -10,6 +11,7 @@
 #include "engine/WaveFormat.h"
 #include "support/CaptureHarness.h"
 #include "support/SoundTest.h"
+#include "support/ToneLevel.h"
 #include "support/WavReadBack.h"
 
 #include <QComboBox>
@@ -84,12 +86,43 @@ private slots:
         if (QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("command -v %1 >/dev/null").arg(program)}) != 0)
             QSKIP("the sound server is not installed");
         QVERIFY(m_dir.isValid());
+        qputenv("TARVELL_PIPEWIRE_RATES", "48000");
         QVERIFY(serverScript(QStringLiteral("start"), m_dir.path()));
         qputenv("XDG_RUNTIME_DIR", m_dir.path().toLocal8Bit());
         qunsetenv("PULSE_SERVER");
     }
 
     void cleanupTestCase() { serverScript(QStringLiteral("stop"), m_dir.path()); }
+
+    void commandLine_takeAt44100FromA48000Device_isConvertedFlat_withNothingFoldedBack_andSaysSo()
+    {
+        // Ten seconds: 1 kHz and 19 kHz on the left, 23 kHz alone on the right.
+        QByteArray signal(480000 * 4, Qt::Uninitialized);
+        const auto tone = [](int i, double hz) { return std::sin(std::numbers::pi * hz * (i / 2) / 24000); };
+        for (int i = 0; i < 960000; ++i)
+            reinterpret_cast<qint16 *>(signal.data())[i] = qint16(std::lrint(
+                i % 2 ? 29000 * tone(i, 23000) : 12000 * (tone(i, 1000) + tone(i, 19000))));
+        const auto player = SoundTest::play(QStringLiteral("card1"), signal, 48000, 2, 16);
+        const QString file = m_dir.filePath(QStringLiteral("take.wav"));
+        QProcess rec;
+        rec.start(QStringLiteral(TARVELL_CLI), {QStringLiteral("-r"), QStringLiteral("44100"), QStringLiteral("-t"),
+                                               QStringLiteral("4"), file});
+        QVERIFY(rec.waitForFinished(30000));
+        const QString said = QString::fromUtf8(rec.readAllStandardError());
+        QVERIFY2(rec.exitCode() == 0 && said.contains(QStringLiteral("tarvell-rec: the device runs at 48000 Hz; converting to 44100 Hz\n")),
+                 qPrintable(said));
+        const auto take = readback::readWithSndfile(file);
+        QCOMPARE(take.frames, 4 * 44100);
+        // From half a second into the sound to half a second before the end.
+        const qint64 from = (std::find_if(take.samples.begin(), take.samples.end(), [](short v) { return v; })
+                             - take.samples.begin()) / 2;
+        const qint16 *steady = take.samples.constData() + 2 * (from + 22050);
+        const qint64 count = take.frames - from - 2 * 22050;
+        const double reference = levelDb(steady, count, 2, 0, 44100, 1000);
+        QVERIFY(count >= 44100 && std::abs(reference - 20 * std::log10(12000 / 32768.0)) < 0.2);
+        QVERIFY(std::abs(levelDb(steady, count, 2, 0, 44100, 19000) - reference) < 0.5);
+        QVERIFY(levelDb(steady, count, 2, 1, 44100) < 20 * std::log10(29000 / 32768.0) - 90);
+    }
 
     void serverKilledDuringCapture_endsItCleanly_andTheDevicesComeBack()
     {

@@ -178,7 +178,9 @@ public:
     }
     bool ServerConnected() const override { return connected; }
     qint32 deviceRate = 0;
+    qint32 convertedFrom = 0;
     qint32 SourceRate() const override { return deviceRate; }
+    qint32 convertedFromRate() const override { return convertedFrom; }
     qint32 SourceCount() const override
     {
         return device >= 0 && device < devices.size() ? qint32(devices[device].lines.size()) : 0;

@@ -1,0 +1,126 @@
+#include "engine/Resampler.h"
+
+#include <QCoreApplication>
+
+#include <soxr.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr size_t OutputChunkFrames = 4096;
+
+} // namespace
+
+Resampler::Resampler(int inRate, int outRate, int channels, int bitsPerSample)
+    : m_inRate(inRate), m_outRate(outRate), m_channels(channels), m_bits(bitsPerSample)
+{
+    // Floats inside, our own rounding outside: soxr's dither would turn digital
+    // silence into noise, and silence must stay silence.
+    const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
+    const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
+    soxr_error_t err = nullptr;
+    if (inRate > 0 && outRate > 0 && channels > 0 && (bitsPerSample == 8 || bitsPerSample == 16))
+        m_soxr = soxr_create(inRate, outRate, unsigned(channels), &err, &io, &quality, nullptr);
+    if (!m_soxr)
+        m_error = QCoreApplication::translate("Resampler", "Cannot convert %1 Hz to %2 Hz: %3")
+                      .arg(inRate)
+                      .arg(outRate)
+                      .arg(err ? QString::fromUtf8(err) : QCoreApplication::translate("Resampler", "invalid format"));
+    m_out.resize(OutputChunkFrames * size_t(std::max(channels, 1)));
+}
+
+Resampler::~Resampler()
+{
+    if (m_soxr)
+        soxr_delete(m_soxr);
+}
+
+qint64 Resampler::outputFrames(qint64 inputFrames) const
+{
+    return (inputFrames * m_outRate + m_inRate / 2) / m_inRate;
+}
+
+void Resampler::convert(const char *data, qint64 frames, QByteArray &out)
+{
+    if (!m_soxr || frames <= 0)
+        return;
+    m_framesIn += frames;
+    const size_t samples = size_t(frames) * size_t(m_channels);
+    m_in.resize(samples);
+    if (!data) {
+        std::fill(m_in.begin(), m_in.end(), 0.0f);
+    } else if (m_bits == 8) {
+        const auto *p = reinterpret_cast<const quint8 *>(data);
+        for (size_t i = 0; i < samples; ++i)
+            m_in[i] = float(int(p[i]) - 128) / 128.0f;
+    } else {
+        for (size_t i = 0; i < samples; ++i) {
+            qint16 s;
+            std::memcpy(&s, data + 2 * i, 2);
+            m_in[i] = float(s) / 32768.0f;
+        }
+    }
+    run(m_in.data(), size_t(frames), out);
+}
+
+void Resampler::finish(QByteArray &out)
+{
+    if (!m_soxr)
+        return;
+    const qsizetype before = out.size();
+    run(nullptr, 0, out);
+    // soxr ends within a frame or two of the exact length; make it exact, so
+    // that a take's length follows from its duration alone.
+    const qint64 wanted = outputFrames(m_framesIn);
+    const qint64 frameBytes = qint64(m_channels) * (m_bits / 8);
+    if (m_framesOut > wanted) {
+        const qint64 extra = std::min(m_framesOut - wanted, (out.size() - before) / frameBytes);
+        out.chop(qsizetype(extra * frameBytes));
+        m_framesOut -= extra;
+    }
+    if (m_framesOut < wanted) {
+        const qint64 missing = wanted - m_framesOut;
+        out.append(qsizetype(missing * frameBytes), m_bits == 8 ? char(0x80) : char(0));
+        m_framesOut = wanted;
+    }
+}
+
+// Feeds frames in (or, with in == nullptr, tells soxr the input has ended)
+// and takes out everything it has ready.
+void Resampler::run(const float *in, size_t frames, QByteArray &out)
+{
+    size_t consumed = 0;
+    for (;;) {
+        size_t used = 0;
+        size_t made = 0;
+        const float *from = in ? in + consumed * size_t(m_channels) : nullptr;
+        if (soxr_process(m_soxr, from, in ? frames - consumed : 0, &used, m_out.data(), OutputChunkFrames, &made))
+            return;
+        consumed += used;
+        store(m_out.data(), made, out);
+        // Done when all input is in and soxr had less than a full chunk to
+        // give; at the end, when it has nothing more at all.
+        if (in ? (consumed >= frames && made < OutputChunkFrames) || (used == 0 && made == 0) : made == 0)
+            return;
+    }
+}
+
+void Resampler::store(const float *samples, size_t frames, QByteArray &out)
+{
+    const size_t count = frames * size_t(m_channels);
+    const qsizetype at = out.size();
+    out.resize(at + qsizetype(count) * (m_bits / 8));
+    char *p = out.data() + at;
+    for (size_t i = 0; i < count; ++i) {
+        if (m_bits == 8) {
+            p[i] = char(quint8(std::clamp(std::lrint(samples[i] * 128.0f) + 128, 0L, 255L)));
+        } else {
+            const auto s = qint16(std::clamp(std::lrint(samples[i] * 32768.0f), -32768L, 32767L));
+            std::memcpy(p + 2 * i, &s, 2);
+        }
+    }
+    m_framesOut += qint64(frames);
+}
