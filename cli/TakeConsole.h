@@ -23,10 +23,11 @@ int refuse(int exit, const QString &text);
 // touched. Recorded, or the exit code with the reason said.
 int checkTarget(const Options &o);
 
-// tarvell-rec's face on a take: a line at the start when the device's rate is
-// converted, the self-updating progress line on a terminal, a line for each thing that happens to the take (sound lost, an
-// application that stopped playing, no sound, clipping), the summary at its
-// end, and the exit code that end makes, which ends the event loop.
+// tarvell-rec's face on a take: a line at the start when the device's rate
+// is converted, the self-updating progress line on a terminal, a line for
+// each thing that happens to the take (sound lost, an application that
+// stopped playing, no sound, clipping), the summary at its end, and the exit
+// code that end makes, which ends the event loop.
 class TakeConsole : public QObject
 {
     Q_OBJECT

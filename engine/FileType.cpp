@@ -1,0 +1,88 @@
+#include "engine/FileType.h"
+
+#include <QFileInfo>
+
+namespace fileTypes {
+
+namespace {
+
+struct Entry
+{
+    FileType type;
+    const char *name;
+    const char *extension;
+    const char *display;
+    bool lossy;
+};
+
+constexpr Entry Entries[] = {
+    {FileType::Wav, "wav", "wav", "WAV", false},
+    {FileType::Flac, "flac", "flac", "FLAC", false},
+    {FileType::OggOpus, "opus", "opus", "Ogg Opus", true},
+    {FileType::OggVorbis, "vorbis", "ogg", "Ogg Vorbis", true},
+    {FileType::Mp3, "mp3", "mp3", "MP3", true},
+};
+
+const Entry &entry(FileType type)
+{
+    for (const Entry &e : Entries)
+        if (e.type == type)
+            return e;
+    return Entries[0];
+}
+
+constexpr const char *QualityNames[] = {"speech", "music", "best"};
+
+} // namespace
+
+QString extension(FileType type)
+{
+    return QLatin1String(entry(type).extension);
+}
+
+std::optional<FileType> fromFileName(const QString &name)
+{
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    for (const Entry &e : Entries)
+        if (suffix == QLatin1String(e.extension))
+            return e.type;
+    return std::nullopt;
+}
+
+std::optional<FileType> fromName(const QString &name)
+{
+    for (const Entry &e : Entries)
+        if (name.compare(QLatin1String(e.name), Qt::CaseInsensitive) == 0)
+            return e.type;
+    return std::nullopt;
+}
+
+QString name(FileType type)
+{
+    return QLatin1String(entry(type).name);
+}
+
+QString displayName(FileType type)
+{
+    return QLatin1String(entry(type).display);
+}
+
+bool isLossy(FileType type)
+{
+    return entry(type).lossy;
+}
+
+std::optional<Quality> qualityFromName(const QString &name)
+{
+    for (int i = 0; i < 3; ++i)
+        if (name.compare(QLatin1String(QualityNames[i]), Qt::CaseInsensitive) == 0)
+            return Quality(i);
+    return std::nullopt;
+}
+
+QString qualityName(Quality quality)
+{
+    return QLatin1String(QualityNames[int(quality)]);
+}
+
+} // namespace fileTypes
