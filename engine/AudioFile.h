@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/FileType.h"
 #include "engine/WaveFormat.h"
 
 #include <QByteArray>
@@ -34,6 +35,12 @@ public:
     virtual void SetWaveFormat(const WaveFormat &format) = 0;
     // The format last set.
     virtual WaveFormat waveFormat() const = 0;
+    // The type of the next file and, for a lossy type, how hard it squeezes.
+    // WAV until told otherwise. A type that cannot hold the format (see
+    // fileTypes::whyNot) is refused with an AudioFailure and nothing changes.
+    virtual void SetFileType(FileType type, Quality quality) = 0;
+    virtual FileType fileType() const = 0;
+    virtual Quality quality() const = 0;
     // 0 while a file is open, negative otherwise.
     virtual qint32 OpenStatus() const = 0;
     // Bytes of sample data in the open file (0 when none is open); after a

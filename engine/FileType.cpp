@@ -1,6 +1,10 @@
 #include "engine/FileType.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace fileTypes {
 
@@ -70,6 +74,39 @@ QString displayName(FileType type)
 bool isLossy(FileType type)
 {
     return entry(type).lossy;
+}
+
+namespace {
+
+bool holdsRate(FileType type, qint32 rate)
+{
+    if (type != FileType::OggOpus)
+        return true;
+    constexpr qint32 OpusRates[] = {8000, 12000, 16000, 24000, 48000};
+    return std::ranges::find(OpusRates, rate) != std::end(OpusRates);
+}
+
+} // namespace
+
+QString whyNot(FileType type, const WaveFormat &format)
+{
+    if (!holdsRate(type, format.sampleRate))
+        return QCoreApplication::translate("FileType", "%1 holds 8, 12, 16, 24 or 48 kHz only").arg(displayName(type));
+    return QString();
+}
+
+qint32 nearestRate(FileType type, qint32 rate)
+{
+    qint32 best = rate;
+    qint64 distance = -1;
+    for (qint32 offered : WaveFormat::OfferedRates) {
+        if (!holdsRate(type, offered))
+            continue;
+        const qint64 d = std::abs(qint64(offered) - rate);
+        if (distance < 0 || d < distance || (d == distance && offered > best))
+            best = offered, distance = d;
+    }
+    return best;
 }
 
 std::optional<Quality> qualityFromName(const QString &name)

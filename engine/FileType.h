@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/WaveFormat.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +32,13 @@ QString name(FileType type);
 // "WAV", "FLAC", "Ogg Opus", "Ogg Vorbis", "MP3": as the user reads it.
 QString displayName(FileType type);
 bool isLossy(FileType type);
+
+// Whether a file of the type can hold sound in this format: empty when it
+// can, otherwise why not, for the user ("Ogg Opus holds 8, 12, 16, 24 or
+// 48 kHz"). Never a file that would play at the wrong speed.
+QString whyNot(FileType type, const WaveFormat &format);
+// The offered rate nearest to `rate` that the type holds.
+qint32 nearestRate(FileType type, qint32 rate);
 
 std::optional<Quality> qualityFromName(const QString &name);   // "speech", "music", "best"
 QString qualityName(Quality quality);

@@ -135,6 +135,15 @@ void WavAudioFile::SetWaveFormat(const WaveFormat &f)
     m_format = f;
 }
 
+void WavAudioFile::SetFileType(FileType type, Quality quality)
+{
+    if (type != FileType::Wav)
+        throw AudioFailure(AudioFailure::InvalidArgument,
+                           QStringLiteral("This writer writes WAV files only, not %1.").arg(fileTypes::displayName(type)));
+    m_type = type;
+    m_quality = quality;
+}
+
 qint32 WavAudioFile::OpenStatus() const { return m_fd >= 0 ? 0 : -1; }
 
 void WavAudioFile::CreateWaveFile(const QString &path, qint32 reserved)

@@ -50,6 +50,9 @@ public:
     void WriteBlock(const QByteArray &block) override;
     void SetWaveFormat(const WaveFormat &format) override;
     WaveFormat waveFormat() const override { return m_format; }
+    void SetFileType(FileType type, Quality quality) override;
+    FileType fileType() const override { return m_type; }
+    Quality quality() const override { return m_quality; }
     qint32 OpenStatus() const override;
     QList<Recovered> RecoverInterrupted() override;
 
@@ -77,7 +80,9 @@ private:
     void trimTo(quint64 dataBytes);
     [[noreturn]] void throwSystem(int error, const QString &what) const;
 
-    WaveFormat m_format;      // for the next file and the format numbers
+    WaveFormat m_format;
+    FileType m_type = FileType::Wav;
+    Quality m_quality = Quality::Music;      // for the next file and the format numbers
     WaveFormat m_fileFormat;  // of the file that is open
     QString m_path;
     int m_fd = -1;

@@ -289,6 +289,17 @@ public:
     qint32 OpenStatus() const override { return open ? 0 : -1; }
     quint64 dataBytes() const override { return open ? quint64(all().size()) : 0; }
     WaveFormat waveFormat() const override { return format; }
+    FileType type = FileType::Wav;
+    Quality squeeze = Quality::Music;
+    void SetFileType(FileType t, Quality q) override
+    {
+        if (const QString why = fileTypes::whyNot(t, format); !why.isEmpty())
+            throw AudioFailure(AudioFailure::InvalidArgument, why);
+        type = t;
+        squeeze = q;
+    }
+    FileType fileType() const override { return type; }
+    Quality quality() const override { return squeeze; }
     QList<Recovered> recovered;   // what RecoverInterrupted reports, once
     QList<Recovered> RecoverInterrupted() override { return std::exchange(recovered, {}); }
     QByteArray all() const
