@@ -248,7 +248,7 @@ private slots:
         QCOMPARE(h.rec->devices[0].selected, 1);   // the card's input was not switched
     }
 
-    void formatText_saysWhenTheServerResamples()
+    void formatText_saysWhenTheDevicesRateIsConverted()
     {
         CaptureHarness h;
         h.setUpRecorder = [](FakeRecorder &r) {
@@ -258,8 +258,8 @@ private slots:
         h.writeSettings(QStringLiteral("WAVFreq=44100\r\nWAVChannel=2\r\nWAVBit=16\r\n"));
         QVERIFY(h.loadPastWizard());
         const CaptureView v(*h.window);
-        QCOMPARE(v.LabelFomartStr->toolTip(), QStringLiteral("The sound server resamples: this device runs at "
-                                                             "48,000 Hz, the recording is made at 44,100 Hz."));
+        QCOMPARE(v.LabelFomartStr->toolTip(), QStringLiteral("This device runs at 48,000 Hz; the recorder converts "
+                                                             "its sound to the recording's 44,100 Hz."));
         PublicDim::WavFormat.sampleRate = 48000;
         h.window->DisplayFormatStr();
         QVERIFY(v.LabelFomartStr->toolTip().isEmpty());
