@@ -132,18 +132,12 @@ bool usableRate(qint32 hz)
     return hz >= 1000 && hz <= 192000;
 }
 
-// The date of the last update question, in the forms this file has held:
-// "2005-1-1" (the first-run value) and the system's short date format, which
-// is what SaveSettings writes, also with a four-digit year.
-QDate readCheckDate(const QString &text, QDate now)
+// A short date as that language writes it.
+QDate readShortDate(const QLocale &locale, const QString &text, QDate now)
 {
-    QDate date = QDate::fromString(text, QStringLiteral("yyyy-M-d"));
-    if (date.isValid())
-        return date;
-
-    const QLocale system = QLocale::system();
-    const QString shortFormat = system.dateFormat(QLocale::ShortFormat);
-    date = system.toDate(text, shortFormat);
+    QDate date;
+    const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
+    date = locale.toDate(text, shortFormat);
     if (date.isValid() && shortFormat.contains(QLatin1String("yy")) && !shortFormat.contains(QLatin1String("yyyy"))) {
         // A two-digit year comes back as 19yy; "3/7/24" written today means
         // 2024. Put it in the hundred years that end twenty years from now.
@@ -156,7 +150,28 @@ QDate readCheckDate(const QString &text, QDate now)
 
     QString fourDigitYear = shortFormat;
     fourDigitYear.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
-    return system.toDate(text, fourDigitYear);
+    return locale.toDate(text, fourDigitYear);
+}
+
+// The date of the last update question, in the forms this file has held:
+// "2005-1-1" (the first-run value, and what is written now) and, from earlier
+// versions, a short date in the language of the day it was written, also with
+// a four-digit year. That language need not be today's: the system's is tried
+// first, then the others a short date is commonly written in, and a date that
+// lies in the future is no answer.
+QDate readCheckDate(const QString &text, QDate now)
+{
+    QDate date = QDate::fromString(text, QStringLiteral("yyyy-M-d"));
+    if (date.isValid())
+        return date;
+    for (const QLocale &locale : {QLocale::system(), QLocale(QLocale::English, QLocale::UnitedStates),
+                                  QLocale(QLocale::English, QLocale::UnitedKingdom), QLocale(QLocale::German),
+                                  QLocale(QLocale::French), QLocale(QLocale::Spanish), QLocale(QLocale::Japanese)}) {
+        date = readShortDate(locale, text, now);
+        if (date.isValid() && date <= now)
+            return date;
+    }
+    return QDate();
 }
 
 void offerUpdatePageWhenDue(QWidget *owner)
@@ -179,7 +194,9 @@ void offerUpdatePageWhenDue(QWidget *owner)
         Dialogs::Answer::No);
     if (answer == Dialogs::Answer::Yes)
         skipOnError([&] { Shell::instance().open(UpdatePageUrl()); });
-    PublicDim::LastCheckUpdate = QLocale::system().toString(now, QLocale::ShortFormat);
+    // One form whatever the locale: a date written under one language must
+    // read back under another.
+    PublicDim::LastCheckUpdate = now.toString(QStringLiteral("yyyy-M-d"));
 }
 
 } // namespace

@@ -14,3 +14,12 @@ TakeTarget takeTarget(const QString &name)
         return TakeTarget::Folder;
     return info.exists() && info.size() > 0 ? TakeTarget::NonEmptyFile : TakeTarget::Free;
 }
+
+QString nextFreeTakeName(const QString &folder, const QString &extension)
+{
+    for (int n = 1;; ++n) {
+        const QString name = folder + QString::number(n) + QLatin1Char('.') + extension;
+        if (!QFileInfo::exists(name))
+            return name;
+    }
+}

@@ -14,3 +14,8 @@ QString withWavExtension(const QString &name);
 enum class TakeTarget { Free, Folder, NonEmptyFile };
 // A name ending in "/" is a folder's, whether or not there is one.
 TakeTarget takeTarget(const QString &name);
+
+// The first of "1.wav", "2.wav", ... (in the given extension) that names
+// nothing yet in folder (which ends in "/"): what a new take is proposed to
+// be called, so that a habitual Yes never replaces yesterday's take.
+QString nextFreeTakeName(const QString &folder, const QString &extension = QStringLiteral("wav"));

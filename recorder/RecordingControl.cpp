@@ -143,7 +143,7 @@ void RecordingControl::startTake()
         return;
     }
 
-    // Every start proposes "1.wav" again: never replace a recording unasked.
+    // A name the user typed or chose may hold a recording: never replace it unasked.
     if (takeTarget(PublicDim::WavFileName) == TakeTarget::NonEmptyFile
         && Dialogs::instance().messageBox(
                m_owner, QStringLiteral("The file %1 already exists.\nDo you want to replace it?").arg(PublicDim::WavFileName),
@@ -171,7 +171,7 @@ void RecordingControl::startTake()
                                    Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
     unlockAfterStop();
     skipOnError([&] { finish(); });
-    setPanelText(3, QStringLiteral("File size: ") + sizeText(0) + QStringLiteral(" Kb"));
+    setPanelText(3, QStringLiteral("File size: ") + sizeText(0) + QStringLiteral(" KB"));
     emit monitoringWanted();
 }
 
@@ -231,7 +231,7 @@ void RecordingControl::onProgress()
 
 void RecordingControl::onEnded(Take::End end, const QString &reason)
 {
-    setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(m_take->path())) + QStringLiteral(" Kb"));
+    setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(m_take->path())) + QStringLiteral(" KB"));
     if (end == Take::End::DeviceRemoved)
         m_failure = QStringLiteral("The recording device was removed.");
     else if (end != Take::End::Stopped && end != Take::End::DurationReached)
@@ -239,6 +239,11 @@ void RecordingControl::onEnded(Take::End end, const QString &reason)
     if (!m_failure.isEmpty() || !m_take->losses().isEmpty())
         reportEnd();
     showIdleState();
+    // The next take gets a name of its own, beside this one.
+    const QFileInfo taken(m_take->path());
+    PublicDim::WavFileName = nextFreeTakeName(taken.absolutePath() + QLatin1Char('/'),
+                                              taken.suffix().isEmpty() ? QStringLiteral("wav") : taken.suffix());
+    m_controls.fileName->setText(PublicDim::WavFileName);
     // A take that ended by itself (the disk, the device, the server) leaves
     // the window as Stop does.
     if (end != Take::End::Stopped) {

@@ -9,6 +9,7 @@
 #include "engine/AudioFailure.h"
 #include "engine/AudioFile.h"
 #include "engine/AudioRecord.h"
+#include "engine/TakeTarget.h"
 #include "info/ProductLinks.h"
 #include "info/Skin.h"
 #include "media/FrmPlayWav.h"
@@ -379,7 +380,7 @@ bool frmCapture::Form_Load()
         // 6.-8. The format, its text, the output name.
         m_file->SetWaveFormat(PublicDim::WavFormat);
         DisplayFormatStr();
-        PublicDim::WavFileName = PublicDim::WavFolder + QStringLiteral("1.wav");
+        PublicDim::WavFileName = nextFreeTakeName(PublicDim::WavFolder);
         TextWavFile->setText(PublicDim::WavFileName);
 
         // 9.-11. Player volume, the Options check marks, the style button.

@@ -200,7 +200,7 @@ private slots:
                  block('1') + block('+', 48000 * 4 * 3) + block('b') + block('2') + block('3') + block('4', 10));
         QCOMPARE(h.file->closes, 1);
         QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
-        QVERIFY(w.panelText(3).endsWith(QStringLiteral(" Kb")));
+        QVERIFY(w.panelText(3).endsWith(QStringLiteral(" KB")));
         QCOMPARE(enabledState(v), QStringLiteral("10011111111111"));
         QCOMPARE(w.recordingState(), RecordingState::NotRecording);
         QVERIFY(h.rec->capturing);   // monitoring again
@@ -313,6 +313,32 @@ private slots:
         QCOMPARE(PublicDim::WavFileName, h.documents() + QStringLiteral("b.mp3"));
         QCOMPARE(h.file->path, h.documents() + QStringLiteral("a.WAV"));   // the same recording goes on
         QVERIFY(w.recordingState() != RecordingState::NotRecording);
+    }
+
+    // Yesterday's takes are never proposed again: a habitual Yes would
+    // replace them.
+    void proposedName_isTheNextFreeOne_atStartAndAfterEachTake()
+    {
+        CaptureHarness h;
+        h.writeSettings();
+        const QString folder = h.documents() + QStringLiteral("Wav/");
+        QVERIFY(QDir().mkpath(folder));
+        for (const char *name : {"1.wav", "2.wav"}) {
+            QFile f(folder + QLatin1String(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("take") == 4);
+        }
+        QVERIFY(h.loadPastWizard());
+        const CaptureView v(*h.window);
+        QCOMPARE(v.TextWavFile->text(), folder + QStringLiteral("3.wav"));
+
+        v.CmdStart->click();
+        QFile made(folder + QStringLiteral("3.wav"));   // what the real writer leaves
+        QVERIFY(made.open(QIODevice::WriteOnly) && made.write("take") == 4);
+        made.close();
+        v.CmdStop->click();
+        QCOMPARE(h.file->path, folder + QStringLiteral("3.wav"));
+        QCOMPARE(v.TextWavFile->text(), folder + QStringLiteral("4.wav"));
+        QVERIFY(h.dialogs.asked.isEmpty());
     }
 
     void existingRecording_isReplacedOnlyOnYes()

@@ -79,7 +79,7 @@ private slots:
         QTest::qWait(300);
         v.CmdStop->click();
         QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
-        QVERIFY(w.panelText(3).endsWith(QStringLiteral(" Kb")));
+        QVERIFY(w.panelText(3).endsWith(QStringLiteral(" KB")));
 
         const SndfileResult file = readWithSndfile(path + QStringLiteral(".wav"));
         QVERIFY2(file.opened, qPrintable(file.error));

@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(shell->opened, QStringList{UpdatePageUrl()});
         SaveSettings();
         QCOMPARE(readFile(iniPath()),
-                 QByteArray("WAVFreq=44100\r\nWAVChannel=2\r\nWAVBit=16\r\nPreviewIndex=2\r\nLastCheckUpdate=3/20/24\r\n"));
+                 QByteArray("WAVFreq=44100\r\nWAVChannel=2\r\nWAVBit=16\r\nPreviewIndex=2\r\nLastCheckUpdate=2024-3-20\r\n"));
 
         // No, or a question that cannot be shown, opens nothing; both count as asked.
         QFile::remove(iniPath());
@@ -155,7 +155,7 @@ private slots:
         LoadSettings(nullptr);
         QCOMPARE(dialogs->asked.size(), 3);
         QCOMPARE(shell->opened.size(), 1);
-        QCOMPARE(LastCheckUpdate, QStringLiteral("4/20/24"));
+        QCOMPARE(LastCheckUpdate, QStringLiteral("2024-4-20"));
     }
 
     void updateCheck_data()
@@ -169,6 +169,9 @@ private slots:
         QTest::newRow("y-M-d 10 days ago") << QByteArray("2024-3-10") << false;
         QTest::newRow("y-M-d 11 days ago") << QByteArray("2024-3-9") << true;
         QTest::newRow("four-digit year") << QByteArray("3/10/2024") << false;
+        // Written by an earlier version under another language.
+        QTest::newRow("German, 10 days ago") << QByteArray("10.03.24") << false;
+        QTest::newRow("French, 11 days ago") << QByteArray("09/03/2024") << true;
         QTest::newRow("first-run date") << QByteArray("2005-1-1") << true;
         QTest::newRow("empty") << QByteArray("") << true;
         QTest::newRow("unreadable, = inside") << QByteArray(" a=b ") << true;
@@ -185,7 +188,7 @@ private slots:
         const QString trimmed = QString::fromLatin1(stored).trimmed();
         if (asks)
             QCOMPARE(seen, trimmed.isEmpty() ? QStringLiteral("2005-1-1") : trimmed);
-        QCOMPARE(LastCheckUpdate, asks ? QStringLiteral("3/20/24") : trimmed);
+        QCOMPARE(LastCheckUpdate, asks ? QStringLiteral("2024-3-20") : trimmed);
     }
 
     void damagedContent_neverCrashesAndAlwaysGivesAUsableFormat()

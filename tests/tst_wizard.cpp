@@ -216,7 +216,7 @@ private slots:
         QCOMPARE(t.state(), accepted ? QStringLiteral("Pic3 < N") : QStringLiteral("Pic2 < N"));
         if (accepted)
             return;
-        QCOMPARE(t.asked(), QStringLiteral("message:Can not find the media file:3 open"));
+        QCOMPARE(t.asked(), QStringLiteral("message:Cannot find the media file:3 open"));
         QCOMPARE(boxWhenAsked, typed.trimmed());
         QVERIFY(t.h.dialogs.asked[0].title.isEmpty());   // the program's title
         const Dialogs::FileRequest r = t.h.dialogs.asked[1].request;
@@ -424,7 +424,9 @@ private slots:
         QCOMPARE(t.h.file->all(), QByteArray(16, 'x'));
         QVERIFY(!w.isVisible());
         QVERIFY(w.wizardWindow() && w.wizardWindow() != t.z && w.wizardWindow()->isVisible());
-        QCOMPARE(w.wizardWindow()->TextWavFile->text(), t.h.documents() + QStringLiteral("first.wav"));
+        // It proposes the window's next name, not the take just made.
+        QCOMPARE(w.wizardWindow()->TextWavFile->text(), v.TextWavFile->text());
+        QCOMPARE(v.TextWavFile->text(), t.h.documents() + QStringLiteral("1.wav"));
     }
 };
 

@@ -352,7 +352,7 @@ void frmWizard::CmdNext_Click()
     if (CurrentPage == 1 && media) {
         TextMedia->setText(withoutOuterBlanks(TextMedia->text()));
         if (!mediaFileFound(TextMedia->text())) {
-            refuse(QStringLiteral("Can not find the media file"), true, [&] { Command4_Click(); });
+            refuse(QStringLiteral("Cannot find the media file"), true, [&] { Command4_Click(); });
             return;
         }
     }
