@@ -44,7 +44,7 @@ constexpr Box DeviceCombo{840, 1830, 3825, 330};
 constexpr Box Label5{5055, 15, 675, 210};         // "Balance:"
 constexpr Box slBalance{5175, 315, 900, 345};
 constexpr Box Label1{5085, 810, 675, 210};        // "Volume:"
-constexpr Box slVolume{5475, 1065, 390, 1260};
+constexpr Box slVolume{5475, 1065, 390, 1215};   // ends above the level display (2295)
 constexpr Box AudioDisplay21{15, 2295, 6405, 1725};
 constexpr Box PicPreset1{6165, 2355, 195, 195};
 // Decoration.

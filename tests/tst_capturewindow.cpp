@@ -58,6 +58,9 @@ private slots:
         QCOMPARE(h.player->log, (QStringList{QStringLiteral("AutoPlay 1"), QStringLiteral("OutputVolume -600")}));
         QCOMPARE(h.display->style, 2);
         QVERIFY(!v.Menu_StartR->isChecked() && !v.Menu_StopR->isChecked());
+        // The Volume slider stays clear of the level display below it.
+        const QWidget *display = w.findChild<QWidget *>(QStringLiteral("AudioDisplay21"));
+        QVERIFY(display && v.slVolume->geometry().bottom() < display->geometry().top());
         QVERIFY(v.Menu_Options->isEnabled());
         QCOMPARE(w.panelText(1), QStringLiteral("Ready to record"));
         QCOMPARE(w.panelText(2), QStringLiteral("Elapsed:"));
