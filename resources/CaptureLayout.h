@@ -21,7 +21,7 @@ constexpr Box Frame1{120, 75, 6585, 1875};        // "Media Player"
 constexpr Box Picture2{75, 240, 6450, 1545};
 constexpr Box Label8{120, 45, 915, 255};          // "File Name:"
 constexpr Box TextMedia{1035, 15, 2940, 315};
-constexpr Box Command1{4035, 15, 1035, 330};      // "B&rowse..."
+constexpr Box Command1{4035, 15, 1035, 330};      // "Br&owse..."
 constexpr Box CmdURL{5145, 15, 1035, 330};        // "&URL"
 constexpr Box MediaPlayer1{90, 360, 6240, 1065};
 

@@ -191,7 +191,7 @@ void frmCapture::buildMediaPanel()
     Picture2 = place(new QWidget(Frame1), CaptureLayout::Picture2, "Picture2");
     Label8 = label(Picture2, QStringLiteral("File Name:"), CaptureLayout::Label8, "Label8");
     TextMedia = place(new QLineEdit(Picture2), CaptureLayout::TextMedia, "TextMedia");
-    Command1 = button(Picture2, QStringLiteral("B&rowse..."), CaptureLayout::Command1, "Command1");
+    Command1 = button(Picture2, QStringLiteral("Br&owse..."), CaptureLayout::Command1, "Command1");
     CmdURL = button(Picture2, QStringLiteral("&URL"), CaptureLayout::CmdURL, "CmdURL");
     connect(Command1, &QPushButton::clicked, this, &frmCapture::Command1_Click);
     connect(CmdURL, &QPushButton::clicked, this, &frmCapture::CmdURL_Click);

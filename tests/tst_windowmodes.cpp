@@ -208,7 +208,10 @@ private slots:
         FormWAV::runHook = nullptr;
         QCOMPARE(formatDialogs, 1);
         QVERIFY(!QApplication::activePopupWidget());
-        QCOMPARE(h.dialogs.count(QStringLiteral("open")), 0);   // "B&rowse..." never ran
+        QCOMPARE(h.dialogs.count(QStringLiteral("open")), 0);   // the media's Browse never ran
+        alt(Qt::Key_O);   // "Br&owse...": a key of its own
+        QTRY_COMPARE(h.dialogs.count(QStringLiteral("open")), 1);
+        QCOMPARE(w.recordingState(), RecordingState::NotRecording);
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
         QTRY_COMPARE(QApplication::activePopupWidget(), v.Menu_File);
