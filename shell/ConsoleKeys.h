@@ -8,12 +8,12 @@ class QWidget;
 //   Alt+T  clicks "Se&t"
 //   F10    opens the first menu of the menu bar
 //
-// "&Record" shares its letter with the media panel's "B&rowse...", and
-// "Se&t" with the menu "More &Tools...": left to Qt, such a key only moves the
-// focus between the two or opens the menu. Here each of the two keys does one
-// thing anywhere in the window: it clicks its button while the button is
-// enabled, and does nothing otherwise. The other two keep their captions and
-// are reached with the mouse, Tab, and the menu bar's own keys.
+// "Se&t" shares its letter with the menu "More &Tools...": left to Qt, the
+// key would only open the menu. Here each of the two keys does one thing
+// anywhere in the window: it clicks its button while the button is enabled,
+// and does nothing otherwise. The menu keeps its caption and is reached with
+// the mouse and the menu bar's own keys; the media panel's "Br&owse..." has
+// Alt+O to itself.
 //
 // The buttons are found by their object names, CmdStart and CmdSet.
 // Installed for the window's lifetime.

@@ -190,7 +190,7 @@ private:
     QWidget *Picture2 = nullptr;
     QLabel *Label8 = nullptr;
     QLineEdit *TextMedia = nullptr;
-    QPushButton *Command1 = nullptr;    // "B&rowse..."
+    QPushButton *Command1 = nullptr;    // "Br&owse..."
     QPushButton *CmdURL = nullptr;
     MediaPlayer *MediaPlayer1 = nullptr;
 
