@@ -17,6 +17,7 @@
 #include "media/MediaRecording.h"
 #include "recorder/AudioDisplay.h"
 #include "recorder/SourceLists.h"
+#include "wizard/frmWizard.h"
 #include "resources/Artwork.h"
 #include "resources/CaptureLayout.h"
 #include "shell/ConsoleKeys.h"
@@ -338,14 +339,32 @@ void frmCapture::Form_Initialize()
     // Nothing to prepare: Qt sets up its controls itself.
 }
 
+void frmCapture::comeForward()
+{
+    QWidget *front = this;
+    if (frmWizard *wizard = wizardWindow(); wizard && wizard->isVisible())
+        front = wizard;
+    else if (FrmPlayWav *player = playWavWindow(); player && player->isVisible())
+        front = player;
+    else if (!isVisible())
+        show();
+    if (front->isMinimized())
+        front->showNormal();
+    front->raise();
+    front->activateWindow();
+}
+
 bool frmCapture::Form_Load()
 {
     try {
         // 1. One instance at a time; a second one ends at once, silently.
         if (!m_instance.tryAcquire(m_components.instanceLockPath)) {
+            // The running one comes forward instead, wherever it is hidden.
+            m_instance.askToComeForward();
             endProgram(0);
             return false;
         }
+        connect(&m_instance, &SingleInstance::comeForward, this, &frmCapture::comeForward);
 
         // 2. The program's folder, ending in exactly one "/".
         PublicDim::AppFolder = m_components.appFolder.isEmpty() ? QCoreApplication::applicationDirPath()

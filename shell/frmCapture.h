@@ -155,6 +155,9 @@ private slots:
     void Menu_About_Click();
 
 private:
+    // A second start asked for us: the window the user last had comes to the
+    // front (the wizard or the Wav Player when one is open).
+    void comeForward();
     void buildMenus();
     void buildMediaPanel();
     void buildRecorderPanel();

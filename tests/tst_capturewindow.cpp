@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(w.panelText(2), QStringLiteral("Elapsed:"));
     }
 
-    void startUp_secondStartKeepsTheWavFolder_andASecondInstanceEndsSilently()
+    void startUp_secondStartKeepsTheWavFolder_andASecondInstanceBringsTheFirstForward()
     {
         CaptureHarness first;
         first.writeSettings();
@@ -101,8 +101,10 @@ private slots:
             recorderMade = true;
             return std::make_unique<FakeRecorder>();
         };
+        first.window->showMinimized();
         frmCapture second(c);
         QVERIFY(!second.Form_Load());
+        QTRY_VERIFY(!first.window->isMinimized());   // the running one came forward
         QCOMPARE(secondEnds, QList<int>{0});
         QVERIFY(!recorderMade);
         QVERIFY(!second.isVisible());
