@@ -33,7 +33,7 @@ using Twips::Box;
 // The stored layout, in twips, relative to the client area or (for the radio
 // buttons) to the borderless box that holds them.
 constexpr int ClientWidth = 5610;
-constexpr int ClientHeight = 4905;
+constexpr int ClientHeight = 5055;
 
 constexpr Box LabelFreqAt{435, 45, 0, 0};
 constexpr Box PicFreqBox{240, 315, 5115, 765};
@@ -61,11 +61,11 @@ constexpr Box LabelTypeAt{420, 2940, 0, 0};
 constexpr Box ComboTypeBox{435, 3225, 1815, 315};
 constexpr Box LabelQualityAt{2550, 3270, 0, 0};
 constexpr Box ComboQualityBox{3330, 3225, 1815, 315};
-constexpr Box LabelTypeNoteBox{435, 3615, 4830, 450};
-constexpr Box TypeFrame{165, 3060, 5265, 1080};
+constexpr Box LabelTypeNoteBox{435, 3615, 4830, 600};
+constexpr Box TypeFrame{165, 3060, 5265, 1230};
 
-constexpr Box cmdOkBox{2955, 4350, 990, 360};
-constexpr Box cmdCancelBox{4035, 4350, 990, 360};
+constexpr Box cmdOkBox{2955, 4500, 990, 360};
+constexpr Box cmdCancelBox{4035, 4500, 990, 360};
 
 // The etched edge sits one pixel right of and below its dark outline.
 constexpr int EtchOffset = 15;
@@ -387,7 +387,7 @@ void FormWAV::fitToType()
     B2->setEnabled(wav);
     (wav && m_eightBit ? B1 : B2)->setChecked(true);
     if (!wav)
-        note << tr("%1 records 16-bit sound; the bits apply to WAV only.").arg(fileTypes::displayName(type));
+        note << tr("%1 files are made from 16-bit sound.").arg(fileTypes::displayName(type));
 
     const bool lossy = fileTypes::isLossy(type);
     LabelQuality->setEnabled(lossy);

@@ -216,14 +216,14 @@ private slots:
         QCOMPARE(d.font().pointSizeF(), 8.0);
 
         d.show();
-        QCOMPARE(d.Client->size(), QSize(374, 327));   // the file type below the format
+        QCOMPARE(d.Client->size(), QSize(374, 337));   // the file type below the format
         QCOMPARE(d.Client->y(), d.MenuBar->height());   // the menu bar is above the client area
-        QCOMPARE(d.size(), QSize(374, 327 + d.MenuBar->height()));
+        QCOMPARE(d.size(), QSize(374, 337 + d.MenuBar->height()));
         QCOMPARE(d.minimumSize(), d.maximumSize());
         QVERIFY(!(d.windowFlags() & Qt::WindowContextHelpButtonHint));
         QVERIFY(!d.isSizeGripEnabled());
-        QCOMPARE(d.cmdOk->geometry(), QRect(197, 290, 66, 24));
-        QCOMPARE(d.cmdCancel->geometry(), QRect(269, 290, 66, 24));
+        QCOMPARE(d.cmdOk->geometry(), QRect(197, 300, 66, 24));
+        QCOMPARE(d.cmdCancel->geometry(), QRect(269, 300, 66, 24));
         QCOMPARE(d.F2->mapTo(d.Client, QPoint()), QPoint(18, 45));     // box 240,315 + 30,360
         QCOMPARE(d.P2->mapTo(d.Client, QPoint()), QPoint(113, 106));   // box 255,1530 + 1440,60
         QCOMPARE(d.B2->mapTo(d.Client, QPoint()), QPoint(116, 160));   // box 270,2355 + 1470,45
