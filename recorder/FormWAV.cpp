@@ -304,7 +304,7 @@ void FormWAV::cmdOk_Click()
         WavFormat = formatBefore;
         WavFileType = typeBefore;
         WavQuality = qualityBefore;
-        skipOnError([&] { applyRecordingChoice(*m_file); });
+        skipOnError([&] { applyRecordingChoice(*m_file); });   // m_file is set: only it throws
         Dialogs::instance().messageBox(this,
                                        tr("The recording cannot be written as %1: %2")
                                            .arg(fileTypes::displayName(type), failure.description()),

@@ -155,7 +155,8 @@ bool RecordingControl::chooseTypeOfName()
     } catch (const AudioFailure &failure) {
         WavFormat = formatBefore;
         WavFileType = typeBefore;
-        skipOnError([&] { applyRecordingChoice(*m_file); });
+        if (m_file)
+            skipOnError([&] { applyRecordingChoice(*m_file); });
         Dialogs::instance().messageBox(m_owner,
                                        tr("The recording cannot be written as %1: %2")
                                            .arg(fileTypes::displayName(type), failure.description()),

@@ -240,6 +240,32 @@ private slots:
         }
     }
 
+    void formatDialog_aTypeTheWriterRefuses_isSaidAndChangesNothing()
+    {
+        PublicDim::ResetForTests();
+        PublicDim::WavFormat = {44100, 2, 8};
+        FakeDialogs dialogs;
+        struct WavOnly : FakeFile
+        {
+            void SetFileType(FileType t, Quality q) override
+            {
+                if (t != FileType::Wav)
+                    throw AudioFailure(AudioFailure::InvalidArgument, QStringLiteral("WAV only"));
+                FakeFile::SetFileType(t, q);
+            }
+        } file;
+        QWidget owner;
+        FormWAV d(&file, &owner);
+        d.Form_Load();
+        d.ComboType->setCurrentIndex(1);   // FLAC
+        d.cmdOk->click();
+        QCOMPARE(dialogs.count(QStringLiteral("message")), 1);
+        QVERIFY(dialogs.asked[0].text.endsWith(QStringLiteral("WAV only")));
+        QVERIFY(d.result() != QDialog::Accepted);
+        QCOMPARE(PublicDim::WavFileType, FileType::Wav);
+        QCOMPARE(file.format, (WaveFormat{44100, 2, 8}));
+    }
+
     void browse_takesTheChosenName_data()
     {
         QTest::addColumn<QString>("answer");
