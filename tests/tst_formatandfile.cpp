@@ -362,8 +362,7 @@ private slots:
         useFormatDialog(v, [&](FormWAV &d) {
             choose(d, FileType::OggOpus);
             QVERIFY(d.F8->isChecked() && !d.F7->isEnabled() && !d.F2->isEnabled() && d.F1->isEnabled());
-            QVERIFY2(d.LabelTypeNote->text().contains(QStringLiteral("48000 Hz is chosen instead of 44100 Hz")),
-                     qPrintable(d.LabelTypeNote->text()));
+            QVERIFY(d.LabelTypeNote->text().contains(QStringLiteral("48000 Hz is chosen instead of 44100 Hz")));
             d.ComboQuality->setCurrentIndex(int(Quality::Speech));
             d.cmdOk->click();
         });
@@ -402,8 +401,7 @@ private slots:
         v.CmdStop->click();
         h.window->close();
 
-        // The choice is there again at the next start.
-        CaptureHarness again;
+        CaptureHarness again;   // the choice is there again at the next start
         QFile::copy(h.appFolder() + QStringLiteral("setting.ini"), again.appFolder() + QStringLiteral("setting.ini"));
         QVERIFY(again.loadPastWizard());
         QCOMPARE(again.file->fileType(), FileType::OggOpus);

@@ -98,11 +98,7 @@ private slots:
     // and writes; its file, without them, reads as WAV.
     void fileType_survivesARestart_andAnOldFileReadsAsWav()
     {
-        const struct
-        {
-            QByteArray content;
-            QString expected;   // type quality rate bits
-        } cases[] = {
+        const QList<std::pair<QByteArray, QString>> cases = {   // content, "type quality rate bits"
             {"WAVFreq=48000\r\nWAVBit=8\r\nPreviewIndex=1\r\n", "wav music 48000 8"},
             {"WAVFreq=44100\r\nWAVBit=8\r\nfiletype= FLAC\r\nQuality=best\r\n", "flac best 44100 16"},
             {"WAVFreq=44100\r\nFileType=opus\r\nQuality=speech\r\n", "opus speech 48000 16"},   // Opus has no 44.1 kHz
@@ -114,14 +110,12 @@ private slots:
                 .arg(WavFormat.sampleRate)
                 .arg(WavFormat.bitsPerSample);
         };
-        for (const auto &c : cases) {
-            load("LastCheckUpdate=3/19/24\r\n" + c.content);
-            QCOMPARE(state(), c.expected);
+        for (const auto &[content, expected] : cases) {
+            load("LastCheckUpdate=3/19/24\r\n" + content);
+            QCOMPARE(state(), expected);
             SaveSettings();
-            WavFileType = FileType::Wav;
-            WavQuality = Quality::Music;
-            LoadSettings(nullptr);
-            QCOMPARE(state(), c.expected);
+            LoadSettings(nullptr);   // starts again from WAV, Music
+            QCOMPARE(state(), expected);
         }
         QCOMPARE(dialogs->asked.size(), 0);
     }
