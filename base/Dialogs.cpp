@@ -83,6 +83,11 @@ private:
             dialog.selectFile(r.fileName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
+        if (r.chosenFilter && !filters.isEmpty()) {
+            const qsizetype row = filters.split(QStringLiteral(";;")).indexOf(dialog.selectedNameFilter());
+            if (row >= 0)
+                *r.chosenFilter = int(row);
+        }
         return dialog.selectedFiles().constFirst();
     }
 };

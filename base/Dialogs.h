@@ -31,6 +31,9 @@ public:
         QString fileName;         // proposed name
         QList<Filter> filters;
         int selectedFilter = 0;
+        // When set, receives the row of `filters` selected when the user
+        // answered (a Save dialog whose name was typed without an extension).
+        int *chosenFilter = nullptr;
         QString defaultSuffix;    // added when the user types none, e.g. "wav"
     };
 

@@ -35,6 +35,8 @@ void ResetForTests()
     WavFolder.clear();
     WavFileName.clear();
     WavFormat = {0, 0, 0};
+    WavFileType = FileType::Wav;
+    WavQuality = Quality::Music;
     PreviewIndex = 0;
     LastCheckUpdate.clear();
     AutoStartRecord = AutoStopRecord = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/FileType.h"
 #include "engine/WaveFormat.h"
 
 #include <QString>
@@ -17,6 +18,10 @@ inline QString WavFileName;      // full path of the next (or current) recording
 // The recording format: rate in Hz, 1 mono or 2 stereo, 8 or 16 bits. All
 // zero until the settings are read.
 inline WaveFormat WavFormat{0, 0, 0};
+// The kind of file it is written as, and how hard a lossy type squeezes
+// (base/FileChoice.h). A type other than WAV records 16-bit sound.
+inline FileType WavFileType = FileType::Wav;
+inline Quality WavQuality = Quality::Music;
 inline qint32 PreviewIndex = 0;  // level display style 0 to 4
 inline constexpr qint32 PreviewStyleCount = 5;
 inline QString LastCheckUpdate;  // date of the last update-check question

@@ -2,6 +2,7 @@
 
 #include "base/DataFolders.h"
 #include "base/Dialogs.h"
+#include "base/FileChoice.h"
 #include "base/PublicDim.h"
 #include "base/Shell.h"
 #include "base/SkipOnError.h"
@@ -82,6 +83,8 @@ struct StoredFormat
     qint32 freq = 0;
     qint16 channel = 0;
     qint32 bit = 0;
+    std::optional<FileType> type;
+    std::optional<Quality> quality;
 };
 
 void readLine(const QString &line, StoredFormat &format)
@@ -99,6 +102,10 @@ void readLine(const QString &line, StoredFormat &format)
         assignWhenNumber(format.channel, value);
     else if (key == QLatin1String("wavbit"))
         assignWhenNumber(format.bit, value);
+    else if (key == QLatin1String("filetype"))
+        format.type = fileTypes::fromName(value.trimmed());
+    else if (key == QLatin1String("quality"))
+        format.quality = fileTypes::qualityFromName(value.trimmed());
     else if (key == QLatin1String("previewindex"))
         assignWhenNumber(PublicDim::PreviewIndex, value);
     else if (key == QLatin1String("lastcheckupdate"))
@@ -232,6 +239,8 @@ void LoadSettings(QWidget *owner)
     LastCheckUpdate.clear();
 
     const QFileInfo info(path);
+    WavFileType = FileType::Wav;
+    WavQuality = Quality::Music;
     if (path.isEmpty() || !info.isFile() || info.isHidden()) {
         SetDefaultFormat();
     } else {
@@ -242,6 +251,15 @@ void LoadSettings(QWidget *owner)
         WavFormat.sampleRate = usableRate(stored.freq) ? stored.freq : DefaultFreq;
         WavFormat.channels = stored.channel == 1 || stored.channel == 2 ? stored.channel : DefaultChannel;
         WavFormat.bitsPerSample = stored.bit == 8 || stored.bit == 16 ? stored.bit : DefaultBit;
+        // A type we do not know, or none (a file from before file types), is
+        // WAV. Any other records 16-bit sound, and at a rate it holds.
+        WavFileType = stored.type.value_or(FileType::Wav);
+        WavQuality = stored.quality.value_or(Quality::Music);
+        if (WavFileType != FileType::Wav) {
+            WavFormat.bitsPerSample = 16;
+            if (!fileTypes::whyNot(WavFileType, WavFormat).isEmpty())
+                WavFormat.sampleRate = fileTypes::nearestRate(WavFileType, WavFormat.sampleRate);
+        }
         // So does a display style that is not one of the five.
         if (PreviewIndex < 0 || PreviewIndex >= PreviewStyleCount)
             PreviewIndex = DefaultPreviewIndex;
@@ -264,7 +282,9 @@ void SaveSettings()
                          + QStringLiteral("WAVChannel=") + QString::number(WavFormat.channels) + crlf
                          + QStringLiteral("WAVBit=") + QString::number(WavFormat.bitsPerSample) + crlf
                          + QStringLiteral("PreviewIndex=") + QString::number(PreviewIndex) + crlf
-                         + QStringLiteral("LastCheckUpdate=") + LastCheckUpdate + crlf;
+                         + QStringLiteral("LastCheckUpdate=") + LastCheckUpdate + crlf
+                         + QStringLiteral("FileType=") + fileTypes::name(WavFileType) + crlf
+                         + QStringLiteral("Quality=") + fileTypes::qualityName(WavQuality) + crlf;
 
     skipOnError([&] { QDir().mkpath(QFileInfo(path).absolutePath()); });
     skipOnError([&] {

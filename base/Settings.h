@@ -5,8 +5,10 @@
 
 class QWidget;
 
-// The settings file "setting.ini": five lines of key=value, CR LF ended, in
-// this order: WAVFreq, WAVChannel, WAVBit, PreviewIndex, LastCheckUpdate.
+// The settings file "setting.ini": lines of key=value, CR LF ended, in this
+// order: WAVFreq, WAVChannel, WAVBit, PreviewIndex, LastCheckUpdate, then the
+// file type and quality of a recording (FileType=flac, Quality=music), which
+// readers older than file types ignore; a file without them reads as WAV.
 // Keys are read in any case and any order; a later line wins.
 
 // The page offered when the last update check is more than ten days old, and
@@ -25,7 +27,7 @@ QString settingsFilePath();
 // than ten days (or its date cannot be read), offers the update page.
 void LoadSettings(QWidget *owner);
 
-// Writes the five lines; a file that cannot be written is left as it was and
+// Writes the seven lines; a file that cannot be written is left as it was and
 // nothing is shown.
 void SaveSettings();
 

@@ -1,13 +1,17 @@
 #include "recorder/FormWAV.h"
 
+#include "base/Dialogs.h"
+#include "base/FileChoice.h"
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
+#include "engine/AudioFailure.h"
 #include "engine/AudioFile.h"
 #include "engine/WaveFormat.h"
 #include "resources/Twips.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
@@ -16,6 +20,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
 
 std::function<int(FormWAV &)> FormWAV::runHook;
 
@@ -26,7 +33,7 @@ using Twips::Box;
 // The stored layout, in twips, relative to the client area or (for the radio
 // buttons) to the borderless box that holds them.
 constexpr int ClientWidth = 5610;
-constexpr int ClientHeight = 3615;
+constexpr int ClientHeight = 5055;
 
 constexpr Box LabelFreqAt{435, 45, 0, 0};
 constexpr Box PicFreqBox{240, 315, 5115, 765};
@@ -49,8 +56,16 @@ constexpr Box B1Box{30, 45, 1080, 270};
 constexpr Box B2Box{1470, 45, 1080, 270};
 constexpr Box BitsFrame{165, 2250, 5265, 600};
 
-constexpr Box cmdOkBox{2955, 3060, 990, 360};
-constexpr Box cmdCancelBox{4035, 3060, 990, 360};
+// The file type, below the three groups of the format.
+constexpr Box LabelTypeAt{420, 2940, 0, 0};
+constexpr Box ComboTypeBox{435, 3225, 1815, 315};
+constexpr Box LabelQualityAt{2550, 3270, 0, 0};
+constexpr Box ComboQualityBox{3330, 3225, 1815, 315};
+constexpr Box LabelTypeNoteBox{435, 3615, 4830, 600};
+constexpr Box TypeFrame{165, 3060, 5265, 1230};
+
+constexpr Box cmdOkBox{2955, 4500, 990, 360};
+constexpr Box cmdCancelBox{4035, 4500, 990, 360};
 
 // The etched edge sits one pixel right of and below its dark outline.
 constexpr int EtchOffset = 15;
@@ -142,7 +157,7 @@ FormWAV::FormWAV(AudioFile *file, QWidget *owner)
     auto *area = new EtchedArea(this);
     area->setObjectName(QStringLiteral("Client"));
     area->setFixedSize(Twips::size(ClientWidth, ClientHeight));
-    area->frames = {FreqFrame.rect(), ChannelsFrame.rect(), BitsFrame.rect()};
+    area->frames = {FreqFrame.rect(), ChannelsFrame.rect(), BitsFrame.rect(), TypeFrame.rect()};
     Client = area;
 
     // The menu bar sits above the client area and adds to the window's height.
@@ -177,9 +192,32 @@ FormWAV::FormWAV(AudioFile *file, QWidget *owner)
     B1 = option(PicBits, QStringLiteral("8 Bit"), B1Box, "B1", GroupBits);
     B2 = option(PicBits, QStringLiteral("16 Bit"), B2Box, "B2", GroupBits);
 
+    LabelType = groupLabel(Client, tr(" File Type "), LabelTypeAt, "LabelType");
+    ComboType = place(new QComboBox(Client), ComboTypeBox, "ComboType");
+    for (FileType type : fileTypes::All)
+        ComboType->addItem(fileTypes::displayName(type));
+    ComboType->setToolTip(tr("The kind of file the recording is written as. A name that ends in .wav, .flac, "
+                             ".opus, .ogg or .mp3 chooses it too."));
+    LabelQuality = new QLabel(tr("Quality:"), Client);
+    LabelQuality->setObjectName(QStringLiteral("LabelQuality"));
+    LabelQuality->move(Twips::px(LabelQualityAt.left), Twips::px(LabelQualityAt.top));
+    LabelQuality->resize(LabelQuality->sizeHint());
+    ComboQuality = place(new QComboBox(Client), ComboQualityBox, "ComboQuality");
+    for (Quality q : {Quality::Speech, Quality::Music, Quality::Best})
+        ComboQuality->addItem(qualityDisplayName(q));
+    ComboQuality->setToolTip(tr("Speech makes the smallest files, Best the largest."));
+    LabelQuality->setBuddy(ComboQuality);
+    LabelTypeNote = place(new QLabel(Client), LabelTypeNoteBox, "LabelTypeNote");
+    LabelTypeNote->setWordWrap(true);
+    LabelTypeNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
     F8->setChecked(true);
     P2->setChecked(true);
     B2->setChecked(true);
+    ComboQuality->setCurrentIndex(int(Quality::Music));
+    fitToType();
+    connect(ComboType, &QComboBox::currentIndexChanged, this, &FormWAV::ComboType_Click);
+    connect(GroupBits, &QButtonGroup::buttonClicked, this, [this] { m_eightBit = B1->isChecked(); });
 
     cmdOk = place(new QPushButton(QStringLiteral("Ok"), Client), cmdOkBox, "cmdOk");
     cmdCancel = place(new QPushButton(QStringLiteral("Cancel"), Client), cmdCancelBox, "cmdCancel");
@@ -211,37 +249,68 @@ void FormWAV::Form_Load()
     });
     skipOnError([&] { (WavFormat.channels == 1 ? P1 : P2)->setChecked(true); });
     skipOnError([&] { (WavFormat.bitsPerSample == 8 ? B1 : B2)->setChecked(true); });
+    m_eightBit = B1->isChecked();
+    skipOnError([&] {
+        ComboType->setCurrentIndex(int(std::ranges::find(fileTypes::All, WavFileType) - std::begin(fileTypes::All)));
+    });
+    skipOnError([&] { ComboQuality->setCurrentIndex(int(WavQuality)); });
+    skipOnError([&] { fitToType(); });
     skipOnError([&] { SetFormIcon(this); });
 }
 
 void FormWAV::cmdOk_Click()
 {
     using namespace PublicDim;
+    WaveFormat format = WavFormat;
     skipOnError([&] {
         const auto buttons = frequencyButtons();
         for (size_t i = 0; i < WaveFormat::OfferedRates.size(); ++i) {
             if (buttons[i]->isChecked()) {
-                WavFormat.sampleRate = WaveFormat::OfferedRates[i];
+                format.sampleRate = WaveFormat::OfferedRates[i];
                 break;
             }
         }
     });
     skipOnError([&] {
         if (P1->isChecked())
-            WavFormat.channels = 1;
+            format.channels = 1;
         else if (P2->isChecked())
-            WavFormat.channels = 2;
+            format.channels = 2;
     });
     skipOnError([&] {
         if (B1->isChecked())
-            WavFormat.bitsPerSample = 8;
+            format.bitsPerSample = 8;
         else if (B2->isChecked())
-            WavFormat.bitsPerSample = 16;
+            format.bitsPerSample = 16;
     });
-    skipOnError([&] {
+    const FileType type = chosenType();
+    // The rates a type cannot hold are off; should one be on all the same,
+    // it moves now and the dialog stays open to say so.
+    if (!fileTypes::whyNot(type, format).isEmpty()) {
+        fitToType();
+        return;
+    }
+
+    const WaveFormat formatBefore = WavFormat;
+    const FileType typeBefore = WavFileType;
+    const Quality qualityBefore = WavQuality;
+    WavFormat = format;
+    WavFileType = type;
+    WavQuality = chosenQuality();
+    try {
         if (m_file)
-            m_file->SetWaveFormat(WavFormat);
-    });
+            applyRecordingChoice(*m_file);
+    } catch (const AudioFailure &failure) {
+        WavFormat = formatBefore;
+        WavFileType = typeBefore;
+        WavQuality = qualityBefore;
+        skipOnError([&] { applyRecordingChoice(*m_file); });   // m_file is set: only it throws
+        Dialogs::instance().messageBox(this,
+                                       tr("The recording cannot be written as %1: %2")
+                                           .arg(fileTypes::displayName(type), failure.description()),
+                                       QString(), Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
+        return;
+    }
     skipOnError([&] { accept(); });
 }
 
@@ -256,6 +325,8 @@ void FormWAV::M_Smallest_Click()
     F1->setChecked(true);
     P1->setChecked(true);
     B1->setChecked(true);
+    m_eightBit = true;
+    fitToType();
 }
 
 void FormWAV::M_Best_Click()
@@ -263,4 +334,63 @@ void FormWAV::M_Best_Click()
     F8->setChecked(true);
     P2->setChecked(true);
     B2->setChecked(true);
+    m_eightBit = false;
+    fitToType();
+}
+
+void FormWAV::ComboType_Click()
+{
+    fitToType();
+}
+
+FileType FormWAV::chosenType() const
+{
+    const int i = ComboType->currentIndex();
+    return i >= 0 && i < int(std::size(fileTypes::All)) ? fileTypes::All[i] : FileType::Wav;
+}
+
+Quality FormWAV::chosenQuality() const
+{
+    const int i = ComboQuality->currentIndex();
+    return i >= 0 && i <= int(Quality::Best) ? Quality(i) : Quality::Music;
+}
+
+qint32 FormWAV::checkedRate() const
+{
+    const auto buttons = frequencyButtons();
+    for (size_t i = 0; i < buttons.size(); ++i)
+        if (buttons[i]->isChecked())
+            return WaveFormat::OfferedRates[i];
+    return 0;
+}
+
+void FormWAV::fitToType()
+{
+    const FileType type = chosenType();
+    const bool wav = type == FileType::Wav;
+    const auto buttons = frequencyButtons();
+    for (size_t i = 0; i < buttons.size(); ++i)
+        buttons[i]->setEnabled(fileTypes::whyNot(type, WaveFormat{WaveFormat::OfferedRates[i], 2, 16}).isEmpty());
+
+    QStringList note;
+    const qint32 rate = checkedRate();
+    if (const QString why = fileTypes::whyNot(type, WaveFormat{rate, 2, 16}); rate > 0 && !why.isEmpty()) {
+        const qint32 nearest = fileTypes::nearestRate(type, rate);
+        for (size_t i = 0; i < buttons.size(); ++i)
+            if (WaveFormat::OfferedRates[i] == nearest)
+                buttons[i]->setChecked(true);
+        note << tr("%1: %2 Hz is chosen instead of %3 Hz.").arg(why).arg(nearest).arg(rate);
+    }
+
+    // Bits are WAV's choice; the other types are made from 16-bit sound.
+    B1->setEnabled(wav);
+    B2->setEnabled(wav);
+    (wav && m_eightBit ? B1 : B2)->setChecked(true);
+    if (!wav)
+        note << tr("%1 files are made from 16-bit sound.").arg(fileTypes::displayName(type));
+
+    const bool lossy = fileTypes::isLossy(type);
+    LabelQuality->setEnabled(lossy);
+    ComboQuality->setEnabled(lossy);
+    LabelTypeNote->setText(note.join(QLatin1Char(' ')));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/FileType.h"
+
 #include <QDialog>
 
 #include <array>
@@ -8,6 +10,7 @@
 class AudioFile;
 class QAction;
 class QButtonGroup;
+class QComboBox;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -16,10 +19,15 @@ class QRadioButton;
 class QWidget;
 
 // "WAV Option": the format of the next recording, as three groups of radio
-// buttons (rate, channels, bits) and two presets. Opened modally from the main
-// window's "Se&t" button and from the record wizard; Ok writes the choice to
-// the shared WavFormat and hands it to the file writer,
-// anything else leaves all of it as it was.
+// buttons (rate, channels, bits) and two presets, and below them the kind of
+// file it is written as (WAV, FLAC, Ogg Opus, Ogg Vorbis, MP3) with, for the
+// lossy ones, how hard they squeeze. A type takes only the rates it can hold:
+// the others are off, and a rate it cannot hold moves to the nearest one it
+// can, which the dialog says. Any type but WAV records 16-bit sound. Opened
+// modally from the main window's "Se&t" button and from the record wizard;
+// Ok writes the choice to the shared WavFormat, WavFileType and WavQuality and
+// hands it to the file writer (a writer that refuses it is said so, and the
+// dialog stays open); anything else leaves all of it as it was.
 //
 // Make a new one for each opening: exec() starts from the shared variables.
 class FormWAV : public QDialog
@@ -61,11 +69,19 @@ public:
     QRadioButton *B1 = nullptr, *B2 = nullptr;
     QButtonGroup *GroupBits = nullptr;
 
+    QLabel *LabelType = nullptr;     // " File Type "
+    QComboBox *ComboType = nullptr;  // the types in fileTypes::All order
+    QLabel *LabelQuality = nullptr;  // "Quality:"
+    QComboBox *ComboQuality = nullptr;   // Speech, Music, Best; lossy types only
+    QLabel *LabelTypeNote = nullptr; // what the type does to the rate and the bits
+
     QPushButton *cmdOk = nullptr;
     QPushButton *cmdCancel = nullptr;
 
     // F1..F8 in order: WaveFormat::OfferedRates.
     std::array<QRadioButton *, 8> frequencyButtons() const { return {F1, F2, F3, F4, F5, F6, F7, F8}; }
+    FileType chosenType() const;
+    Quality chosenQuality() const;
 
 public slots:
     void Form_Load();
@@ -73,7 +89,13 @@ public slots:
     void cmdCancel_Click();
     void M_Smallest_Click();
     void M_Best_Click();
+    void ComboType_Click();
 
 private:
+    // Fits the rates on offer, the bits and the quality to the chosen type.
+    void fitToType();
+    qint32 checkedRate() const;
+
     AudioFile *m_file = nullptr;
+    bool m_eightBit = false;   // the bits chosen for WAV, kept while another type is chosen
 };

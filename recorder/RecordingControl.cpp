@@ -4,9 +4,12 @@
 #include "recorder/RecordingControl.h"
 
 #include "base/Dialogs.h"
+#include "base/FileChoice.h"
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
 #include "base/TextRules.h"
+#include "engine/AudioFailure.h"
+#include "engine/AudioFile.h"
 #include "engine/AudioRecord.h"
 #include "engine/TakeTarget.h"
 
@@ -71,10 +74,11 @@ RecordingControl::RecordingControl(const Controls &controls, QWidget *owner)
 {
 }
 
-void RecordingControl::attach(AudioRecord &recorder, Take &take)
+void RecordingControl::attach(AudioRecord &recorder, Take &take, AudioFile &file)
 {
     m_rec = &recorder;
     m_take = &take;
+    m_file = &file;
     connect(m_take, &Take::progressed, this, &RecordingControl::onProgress);
     connect(m_take, &Take::ended, this, &RecordingControl::onEnded);
 }
@@ -117,6 +121,50 @@ void RecordingControl::record()
     }
 }
 
+// The name's extension is the type the take is written as, and from now on
+// the chosen one. A type that cannot hold the chosen rate records at the
+// nearest rate it holds, if the user agrees; a take never starts in a type
+// that cannot hold its rate, nor in one the writer refuses.
+bool RecordingControl::chooseTypeOfName()
+{
+    using namespace PublicDim;
+    const FileType type = typeOfName(WavFileName, WavFileType);
+    WaveFormat format = WavFormat;
+    if (const QString why = fileTypes::whyNot(type, format); !why.isEmpty()) {
+        const QLocale locale = UserLocale();
+        const qint32 nearest = fileTypes::nearestRate(type, format.sampleRate);
+        if (Dialogs::instance().messageBox(m_owner,
+                                           tr("%1.\nRecord at %2 Hz instead of %3 Hz?")
+                                               .arg(why, locale.toString(nearest), locale.toString(format.sampleRate)),
+                                           QString(), Dialogs::Icon::Question, Dialogs::Buttons::YesNo)
+            != Dialogs::Answer::Yes)
+            return false;
+        format.sampleRate = nearest;
+    }
+    if (type != FileType::Wav)
+        format.bitsPerSample = 16;
+
+    const WaveFormat formatBefore = WavFormat;
+    const FileType typeBefore = WavFileType;
+    WavFormat = format;
+    WavFileType = type;
+    try {
+        if (m_file)
+            applyRecordingChoice(*m_file);
+        return true;
+    } catch (const AudioFailure &failure) {
+        WavFormat = formatBefore;
+        WavFileType = typeBefore;
+        if (m_file)
+            skipOnError([&] { applyRecordingChoice(*m_file); });
+        Dialogs::instance().messageBox(m_owner,
+                                       tr("The recording cannot be written as %1: %2")
+                                           .arg(fileTypes::displayName(type), failure.description()),
+                                       tr("Error"), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
+        return false;
+    }
+}
+
 void RecordingControl::startTake()
 {
     // No name, no recording: a blank name would make a hidden ".wav" wherever
@@ -127,9 +175,11 @@ void RecordingControl::startTake()
         abandonStart();
         return;
     }
-    if (withWavExtension(PublicDim::WavFileName) != PublicDim::WavFileName) {
-        PublicDim::WavFileName = withWavExtension(PublicDim::WavFileName);
-        m_controls.fileName->setText(PublicDim::WavFileName);
+    // A name without the extension of a type we write gets the chosen type's.
+    if (const QString named = withTypeExtension(PublicDim::WavFileName, PublicDim::WavFileType);
+        named != PublicDim::WavFileName) {
+        PublicDim::WavFileName = named;
+        m_controls.fileName->setText(named);
     }
 
     // Without a sound server there is nothing to record from: say so before
@@ -139,6 +189,11 @@ void RecordingControl::startTake()
                                        QStringLiteral("There is no connection to the sound server, so there is "
                                                       "nothing to record from. No file was created or changed."),
                                        QStringLiteral("Error"), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
+        abandonStart();
+        return;
+    }
+
+    if (!chooseTypeOfName()) {
         abandonStart();
         return;
     }

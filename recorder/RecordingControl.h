@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+class AudioFile;
 class AudioRecord;
 class QLabel;
 class QLineEdit;
@@ -38,8 +39,9 @@ public:
     // owner: the window the questions and reports stand over.
     RecordingControl(const Controls &controls, QWidget *owner);
 
-    // The recorder and the take, once the window has made them.
-    void attach(AudioRecord &recorder, Take &take);
+    // The recorder, the take and the take's file writer, once the window has
+    // made them.
+    void attach(AudioRecord &recorder, Take &take, AudioFile &file);
 
     RecordingState state() const;
     bool isRecording() const { return m_take && m_take->isOpen(); }
@@ -70,6 +72,7 @@ signals:
 private:
     void startTake();
     void abandonStart();
+    bool chooseTypeOfName();
     void lockForRecording(bool recording);
     void unlockAfterStop();
     void onProgress();
@@ -87,6 +90,7 @@ private:
     QWidget *m_owner;
     AudioRecord *m_rec = nullptr;
     Take *m_take = nullptr;
+    AudioFile *m_file = nullptr;
     QString m_failure;          // why the open take ended early, reported once it has
     int m_panelWidth = 0;       // what panels 1 and 2 were made for
 };

@@ -293,7 +293,11 @@ void frmCapture::buildRecordingControl()
     connect(m_recording, &RecordingControl::monitoringWanted, this, [this] { skipOnError([&] { CheckPreview_Click(); }); });
     connect(m_recording, &RecordingControl::captureChanged, this, &frmCapture::captureRunningChanged);
     connect(m_recording, &RecordingControl::takeStarting, this,
-            [this] { skipOnError([&] { AudioDisplay21->SetWaveFormat(m_file->waveFormat()); }); });
+            [this] {
+                // The name may have chosen another type, and with it a rate.
+                skipOnError([&] { DisplayFormatStr(); });
+                skipOnError([&] { AudioDisplay21->SetWaveFormat(m_file->waveFormat()); });
+            });
 }
 
 void frmCapture::buildWizardHandOff()
@@ -384,7 +388,7 @@ bool frmCapture::Form_Load()
         m_take = std::make_unique<Take>(*m_record, *m_file);
         m_take->setFilter(m_mediaRecording->filter());
         m_mediaRecording->setTake(m_take.get());
-        m_recording->attach(*m_record, *m_take);
+        m_recording->attach(*m_record, *m_take, *m_file);
         m_sources->attach(*m_record, *m_take);
         connectRecorder();
         followVisibility(true);
@@ -397,9 +401,10 @@ bool frmCapture::Form_Load()
             return false;
 
         // 6.-8. The format, its text, the output name.
-        m_file->SetWaveFormat(PublicDim::WavFormat);
+        applyChoiceAtStart();
+        m_shownType = PublicDim::WavFileType;
         DisplayFormatStr();
-        PublicDim::WavFileName = nextFreeTakeName(PublicDim::WavFolder);
+        PublicDim::WavFileName = nextFreeTakeName(PublicDim::WavFolder, fileTypes::extension(PublicDim::WavFileType));
         TextWavFile->setText(PublicDim::WavFileName);
 
         // 9.-11. Player volume, the Options check marks, the style button.

@@ -183,6 +183,12 @@ private:
 
     // The format text's tooltip: whether the server converts the device's rate.
     void showResampling();
+    // The file type a chosen name asks for becomes the chosen one, when it
+    // holds the chosen rate (otherwise Record asks first).
+    void chooseFileType(FileType type);
+    // Hands the chosen format and type to the file writer at start; a type it
+    // refuses gives way to WAV.
+    void applyChoiceAtStart();
     // Status panel 1 outside a recording: "Ready to record", or why not.
     void showIdleState();
     // Capture runs (monitoring or a recording); otherwise the meters fall to silence.
@@ -247,6 +253,7 @@ private:
     std::unique_ptr<AudioRecord> m_record;
     bool m_displayInSight = false;
     std::unique_ptr<AudioFile> m_file;
+    FileType m_shownType = FileType::Wav;   // the type the format text last showed
     bool m_ended = false;
     int m_exitCode = 0;
     QPointer<FrmPlayWav> m_playWav;

@@ -1,7 +1,11 @@
-// The WAV format: its text under the recording buttons, and the "Se&t" button.
+// The recording format and file type: their text under the recording buttons,
+// and the "Se&t" button.
 
+#include "base/Dialogs.h"
+#include "base/FileChoice.h"
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
+#include "engine/AudioFailure.h"
 #include "engine/AudioRecord.h"
 #include "recorder/FormWAV.h"
 #include "recorder/WavChoices.h"
@@ -10,11 +14,60 @@
 #include "shell/frmCapture.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 
+// Also where the recording's name follows a new type: once the type has
+// changed (in the format dialog, here or in the wizard), a name that ends in
+// the extension of another type we write gets the new type's, so that the
+// name does not choose the old type back at the next Record.
 void frmCapture::DisplayFormatStr()
 {
+    if (PublicDim::WavFileType != m_shownType && !IsRecording()) {
+        m_shownType = PublicDim::WavFileType;
+        const QString renamed = renamedForType(TextWavFile->text(), m_shownType);
+        if (renamed != TextWavFile->text()) {
+            TextWavFile->setText(renamed);
+            PublicDim::WavFileName = renamed;
+        }
+    }
     showResampling();
+}
+
+void frmCapture::chooseFileType(FileType type)
+{
+    using namespace PublicDim;
+    if (type == WavFileType || !fileTypes::whyNot(type, WavFormat).isEmpty())
+        return;
+    const FileType before = WavFileType;
+    const qint32 bitsBefore = WavFormat.bitsPerSample;
+    WavFileType = type;
+    if (type != FileType::Wav)
+        WavFormat.bitsPerSample = 16;
+    try {
+        applyRecordingChoice(*m_file);
+    } catch (const AudioFailure &failure) {
+        WavFileType = before;
+        WavFormat.bitsPerSample = bitsBefore;
+        skipOnError([&] { applyRecordingChoice(*m_file); });
+        Dialogs::instance().messageBox(this,
+                                       tr("The recording cannot be written as %1: %2")
+                                           .arg(fileTypes::displayName(type), failure.description()),
+                                       tr("Error"), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
+    }
+    DisplayFormatStr();
+}
+
+void frmCapture::applyChoiceAtStart()
+{
+    try {
+        applyRecordingChoice(*m_file);
+    } catch (const AudioFailure &) {
+        // A writer that cannot write the stored type still records: WAV in
+        // the stored format. The settings keep what the writer took.
+        PublicDim::WavFileType = FileType::Wav;
+        applyRecordingChoice(*m_file);
+    }
 }
 
 // The format, and under it, while the capture converts the device's rate into
@@ -26,7 +79,7 @@ void frmCapture::showResampling()
     const qint32 rate = PublicDim::WavFormat.sampleRate;
     const qint32 convertedFrom = valueOrSkip<qint32>([&] { return m_record->convertedFromRate(); }, 0);
     const qint32 deviceRate = convertedFrom > 0 ? convertedFrom : m_sources->shownLineRate();
-    QString text = wavFormatText(PublicDim::WavFormat);
+    QString text = recordingFormatText();
     QRect box = CaptureLayout::LabelFomartStr.rect();
     if (convertedFrom > 0) {
         text += QLatin1Char('\n') + tr("Converted from %1 Hz").arg(locale.toString(convertedFrom));

@@ -12,9 +12,10 @@
 
 void frmCapture::Command2_Click()
 {
-    // No proposed name and no default suffix: ".wav" is added below, the same
-    // way whatever the user typed.
-    const QString answer = Dialogs::instance().saveFileName(wavSaveRequest(this));
+    // No proposed name and no default suffix: the extension is added below,
+    // the same way whatever the user typed.
+    int filter = -1;
+    const QString answer = Dialogs::instance().saveFileName(wavSaveRequest(this, &filter));
     if (answer.isEmpty())
         return;
 
@@ -24,7 +25,9 @@ void frmCapture::Command2_Click()
         if (name.endsWith(QChar(u'\0')))
             name.chop(1);
     });
-    skipOnError([&] { name = withWavExtension(name); });
+    skipOnError([&] { name = savedRecordingName(name, filter); });
     skipOnError([&] { TextWavFile->setText(name); });
     skipOnError([&] { PublicDim::WavFileName = name; });
+    // The name's extension is the type of the next recording from now on.
+    skipOnError([&] { chooseFileType(typeOfName(name, PublicDim::WavFileType)); });
 }

@@ -1,10 +1,12 @@
-// The "WAV Option" dialog behind "Se&t", and the output file's "&Browse...".
+// The "WAV Option" dialog behind "Se&t", the file type it and the output
+// name choose, and the output file's "&Browse...".
 
 #include "recorder/FormWAV.h"
 #include "support/CaptureHarness.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -214,14 +216,14 @@ private slots:
         QCOMPARE(d.font().pointSizeF(), 8.0);
 
         d.show();
-        QCOMPARE(d.Client->size(), QSize(374, 241));
+        QCOMPARE(d.Client->size(), QSize(374, 337));   // the file type below the format
         QCOMPARE(d.Client->y(), d.MenuBar->height());   // the menu bar is above the client area
-        QCOMPARE(d.size(), QSize(374, 241 + d.MenuBar->height()));
+        QCOMPARE(d.size(), QSize(374, 337 + d.MenuBar->height()));
         QCOMPARE(d.minimumSize(), d.maximumSize());
         QVERIFY(!(d.windowFlags() & Qt::WindowContextHelpButtonHint));
         QVERIFY(!d.isSizeGripEnabled());
-        QCOMPARE(d.cmdOk->geometry(), QRect(197, 204, 66, 24));
-        QCOMPARE(d.cmdCancel->geometry(), QRect(269, 204, 66, 24));
+        QCOMPARE(d.cmdOk->geometry(), QRect(197, 300, 66, 24));
+        QCOMPARE(d.cmdCancel->geometry(), QRect(269, 300, 66, 24));
         QCOMPARE(d.F2->mapTo(d.Client, QPoint()), QPoint(18, 45));     // box 240,315 + 30,360
         QCOMPARE(d.P2->mapTo(d.Client, QPoint()), QPoint(113, 106));   // box 255,1530 + 1440,60
         QCOMPARE(d.B2->mapTo(d.Client, QPoint()), QPoint(116, 160));   // box 270,2355 + 1470,45
@@ -238,13 +240,41 @@ private slots:
         }
     }
 
+    void formatDialog_aTypeTheWriterRefuses_isSaidAndChangesNothing()
+    {
+        PublicDim::ResetForTests();
+        PublicDim::WavFormat = {44100, 2, 8};
+        FakeDialogs dialogs;
+        struct WavOnly : FakeFile
+        {
+            void SetFileType(FileType t, Quality q) override
+            {
+                if (t != FileType::Wav)
+                    throw AudioFailure(AudioFailure::InvalidArgument, QStringLiteral("WAV only"));
+                FakeFile::SetFileType(t, q);
+            }
+        } file;
+        QWidget owner;
+        FormWAV d(&file, &owner);
+        d.Form_Load();
+        d.ComboType->setCurrentIndex(1);   // FLAC
+        d.cmdOk->click();
+        QCOMPARE(dialogs.count(QStringLiteral("message")), 1);
+        QVERIFY(dialogs.asked[0].text.endsWith(QStringLiteral("WAV only")));
+        QVERIFY(d.result() != QDialog::Accepted);
+        QCOMPARE(PublicDim::WavFileType, FileType::Wav);
+        QCOMPARE(file.format, (WaveFormat{44100, 2, 8}));
+    }
+
     void browse_takesTheChosenName_data()
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("name");   // both relative to the Wav folder
         QTest::newRow("no extension") << "take" << "take.wav";
         QTest::newRow("upper-case extension kept") << "take.WAV" << "take.WAV";
-        QTest::newRow("another extension") << "take.mp3" << "take.mp3.wav";
+        QTest::newRow("another type's extension") << "take.mp3" << "take.mp3";
+        QTest::newRow("no type's extension") << "take.txt" << "take.txt.wav";
+        QTest::newRow("FLAC") << "talk.flac" << "talk.flac";
         QTest::newRow("short name") << "a" << "a.wav";
         QTest::newRow("trailing NUL") << QStringLiteral("take.wav") + QChar(0) << "take.wav";
     }
@@ -280,9 +310,13 @@ private slots:
         QCOMPARE(a.request.owner, &w);
         QCOMPARE(a.request.folder, folder);
         QVERIFY(a.request.title.isEmpty() && a.request.fileName.isEmpty() && a.request.defaultSuffix.isEmpty());
-        QCOMPARE(a.request.filters.size(), 1);
-        QCOMPARE(a.request.filters[0].description, QStringLiteral("Wav Files (*.wav)"));
-        QCOMPARE(a.request.filters[0].patterns, QStringLiteral("*.WAV"));
+        QStringList filters;
+        for (const Dialogs::Filter &f : a.request.filters)
+            filters << f.description + QLatin1Char(' ') + f.patterns;
+        QCOMPARE(filters, (QStringList{"Wav Files (*.wav) *.WAV", "FLAC Files (*.flac) *.FLAC",
+                                       "Ogg Opus Files (*.opus) *.OPUS", "Ogg Vorbis Files (*.ogg) *.OGG",
+                                       "MP3 Files (*.mp3) *.MP3"}));
+        QCOMPARE(a.request.selectedFilter, 0);   // WAV, the chosen type
 
         // A name typed into the box is not taken over by Browse, and Cancel changes nothing.
         v.TextWavFile->setText(folder + QStringLiteral("typed.wav"));
@@ -290,6 +324,88 @@ private slots:
         QCOMPARE(h.dialogs.asked.size(), 2);
         QCOMPARE(v.TextWavFile->text(), folder + QStringLiteral("typed.wav"));
         QCOMPARE(PublicDim::WavFileName, folder + QStringLiteral("take.wav"));
+
+        // A name typed without an extension gets that of the filter left selected.
+        h.dialogs.texts << folder + QStringLiteral("song");
+        h.dialogs.onAsk = [&] { *h.dialogs.asked.last().request.chosenFilter = 4; };
+        v.Command2->click();
+        QCOMPARE(v.TextWavFile->text(), folder + QStringLiteral("song.mp3"));
+        QCOMPARE(h.file->fileType(), FileType::Mp3);
+        QCOMPARE(v.LabelFomartStr->text(), QStringLiteral("MP3 48,000 Hz; Stereo; Music"));
+    }
+
+    void fileType_chosenInTheDialog_orByTheName_isTheWritersAndShown()
+    {
+        CaptureHarness h;
+        h.writeSettings(settings(44100, 2, 8));
+        QVERIFY(h.loadPastWizard());
+        const CaptureView v(*h.window);
+        const auto choose = [](FormWAV &d, FileType type) {
+            d.ComboType->setCurrentIndex(int(std::ranges::find(fileTypes::All, type) - std::begin(fileTypes::All)));
+        };
+
+        // FLAC: 16-bit, the bits are off (WAV's 8 bits come back with WAV), the name follows.
+        useFormatDialog(v, [&](FormWAV &d) {
+            choose(d, FileType::Flac);
+            QVERIFY(d.B2->isChecked() && !d.B1->isEnabled() && !d.ComboQuality->isEnabled());
+            choose(d, FileType::Wav);
+            QVERIFY(d.B1->isChecked() && d.B1->isEnabled());
+            choose(d, FileType::Flac);
+            d.cmdOk->click();
+        });
+        QCOMPARE(h.file->fileType(), FileType::Flac);
+        QCOMPARE(h.file->format, (WaveFormat{44100, 2, 16}));
+        QCOMPARE(v.LabelFomartStr->text(), QStringLiteral("FLAC 44,100 Hz; Stereo; 16 bit"));
+        QCOMPARE(v.TextWavFile->text(), h.documents() + QStringLiteral("Wav/1.flac"));
+
+        // Ogg Opus cannot hold 44.1 kHz: the dialog moves to 48 kHz, says so, and offers no 44.1 kHz.
+        useFormatDialog(v, [&](FormWAV &d) {
+            choose(d, FileType::OggOpus);
+            QVERIFY(d.F8->isChecked() && !d.F7->isEnabled() && !d.F2->isEnabled() && d.F1->isEnabled());
+            QVERIFY(d.LabelTypeNote->text().contains(QStringLiteral("48000 Hz is chosen instead of 44100 Hz")));
+            d.ComboQuality->setCurrentIndex(int(Quality::Speech));
+            d.cmdOk->click();
+        });
+        QCOMPARE(h.file->fileType(), FileType::OggOpus);
+        QCOMPARE(h.file->quality(), Quality::Speech);
+        QCOMPARE(h.file->format.sampleRate, 48000);
+        QCOMPARE(v.LabelFomartStr->text(), QStringLiteral("Ogg Opus 48,000 Hz; Stereo; Speech"));
+
+        useFormatDialog(v, [&](FormWAV &d) {
+            choose(d, FileType::Wav);
+            d.F7->click();
+            d.cmdOk->click();
+        });
+        QCOMPARE(v.LabelFomartStr->text(), QStringLiteral("WAV 44,100 Hz; Stereo; 16 bit"));
+
+        // The typed name's extension is the type recorded.
+        v.TextWavFile->setText(h.documents() + QStringLiteral("talk.flac"));
+        v.CmdStart->click();
+        QCOMPARE(h.file->path, h.documents() + QStringLiteral("talk.flac"));
+        QCOMPARE(h.file->fileType(), FileType::Flac);
+        QCOMPARE(v.LabelFomartStr->text(), QStringLiteral("FLAC 44,100 Hz; Stereo; 16 bit"));
+        v.CmdStop->click();
+
+        // An Opus name at 44.1 kHz asks first: No records nothing, Yes records at 48 kHz.
+        h.file->path.clear();
+        v.TextWavFile->setText(h.documents() + QStringLiteral("talk.opus"));
+        v.CmdStart->click();
+        QVERIFY(h.dialogs.asked.last().text.startsWith(QStringLiteral("Ogg Opus holds 8, 12, 16, 24 or 48 kHz only")));
+        QVERIFY(h.file->path.isEmpty());
+        QCOMPARE(h.file->fileType(), FileType::Flac);
+        h.dialogs.answers << Dialogs::Answer::Yes;
+        v.CmdStart->click();
+        QCOMPARE(h.file->path, h.documents() + QStringLiteral("talk.opus"));
+        QCOMPARE(h.file->fileType(), FileType::OggOpus);
+        QCOMPARE(h.file->format.sampleRate, 48000);
+        v.CmdStop->click();
+        h.window->close();
+
+        CaptureHarness again;   // the choice is there again at the next start
+        QFile::copy(h.appFolder() + QStringLiteral("setting.ini"), again.appFolder() + QStringLiteral("setting.ini"));
+        QVERIFY(again.loadPastWizard());
+        QCOMPARE(again.file->fileType(), FileType::OggOpus);
+        QCOMPARE(CaptureView(*again.window).TextWavFile->text(), again.documents() + QStringLiteral("Wav/1.opus"));
     }
 };
 

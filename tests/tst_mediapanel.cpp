@@ -64,8 +64,11 @@ private slots:
         QVERIFY(r.title.isEmpty() && r.folder.isEmpty());
         QCOMPARE(r.filters[0].description, QStringLiteral("Media files (all types)"));
         QCOMPARE(r.filters[0].patterns,
-                 QStringLiteral("*.wav;*.snd;*.au;*.aif;*.aifc;*.aiff;*.wma;*.mp3;*.cda;*.mid;*.rmi;*.midi;*.mpeg;"
-                                "*.mpg;*.m1v;*.mp2;*.mpa;*.mpe;*.asx;*.wax;*.m3u;*.wvx;*.wmx;*.avi;*.wmv;*.asf;*.wm"));
+                 QStringLiteral("*.wav;*.flac;*.opus;*.ogg;*.snd;*.au;*.aif;*.aifc;*.aiff;*.wma;*.mp3;*.cda;*.mid;*.rmi;"
+                                "*.midi;*.mpeg;*.mpg;*.m1v;*.mp2;*.mpa;*.mpe;*.asx;*.wax;*.m3u;*.wvx;*.wmx;*.avi;*.wmv;*.asf;"
+                                "*.wm"));
+        for (FileType type : fileTypes::All)   // every type a recording is written as
+            QVERIFY(r.filters[1].patterns.split(QLatin1Char(';')).contains(QStringLiteral("*.") + fileTypes::extension(type)));
         QCOMPARE(r.filters[3].description, QStringLiteral("Movie File (MPEG) (*.mpeg;*.mpg;*.m1v;*.mp2;*.mpa;*.mpe)"));
         QCOMPARE(r.filters[6].patterns, QStringLiteral("*.asx;*.wax;*.m3u;*.wvx;*.wmx"));
         QCOMPARE(r.filters[7].description, QStringLiteral("All Files (*.*)"));

@@ -82,7 +82,7 @@ private slots:
         setTodayForTests({});
     }
 
-    void loadThenSave_writesTheFiveLinesInOrderWithCrLf()
+    void loadThenSave_writesTheLinesInOrderWithCrLf()
     {
         AutoStartRecord = AutoStopRecord = true;   // left on by a window of this run
         load("previewindex=4\nLASTCHECKUPDATE= 3/15/24 \r\nwavbit=8\rWavChannel=1\r\nwAvFrEq=48000");
@@ -90,7 +90,34 @@ private slots:
         QVERIFY(!AutoStartRecord && !AutoStopRecord);   // never stored, off at every start
         SaveSettings();
         QCOMPARE(readFile(iniPath()),
-                 QByteArray("WAVFreq=48000\r\nWAVChannel=1\r\nWAVBit=8\r\nPreviewIndex=4\r\nLastCheckUpdate=3/15/24\r\n"));
+                 QByteArray("WAVFreq=48000\r\nWAVChannel=1\r\nWAVBit=8\r\nPreviewIndex=4\r\nLastCheckUpdate=3/15/24\r\n"
+                            "FileType=wav\r\nQuality=music\r\n"));
+    }
+
+    // The type and quality are two lines after the five an older program reads
+    // and writes; its file, without them, reads as WAV.
+    void fileType_survivesARestart_andAnOldFileReadsAsWav()
+    {
+        const QList<std::pair<QByteArray, QString>> cases = {   // content, "type quality rate bits"
+            {"WAVFreq=48000\r\nWAVBit=8\r\nPreviewIndex=1\r\n", "wav music 48000 8"},
+            {"WAVFreq=44100\r\nWAVBit=8\r\nfiletype= FLAC\r\nQuality=best\r\n", "flac best 44100 16"},
+            {"WAVFreq=44100\r\nFileType=opus\r\nQuality=speech\r\n", "opus speech 48000 16"},   // Opus has no 44.1 kHz
+            {"WAVFreq=22050\r\nWAVBit=8\r\nFileType=aac\r\nQuality=loud\r\n", "wav music 22050 8"},
+        };
+        const auto state = [] {
+            return QStringLiteral("%1 %2 %3 %4")
+                .arg(fileTypes::name(WavFileType), fileTypes::qualityName(WavQuality))
+                .arg(WavFormat.sampleRate)
+                .arg(WavFormat.bitsPerSample);
+        };
+        for (const auto &[content, expected] : cases) {
+            load("LastCheckUpdate=3/19/24\r\n" + content);
+            QCOMPARE(state(), expected);
+            SaveSettings();
+            LoadSettings(nullptr);   // starts again from WAV, Music
+            QCOMPARE(state(), expected);
+        }
+        QCOMPARE(dialogs->asked.size(), 0);
     }
 
     // Expected: "rate channels bits preview" after LoadSettings.
@@ -145,7 +172,8 @@ private slots:
         QCOMPARE(shell->opened, QStringList{UpdatePageUrl()});
         SaveSettings();
         QCOMPARE(readFile(iniPath()),
-                 QByteArray("WAVFreq=44100\r\nWAVChannel=2\r\nWAVBit=16\r\nPreviewIndex=2\r\nLastCheckUpdate=2024-3-20\r\n"));
+                 QByteArray("WAVFreq=44100\r\nWAVChannel=2\r\nWAVBit=16\r\nPreviewIndex=2\r\nLastCheckUpdate=2024-3-20\r\n"
+                            "FileType=wav\r\nQuality=music\r\n"));
 
         // No, or a question that cannot be shown, opens nothing; both count as asked.
         QFile::remove(iniPath());

@@ -140,7 +140,8 @@ private slots:
             if (line.contains('='))
                 keys << QString::fromLatin1(line.left(line.indexOf('=')));
         QCOMPARE(keys, (QStringList{QStringLiteral("WAVFreq"), QStringLiteral("WAVChannel"), QStringLiteral("WAVBit"),
-                                    QStringLiteral("PreviewIndex"), QStringLiteral("LastCheckUpdate")}));
+                                    QStringLiteral("PreviewIndex"), QStringLiteral("LastCheckUpdate"),
+                                    QStringLiteral("FileType"), QStringLiteral("Quality")}));
     }
 
     void titles_areTheWindowsOwn()

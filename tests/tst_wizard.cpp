@@ -262,15 +262,15 @@ private slots:
         t.h.dialogs.texts.enqueue(QStringLiteral("/rec/a.WaV"));
         z.Command5->click();
         QCOMPARE(z.TextWavFile->text(), QStringLiteral("/rec/a.WaV"));
-        t.h.dialogs.texts.enqueue(QStringLiteral("/rec/Take.mp3"));
+        t.h.dialogs.texts.enqueue(QStringLiteral("/rec/Take.txt"));
         z.Command5->click();
-        QCOMPARE(z.TextWavFile->text(), QStringLiteral("/rec/Take.mp3.wav"));
+        QCOMPARE(z.TextWavFile->text(), QStringLiteral("/rec/Take.txt.wav"));
         z.Command5->click();   // cancelled
-        QCOMPARE(z.TextWavFile->text(), QStringLiteral("/rec/Take.mp3.wav"));
+        QCOMPARE(z.TextWavFile->text(), QStringLiteral("/rec/Take.txt.wav"));
         QCOMPARE(PublicDim::WavFileName, before);
         z.CmdNext->click();
         QVERIFY(z.isUnloaded());
-        QCOMPARE(PublicDim::WizardWavFile, QStringLiteral("/rec/Take.mp3.wav"));
+        QCOMPARE(PublicDim::WizardWavFile, QStringLiteral("/rec/Take.txt.wav"));
     }
 
     void urlCheck_data()

@@ -418,7 +418,7 @@ void frmWizard::FinishWizard()
 
 void frmWizard::DisplayFormatStr()
 {
-    LabelFomartStr->setText(wavFormatText(PublicDim::WavFormat));
+    LabelFomartStr->setText(recordingFormatText());
 }
 
 void frmWizard::Command4_Click()
@@ -434,19 +434,24 @@ void frmWizard::Command5_Click()
 {
     // The main window's Save dialog, but the shared WavFileName is left alone:
     // the name only counts once the wizard is finished.
-    const QString chosen = Dialogs::instance().saveFileName(wavSaveRequest(this));
+    int filter = -1;
+    const QString chosen = Dialogs::instance().saveFileName(wavSaveRequest(this, &filter));
     if (chosen.isEmpty())
         return;
-    TextWavFile->setText(withWavExtension(cleanedDialogPath(chosen)));
+    TextWavFile->setText(savedRecordingName(cleanedDialogPath(chosen), filter));
 }
 
 void frmWizard::CmdSet_Click()
 {
     // The format dialog applies its choice at once; Cancel here does not undo it.
+    const FileType before = PublicDim::WavFileType;
     skipOnError([&] {
         FormWAV dialog(m_main ? m_main->wizardAudioFile() : nullptr, this);
         dialog.exec();
     });
+    // The output name follows a new type, as the main window's does.
+    if (PublicDim::WavFileType != before)
+        skipOnError([&] { TextWavFile->setText(renamedForType(TextWavFile->text(), PublicDim::WavFileType)); });
     skipOnError([&] { DisplayFormatStr(); });
 }
 
