@@ -38,6 +38,8 @@ void ResetForTests()
     WavFileType = FileType::Wav;
     WavQuality = Quality::Music;
     PreviewIndex = 0;
+    SourceDevice.clear();
+    SourceLine.clear();
     LastCheckUpdate.clear();
     AutoStartRecord = AutoStopRecord = false;
     WizardAccepted = false;

@@ -22,6 +22,10 @@ inline WaveFormat WavFormat{0, 0, 0};
 // (base/FileChoice.h). A type other than WAV records 16-bit sound.
 inline FileType WavFileType = FileType::Wav;
 inline Quality WavQuality = Quality::Music;
+// The source chosen last: the device's name and the line's identity (an
+// application's line: the application). Empty: the server's default.
+inline QString SourceDevice;
+inline QString SourceLine;
 inline qint32 PreviewIndex = 0;  // level display style 0 to 4
 inline constexpr qint32 PreviewStyleCount = 5;
 inline QString LastCheckUpdate;  // date of the last update-check question

@@ -106,6 +106,10 @@ void readLine(const QString &line, StoredFormat &format)
         format.type = fileTypes::fromName(value.trimmed());
     else if (key == QLatin1String("quality"))
         format.quality = fileTypes::qualityFromName(value.trimmed());
+    else if (key == QLatin1String("sourcedevice"))
+        PublicDim::SourceDevice = value;
+    else if (key == QLatin1String("sourceline"))
+        PublicDim::SourceLine = value;
     else if (key == QLatin1String("previewindex"))
         assignWhenNumber(PublicDim::PreviewIndex, value);
     else if (key == QLatin1String("lastcheckupdate"))
@@ -241,6 +245,8 @@ void LoadSettings(QWidget *owner)
     const QFileInfo info(path);
     WavFileType = FileType::Wav;
     WavQuality = Quality::Music;
+    SourceDevice.clear();
+    SourceLine.clear();
     if (path.isEmpty() || !info.isFile() || info.isHidden()) {
         SetDefaultFormat();
     } else {
@@ -278,13 +284,15 @@ void SaveSettings()
         return;
 
     const QString crlf = QStringLiteral("\r\n");
-    const QString text = QStringLiteral("WAVFreq=") + QString::number(WavFormat.sampleRate) + crlf
+    QString text = QStringLiteral("WAVFreq=") + QString::number(WavFormat.sampleRate) + crlf
                          + QStringLiteral("WAVChannel=") + QString::number(WavFormat.channels) + crlf
                          + QStringLiteral("WAVBit=") + QString::number(WavFormat.bitsPerSample) + crlf
                          + QStringLiteral("PreviewIndex=") + QString::number(PreviewIndex) + crlf
                          + QStringLiteral("LastCheckUpdate=") + LastCheckUpdate + crlf
                          + QStringLiteral("FileType=") + fileTypes::name(WavFileType) + crlf
                          + QStringLiteral("Quality=") + fileTypes::qualityName(WavQuality) + crlf;
+    if (!SourceDevice.isEmpty())
+        text += QStringLiteral("SourceDevice=") + SourceDevice + crlf + QStringLiteral("SourceLine=") + SourceLine + crlf;
 
     skipOnError([&] { QDir().mkpath(QFileInfo(path).absolutePath()); });
     skipOnError([&] {

@@ -379,6 +379,50 @@ bool SourceLists::chooseApplication(const QString &line)
     return false;
 }
 
+QString SourceLists::shownDevice() const
+{
+    return m_controls.device->currentText();
+}
+
+QString SourceLists::shownLineIdentity() const
+{
+    QString identity;
+    if (m_rec) {
+        skipOnError([&] {
+            const DeviceSnapshot snapshot = m_rec->devices();
+            if (const SourceLineInfo *shown = snapshot.lineAt({m_rec->DeviceIndex(), SrcIndex}))
+                identity = shown->identity;
+        });
+    }
+    return identity;
+}
+
+bool SourceLists::chooseRemembered(const QString &device, const QString &lineIdentity)
+{
+    if (!m_rec || device.isEmpty())
+        return false;
+    const DeviceSnapshot snapshot = valueOrSkip<DeviceSnapshot>([&] { return m_rec->devices(); }, {});
+    const CaptureDeviceInfo *d = snapshot.deviceNamed(device);
+    if (!d)
+        return false;
+    int line = -1;
+    for (int i = 0; i < d->lines.size() && line < 0; ++i)
+        if (d->lines[i].identity == lineIdentity)
+            line = i;
+    const int deviceRow = m_controls.device->findText(d->name);
+    if (line < 0 || deviceRow < 0)
+        return false;
+    if (deviceRow != m_controls.device->currentIndex())
+        selectRow(m_controls.device, deviceRow);
+    const int lineRow = m_controls.source->findText(d->lines[line].name);
+    if (lineRow < 0)
+        return false;
+    if (lineRow != m_controls.source->currentIndex())
+        selectRow(m_controls.source, lineRow);
+    rememberChoice();
+    return true;
+}
+
 qint32 SourceLists::shownLineRate() const
 {
     qint32 rate = 0;

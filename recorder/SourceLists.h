@@ -55,6 +55,13 @@ public:
     void rememberChoice();
     // The rate the shown line's device runs at; 0 unknown.
     qint32 shownLineRate() const;
+    // The shown choice as it is kept across starts: the device's name and
+    // the line's identity (an application's line: the application).
+    QString shownDevice() const;
+    QString shownLineIdentity() const;
+    // Shows and records a choice kept from an earlier start; false (and the
+    // lists as they were) when that device or line is not here now.
+    bool chooseRemembered(const QString &device, const QString &lineIdentity);
 
     // The lines of the applications playing now, by name.
     QStringList applications() const;

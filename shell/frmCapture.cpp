@@ -416,8 +416,13 @@ bool frmCapture::Form_Load()
         PicPreset1->setFrameShape(QFrame::NoFrame);
         PicPreset1->setPixmap(Artwork::styleButton(false));
 
-        // 12.-13. The chosen source, then monitoring.
+        // 12.-13. The chosen source (the one chosen last time when it is
+        // here), then monitoring.
+        const bool remembered = m_sources->chooseRemembered(PublicDim::SourceDevice, PublicDim::SourceLine);
         SelectSource();
+        if (!remembered && !PublicDim::SourceDevice.isEmpty())
+            statusBar()->showMessage(
+                tr("%1 is not here now: recording from %2.").arg(PublicDim::SourceDevice, m_sources->shownDevice()), 15000);
         m_sources->rememberChoice();
         startCapture(OnFailure::Throw);
         showIdleState();
@@ -499,6 +504,10 @@ void frmCapture::Form_Unload()
     if (MediaPlayer1)
         skipOnError([&] { MediaPlayer1->HaltPlayback(); });
     skipOnError([&] { FinishRecording(); });
+    skipOnError([&] {
+        PublicDim::SourceDevice = m_sources->shownDevice();
+        PublicDim::SourceLine = m_sources->shownLineIdentity();
+    });
     skipOnError([&] { SaveSettings(); });
     endProgram(0);
 }

@@ -5,9 +5,11 @@
 #include "support/CaptureHarness.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include <algorithm>
@@ -246,6 +248,36 @@ private slots:
         QVERIFY(h.loadPastWizard());
         QCOMPARE(shown(CaptureView(*h.window)), QStringLiteral("Card / Rear Line"));
         QCOMPARE(h.rec->devices[0].selected, 1);   // the card's input was not switched
+    }
+
+    // The source chosen last comes back at the next start; when it is not
+    // there, the default takes its place and the status bar says so.
+    void startUp_comesBackToTheSourceChosenLast()
+    {
+        QString stored;
+        {
+            CaptureHarness h;
+            h.setUpRecorder = [](FakeRecorder &r) { r.devices = {A, B}; };
+            h.writeSettings();
+            QVERIFY(h.loadPastWizard());
+            const CaptureView v(*h.window);
+            choose(v.DeviceCombo, QStringLiteral("Card B"));
+            choose(v.ComboSource, QStringLiteral("Mix B"));
+            QVERIFY(QMetaObject::invokeMethod(&*h.window, "Form_Unload"));
+            QFile ini(h.appFolder() + QStringLiteral("setting.ini"));
+            QVERIFY(ini.open(QIODevice::ReadOnly));
+            stored = QString::fromUtf8(ini.readAll());
+            QVERIFY2(stored.contains(QStringLiteral("SourceDevice=Card B\r\nSourceLine=Mix B\r\n")), qPrintable(stored));
+        }
+        for (const bool here : {true, false}) {
+            CaptureHarness h;
+            h.setUpRecorder = [here](FakeRecorder &r) { r.devices = here ? QList{A, B} : QList{A}; };
+            h.writeSettings(stored.left(stored.indexOf(QStringLiteral("PreviewIndex")))
+                            + stored.mid(stored.indexOf(QStringLiteral("FileType"))));
+            QVERIFY(h.loadPastWizard());
+            QCOMPARE(shown(CaptureView(*h.window)), here ? QStringLiteral("Card B / Mix B") : QStringLiteral("Card A / Mic A"));
+            QCOMPARE(h.window->statusBar()->currentMessage().startsWith(QStringLiteral("Card B is not here now")), !here);
+        }
     }
 
     void formatText_saysWhenTheDevicesRateIsConverted()

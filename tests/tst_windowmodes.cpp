@@ -141,7 +141,8 @@ private slots:
                 keys << QString::fromLatin1(line.left(line.indexOf('=')));
         QCOMPARE(keys, (QStringList{QStringLiteral("WAVFreq"), QStringLiteral("WAVChannel"), QStringLiteral("WAVBit"),
                                     QStringLiteral("PreviewIndex"), QStringLiteral("LastCheckUpdate"),
-                                    QStringLiteral("FileType"), QStringLiteral("Quality")}));
+                                    QStringLiteral("FileType"), QStringLiteral("Quality"),
+                                    QStringLiteral("SourceDevice"), QStringLiteral("SourceLine")}));
     }
 
     void titles_areTheWindowsOwn()
