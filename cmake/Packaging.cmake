@@ -55,7 +55,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 # - A sound server to record from: the programs say "No sound server" without
 #   one, and a desktop usually has one already.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+# - xdg-open, which opens the help's web links, Check Update and the product
+#   links in the user's browser; without it those do nothing.
+# - Qt's Wayland platform plugin, so that a Wayland desktop gets a native
+#   window rather than one through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, xdg-utils, qt6-wayland")
 
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianFiles.cmake)
 set(CPACK_TARVELL_COPYRIGHT_FILE ${CMAKE_CURRENT_LIST_DIR}/copyright)

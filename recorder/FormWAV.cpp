@@ -151,7 +151,7 @@ FormWAV::FormWAV(AudioFile *file, QWidget *owner)
     M_Presets->setObjectName(QStringLiteral("M_Presets"));
     M_Smallest = M_Presets->addAction(QStringLiteral("Smallest file size"), this, &FormWAV::M_Smallest_Click);
     M_Smallest->setObjectName(QStringLiteral("M_Smallest"));
-    M_Best = M_Presets->addAction(QStringLiteral("Best suond quality"), this, &FormWAV::M_Best_Click);
+    M_Best = M_Presets->addAction(QStringLiteral("Best sound quality"), this, &FormWAV::M_Best_Click);
     M_Best->setObjectName(QStringLiteral("M_Best"));
 
     auto *area = new EtchedArea(this);

@@ -49,7 +49,7 @@ public:
     QMenuBar *MenuBar = nullptr;
     QMenu *M_Presets = nullptr;
     QAction *M_Smallest = nullptr;   // "Smallest file size"
-    QAction *M_Best = nullptr;       // "Best suond quality"
+    QAction *M_Best = nullptr;       // "Best sound quality"
 
     QWidget *Client = nullptr;       // the client area below the menu bar
 

@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(d.M_Presets->title(), QStringLiteral("Presets"));
         QCOMPARE(d.M_Presets->actions(), (QList<QAction *>{d.M_Smallest, d.M_Best}));
         QCOMPARE(d.M_Smallest->text(), QStringLiteral("Smallest file size"));
-        QCOMPARE(d.M_Best->text(), QStringLiteral("Best suond quality"));
+        QCOMPARE(d.M_Best->text(), QStringLiteral("Best sound quality"));
         QCOMPARE(d.cmdOk->text(), QStringLiteral("Ok"));
         QCOMPARE(d.cmdCancel->text(), QStringLiteral("Cancel"));
         QVERIFY(d.cmdOk->isDefault() && !d.cmdCancel->isDefault());
