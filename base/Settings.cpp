@@ -7,6 +7,7 @@
 #include "base/Shell.h"
 #include "base/SkipOnError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,6 +37,7 @@ constexpr qint64 DaysBetweenUpdateChecks = 10;
 const QString FileName = QStringLiteral("setting.ini");
 
 QDate todayOverride;
+std::optional<QString> updateAddressOverride;
 
 QDate today()
 {
@@ -187,6 +189,10 @@ QDate readCheckDate(const QString &text, QDate now)
 
 void offerUpdatePageWhenDue(QWidget *owner)
 {
+    // Without an address there is nothing to look at: no question.
+    const QString address = updateAddress();
+    if (address.isEmpty())
+        return;
     const QDate now = today();
     const QDate last = readCheckDate(PublicDim::LastCheckUpdate, now);
     if (last.isValid()) {
@@ -199,18 +205,31 @@ void offerUpdatePageWhenDue(QWidget *owner)
     const auto answer = valueOrSkip(
         [&] {
             return Dialogs::instance().messageBox(
-                owner, QStringLiteral("Do you want to visit our website to check if there is a new version released?"),
+                owner,
+                QCoreApplication::translate("Settings", "Do you want to look for a newer version of Tarvell "
+                                                        "Recorder?\n\nYes opens %1 in your web browser.")
+                    .arg(address),
                 QString(), Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
         },
         Dialogs::Answer::No);
     if (answer == Dialogs::Answer::Yes)
-        skipOnError([&] { Shell::instance().open(UpdatePageUrl()); });
+        skipOnError([&] { Shell::instance().open(address); });
     // One form whatever the locale: a date written under one language must
     // read back under another.
     PublicDim::LastCheckUpdate = now.toString(QStringLiteral("yyyy-M-d"));
 }
 
 } // namespace
+
+QString updateAddress()
+{
+    return updateAddressOverride.value_or(QStringLiteral(TARVELL_UPDATE_URL));
+}
+
+void setUpdateAddressForTests(const QString &address)
+{
+    updateAddressOverride = address;
+}
 
 QString settingsFilePath()
 {

@@ -11,10 +11,14 @@ class QWidget;
 // readers older than file types ignore; a file without them reads as WAV.
 // Keys are read in any case and any order; a later line wins.
 
-// The page offered when the last update check is more than ten days old, and
-// by Help, "Check Update": there is no web site, so it is the page of the
-// program's own help that tells how to get a newer version (a local file).
+// Help, "Check Update": the page of the program's own help that tells how to
+// get a newer version (a local file).
 QString UpdatePageUrl();
+
+// The address this build was given for newer versions ("" when none: the
+// program then never asks about one at start).
+QString updateAddress();
+void setUpdateAddressForTests(const QString &address);
 
 // Where the settings live: "setting.ini" in the program's folder when the
 // program runs from a folder of its own (the build tree, an unpacked folder)
@@ -23,8 +27,9 @@ QString UpdatePageUrl();
 // "<config>/tarvell-recorder/setting.ini".
 QString settingsFilePath();
 
-// Reads the settings into PublicDim and, when the last update check is older
-// than ten days (or its date cannot be read), offers the update page.
+// Reads the settings into PublicDim and, when this build has an update
+// address and the last update question is older than ten days (or its date
+// cannot be read), asks whether to open that address.
 void LoadSettings(QWidget *owner);
 
 // Writes the seven lines; a file that cannot be written is left as it was and

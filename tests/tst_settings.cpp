@@ -23,7 +23,9 @@ using namespace PublicDim;
 
 namespace {
 
-const QString Question = QStringLiteral("Do you want to visit our website to check if there is a new version released?");
+const QString Address = QStringLiteral("https://updates.example.org/tarvell-recorder");
+const QString Question = QStringLiteral("Do you want to look for a newer version of Tarvell Recorder?\n\n"
+                                        "Yes opens https://updates.example.org/tarvell-recorder in your web browser.");
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -71,6 +73,7 @@ private slots:
         QDir().mkpath(tmp.path() + QStringLiteral("/app"));
         AppFolder = tmp.path() + QStringLiteral("/app/");
         setTodayForTests(QDate(2024, 3, 20));
+        setUpdateAddressForTests(Address);
         dialogs = std::make_unique<FakeDialogs>();
         shell = std::make_unique<FakeShell>();
     }
@@ -169,7 +172,7 @@ private slots:
         QCOMPARE(a.icon, Dialogs::Icon::Question);
         QCOMPARE(a.buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(a.title.isEmpty() ? Dialogs::programTitle() : a.title, Dialogs::programTitle());
-        QCOMPARE(shell->opened, QStringList{UpdatePageUrl()});
+        QCOMPARE(shell->opened, QStringList{Address});
         SaveSettings();
         QCOMPARE(readFile(iniPath()),
                  QByteArray("WAVFreq=44100\r\nWAVChannel=2\r\nWAVBit=16\r\nPreviewIndex=2\r\nLastCheckUpdate=2024-3-20\r\n"
@@ -184,6 +187,17 @@ private slots:
         QCOMPARE(dialogs->asked.size(), 3);
         QCOMPARE(shell->opened.size(), 1);
         QCOMPARE(LastCheckUpdate, QStringLiteral("2024-4-20"));
+    }
+
+    // A build without an update address has nothing to offer: no question,
+    // whatever the date.
+    void updateCheck_noAddress_neverAsks()
+    {
+        setUpdateAddressForTests(QString());
+        load("LastCheckUpdate=2005-1-1\r\n");
+        QCOMPARE(dialogs->asked.size(), 0);
+        QVERIFY(shell->opened.isEmpty());
+        QCOMPARE(LastCheckUpdate, QStringLiteral("2005-1-1"));
     }
 
     void updateCheck_data()
