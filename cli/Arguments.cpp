@@ -132,7 +132,7 @@ Parsed parseArguments(const QStringList &arguments)
         return refuse(Usage, QStringLiteral("--json goes with --list"));
     const QStringList files = parser.positionalArguments();
     if (o.listFormats)
-        return files.isEmpty() && !o.list ? out : refuse(Usage, QStringLiteral("--list-formats goes alone"));
+        return files.isEmpty() && !o.list ? out : refuse(Usage, QCoreApplication::translate("tarvell-rec", "--list-formats goes alone"));
     if (o.list)
         return files.isEmpty() ? out : refuse(Usage, QStringLiteral("--list takes no file"));
     if (files.isEmpty())
