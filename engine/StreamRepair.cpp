@@ -62,12 +62,20 @@ quint8 crc8(const quint8 *p, size_t n)
     return crc;
 }
 
+// By table: a long recording's frames are checked at the program's start.
 quint16 crc16Step(quint16 crc, quint8 byte)
 {
-    crc ^= quint16(byte) << 8;
-    for (int i = 0; i < 8; ++i)
-        crc = quint16(crc & 0x8000 ? (crc << 1) ^ 0x8005 : crc << 1);
-    return crc;
+    static const auto table = [] {
+        std::array<quint16, 256> t{};
+        for (int i = 0; i < 256; ++i) {
+            quint16 r = quint16(i << 8);
+            for (int k = 0; k < 8; ++k)
+                r = quint16(r & 0x8000 ? (r << 1) ^ 0x8005 : r << 1);
+            t[size_t(i)] = r;
+        }
+        return t;
+    }();
+    return quint16((crc << 8) ^ table[(crc >> 8) ^ byte]);
 }
 
 // The block size of the frame header at p (checksum included), 0 when there
