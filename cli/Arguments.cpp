@@ -1,6 +1,9 @@
 #include "cli/Arguments.h"
 
+#include "engine/TakeTarget.h"
+
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -22,8 +25,9 @@ const struct
     QString Options::*name = nullptr;
 } Table[] = {{"d device", "DEVICE", {}, &Options::device}, {"l line", "LINE", {}, &Options::line},
              {"a app", "APP", {}, &Options::app}, {"r rate", "HZ"}, {"c channels", "N"}, {"b bits", "N"},
-             {"t duration", "TIME"}, {"force", nullptr, &Options::force}, {"q quiet", nullptr, &Options::quiet},
-             {"list", nullptr, &Options::list}, {"json", nullptr, &Options::json}, {"h help", nullptr, &Options::help},
+             {"t duration", "TIME"}, {"type", "TYPE"}, {"quality", "QUALITY"}, {"force", nullptr, &Options::force}, {"q quiet", nullptr, &Options::quiet},
+             {"list", nullptr, &Options::list}, {"list-formats", nullptr, &Options::listFormats},
+             {"json", nullptr, &Options::json}, {"h help", nullptr, &Options::help},
              {"version", nullptr, &Options::version}};
 
 // The format from the values of --rate, --channels and --bits (not given:
@@ -127,6 +131,8 @@ Parsed parseArguments(const QStringList &arguments)
     if (o.json && !o.list)
         return refuse(Usage, QStringLiteral("--json goes with --list"));
     const QStringList files = parser.positionalArguments();
+    if (o.listFormats)
+        return files.isEmpty() && !o.list ? out : refuse(Usage, QCoreApplication::translate("tarvell-rec", "--list-formats goes alone"));
     if (o.list)
         return files.isEmpty() ? out : refuse(Usage, QStringLiteral("--list takes no file"));
     if (files.isEmpty())
@@ -137,8 +143,32 @@ Parsed parseArguments(const QStringList &arguments)
     if (o.file.trimmed().isEmpty())
         return refuse(BadValue, QStringLiteral("the file name is empty"));
 
+    const QString typeName = parser.value(QStringLiteral("type"));
+    const std::optional<FileType> asked = fileTypes::fromName(typeName);
+    if (isSet("type") && !asked)
+        return refuse(BadValue, QCoreApplication::translate("tarvell-rec", "--type \"%1\" is not offered; the types are "
+                                                                            "wav, flac, opus, vorbis and mp3")
+                                    .arg(typeName));
+    o.type = takeFileType(o.file, asked);
+    const QString qualityName = parser.value(QStringLiteral("quality"));
+    const std::optional<Quality> quality = fileTypes::qualityFromName(qualityName);
+    if (quality)
+        o.quality = *quality;
+    else if (isSet("quality"))
+        return refuse(BadValue, QCoreApplication::translate("tarvell-rec", "--quality \"%1\" is not offered; the "
+                                                                            "qualities are speech, music and best")
+                                    .arg(qualityName));
+    // A type that holds only some rates records at the nearest of them
+    // unless a rate is asked for.
+    if (!isSet("rate"))
+        o.format.sampleRate = fileTypes::nearestRate(o.type, o.format.sampleRate);
     if (const QString error = readFormat(parser, o.format); !error.isEmpty())
         return refuse(BadValue, error);
+    if (const QString why = fileTypes::whyNot(o.type, o.format); !why.isEmpty())
+        return refuse(BadValue, QCoreApplication::translate("tarvell-rec", "--rate %1: %2; the nearest is %3 Hz")
+                                    .arg(o.format.sampleRate)
+                                    .arg(why)
+                                    .arg(fileTypes::nearestRate(o.type, o.format.sampleRate)));
     const QString duration = parser.value(QStringLiteral("duration"));
     if (isSet("duration") && !(o.durationMs = parseDuration(duration)))
         return refuse(BadValue, QStringLiteral("--duration \"%1\" is not a length of time above 0 (such as 90, 1:30, "

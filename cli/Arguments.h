@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/FileType.h"
 #include "engine/WaveFormat.h"
 
 #include <QStringList>
@@ -38,12 +39,15 @@ struct Options
     bool json = false;
     bool quiet = false;
     bool force = false;
+    bool listFormats = false;
     QString device;            // name or number; empty: the server's default source's device
     QString line;              // name or number; empty: that device's line as the window would pick it
     QString app;               // an application's name or stream number; empty: none
-    WaveFormat format;         // 44100 Hz, stereo, 16 bits unless asked otherwise
+    WaveFormat format;         // 44100 Hz, stereo, 16 bits unless asked otherwise (48000 Hz for Opus)
+    FileType type = FileType::Wav;      // --type, else the file name's extension, else WAV
+    Quality quality = Quality::Music;   // of a lossy type
     std::optional<qint64> durationMs;   // none: until stopped
-    QString file;              // as given (".wav" not yet added)
+    QString file;              // as given (the type's extension not yet added)
 };
 
 struct Parsed

@@ -9,6 +9,7 @@
 #include "engine/WavAudioFile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <csignal>
@@ -78,9 +79,25 @@ int refuse(int exit, const QString &text)
     return exit;
 }
 
+QByteArray listFormats()
+{
+    QByteArray out;
+    for (FileType type : fileTypes::All) {
+        QStringList rates;
+        for (qint32 rate : fileTypes::ratesHeld(type))
+            rates << QString::number(rate);
+        out += QStringList{fileTypes::name(type), fileTypes::extension(type), rates.join(QLatin1Char(' ')),
+                           fileTypes::displayName(type)}
+                   .join(QLatin1Char('\t'))
+                   .toUtf8()
+               + '\n';
+    }
+    return out;
+}
+
 int checkTarget(const Options &o)
 {
-    const QString path = withWavExtension(o.file);
+    const QString path = withTypeExtension(o.file, o.type);
     for (const QString &name : {o.file, path})
         if (takeTarget(name) == TakeTarget::Folder)
             return refuse(CannotCreate,
@@ -140,7 +157,7 @@ int TakeConsole::start(const Options &o)
         return refuse(CaptureFailed, QStringLiteral("cannot catch Ctrl+C: %1").arg(stopSignals->error()));
     connect(stopSignals, &StopSignals::caught, &m_take, &Take::stop);
     m_take.setDurationMs(o.durationMs.value_or(0));
-    if (m_take.start(withWavExtension(o.file))) {
+    if (m_take.start(withTypeExtension(o.file, o.type))) {
         if (const qint32 from = m_rec.convertedFromRate(); from > 0)
             say(tr("the device runs at %1 Hz; converting to %2 Hz").arg(from).arg(m_take.format().sampleRate));
         m_sinceDrawn.start();
@@ -166,7 +183,7 @@ void TakeConsole::onEnded()
         say(tr("%1%2; the file holds the %3 recorded until then").arg(where, why, recorded));
     } else if (m_showProgress) {
         write(stderr, tr("Recorded %1 into %2 (%3)\n")
-                          .arg(recorded, path, sizeText(WavAudioFile::HeaderSize + m_take.bytesWritten()))
+                          .arg(recorded, path, sizeText(fileBytes()))
                           .toUtf8());
     }
     if (const qint64 lost = m_take.lostFrames(); lost > 0 && !m_showProgress)
@@ -181,6 +198,15 @@ void TakeConsole::onEnded()
         say(QStringLiteral("%1: %2").arg(path, what.join(QStringLiteral(", "))));
     }
     QCoreApplication::exit(exit);
+}
+
+qint64 TakeConsole::fileBytes() const
+{
+    // A compressed file's size is the encoder's to know; a WAV's follows
+    // from the sound in it, without asking the disk.
+    if (takeFileType(m_take.path(), std::nullopt) != FileType::Wav)
+        return QFileInfo(m_take.path()).size();
+    return WavAudioFile::HeaderSize + m_take.bytesWritten();
 }
 
 QString TakeConsole::secondsText(qint64 frames) const
@@ -201,7 +227,7 @@ void TakeConsole::drawProgress(bool now)
     m_sinceDrawn.restart();
     const SignalWatch &watch = m_take.watch();
     QString line = QStringLiteral("REC %1  %2  ")
-                       .arg(clockText(m_take.recordedMs()), sizeText(WavAudioFile::HeaderSize + m_take.bytesWritten()));
+                       .arg(clockText(m_take.recordedMs()), sizeText(fileBytes()));
     // The warnings before the meters: a narrow terminal cuts the end of the line.
     if (watch.noSound())
         line += tr("NO SOUND %1 s  ").arg(watch.quietMs() / 1000);

@@ -19,6 +19,9 @@ void write(std::FILE *to, const QByteArray &bytes);
 void say(const QString &text);
 // The same for what ends the program: returns exit.
 int refuse(int exit, const QString &text);
+// --list-formats: one line per type, four columns separated by tabs: NAME
+// EXTENSION RATES DISPLAY-NAME, RATES the offered rates it holds.
+QByteArray listFormats();
 // The file first: a name that cannot be used is refused before any sound is
 // touched. Recorded, or the exit code with the reason said.
 int checkTarget(const Options &o);
@@ -52,6 +55,7 @@ private:
     void clearProgress();
     // "12.345 s" of sound: what the file holds, or lost.
     QString secondsText(qint64 frames) const;
+    qint64 fileBytes() const;
 
     AudioRecord &m_rec;
     Take &m_take;

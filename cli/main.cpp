@@ -47,6 +47,10 @@ int main(int argc, char **argv)
                                                             : "");
         return cli::Recorded;
     }
+    if (o.listFormats) {
+        cli::write(stdout, cli::listFormats());
+        return cli::Recorded;
+    }
     if (const int code = o.list ? cli::Recorded : cli::checkTarget(o); code != cli::Recorded)
         return code;
 
@@ -69,6 +73,7 @@ int main(int argc, char **argv)
 
     WavAudioFile file;
     file.SetWaveFormat(o.format);
+    file.SetFileType(o.type, o.quality);   // the arguments made sure it holds the format
     Take take(rec, file);
     cli::TakeConsole console(rec, take, !o.quiet && ::isatty(STDERR_FILENO));
     if (const int code = console.start(o); code != cli::Recorded)

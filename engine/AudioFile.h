@@ -7,7 +7,8 @@
 #include <QList>
 #include <QString>
 
-// The WAV file writer. It owns at most one open file.
+// The recording's file writer: WAV, or one of the compressed types (see
+// FileType). It owns at most one open file.
 //
 // Blocks are the raw PCM frames as the recorder delivers them (AudioRecord::GetBlock):
 // unsigned 8-bit or signed 16-bit little-endian, interleaved.
@@ -28,7 +29,8 @@ public:
     // system's reason.
     virtual void CreateWaveFile(const QString &path, qint32 reserved) = 0;
     // Appends one block and brings the header on disk up to date, so the file
-    // stays a valid WAV holding every block written even if the process dies.
+    // stays a valid WAV holding every block written even if the process dies
+    // (a compressed file: every frame or page the encoder has made so far).
     virtual void WriteBlock(const QByteArray &block) = 0;
     // Sets the format for the next file; an invalid one (WaveFormat::isValid)
     // is refused and the format stays as it was.

@@ -95,6 +95,15 @@ QString whyNot(FileType type, const WaveFormat &format)
     return QString();
 }
 
+QList<qint32> ratesHeld(FileType type)
+{
+    QList<qint32> rates;
+    for (qint32 offered : WaveFormat::OfferedRates)
+        if (holdsRate(type, offered))
+            rates << offered;
+    return rates;
+}
+
 qint32 nearestRate(FileType type, qint32 rate)
 {
     qint32 best = rate;

@@ -37,6 +37,8 @@ bool isLossy(FileType type);
 // can, otherwise why not, for the user ("Ogg Opus holds 8, 12, 16, 24 or
 // 48 kHz"). Never a file that would play at the wrong speed.
 QString whyNot(FileType type, const WaveFormat &format);
+// The offered rates (WaveFormat::OfferedRates) the type holds.
+QList<qint32> ratesHeld(FileType type);
 // The offered rate nearest to `rate` that the type holds.
 qint32 nearestRate(FileType type, qint32 rate);
 

@@ -7,6 +7,16 @@ QString withWavExtension(const QString &name)
     return name.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".wav");
 }
 
+QString withTypeExtension(const QString &name, FileType type)
+{
+    return fileTypes::fromFileName(name) ? name : name + QLatin1Char('.') + fileTypes::extension(type);
+}
+
+FileType takeFileType(const QString &name, std::optional<FileType> asked)
+{
+    return asked.value_or(fileTypes::fromFileName(name).value_or(FileType::Wav));
+}
+
 TakeTarget takeTarget(const QString &name)
 {
     const QFileInfo info(name);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/FileType.h"
+
 #include <QString>
 
 // Where a take is to be recorded, as the window and tarvell-rec both see it
@@ -8,6 +10,13 @@
 // A recording's name ends in ".wav" in any case: "take" and "take.mp3"
 // become "take.wav" and "take.mp3.wav".
 QString withWavExtension(const QString &name);
+// A name that ends in the extension of a type it can be written as
+// ("talk.flac", "talk.OPUS") stays as it is; any other gets the extension of
+// `type`: "take" becomes "take.flac" for FLAC, "take.mp3x" "take.mp3x.wav" for WAV.
+QString withTypeExtension(const QString &name, FileType type);
+// The type a take into `name` is written as: `asked` when given, otherwise
+// the one its extension names, otherwise WAV.
+FileType takeFileType(const QString &name, std::optional<FileType> asked);
 
 // What is at a name now. A take into a folder cannot start, and one into a
 // file with something in it replaces what is there: both faces ask first.

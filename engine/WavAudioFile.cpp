@@ -1,6 +1,7 @@
 #include "engine/WavAudioFile.h"
 
 #include "engine/AudioFailure.h"
+#include "engine/StreamRepair.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -132,14 +133,15 @@ void WavAudioFile::SetWaveFormat(const WaveFormat &f)
                                .arg(f.sampleRate)
                                .arg(f.channels)
                                .arg(f.bitsPerSample));
+    if (const QString why = fileTypes::whyNot(m_type, f); !why.isEmpty())
+        throw AudioFailure(AudioFailure::InvalidArgument, why);
     m_format = f;
 }
 
 void WavAudioFile::SetFileType(FileType type, Quality quality)
 {
-    if (type != FileType::Wav)
-        throw AudioFailure(AudioFailure::InvalidArgument,
-                           QStringLiteral("This writer writes WAV files only, not %1.").arg(fileTypes::displayName(type)));
+    if (const QString why = fileTypes::whyNot(type, m_format); !why.isEmpty())
+        throw AudioFailure(AudioFailure::InvalidArgument, why);
     m_type = type;
     m_quality = quality;
 }
@@ -166,7 +168,8 @@ void WavAudioFile::CreateWaveFile(const QString &path, qint32 reserved)
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
         temporary = target + ".tarvell-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // Read too: the encoders look back at what they wrote.
+        fd = ::open(temporary.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             break;
     }
@@ -183,15 +186,34 @@ void WavAudioFile::CreateWaveFile(const QString &path, qint32 reserved)
 
     m_fd = fd;
     m_fileFormat = m_format;
+    m_fileType = m_type;
+    m_encoderError = 0;
     m_dataBytes = 0;
     m_lastSyncMs = nowMs();
-    int error = writeHeader(0);
-    if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0)
+    int error = 0;
+    QString encoderError;
+    if (m_fileType == FileType::Wav) {
+        error = writeHeader(0);
+    } else {
+        m_encoder = std::make_unique<SndfileWriter>();
+        encoderError = m_encoder->open(m_fd, m_fileType, m_quality, m_fileFormat);
+        if (!encoderError.isEmpty())
+            m_encoder.reset();
+    }
+    if (error == 0 && encoderError.isEmpty() && ::rename(temporary.constData(), target.constData()) != 0)
         error = errno;
-    if (error != 0) {
+    if (error != 0 || !encoderError.isEmpty()) {
+        if (m_encoder)
+            m_encoder->close();
+        m_encoder.reset();
         ::close(m_fd);
         m_fd = -1;
         ::unlink(temporary.constData());
+        if (!encoderError.isEmpty())
+            throw AudioFailure(AudioFailure::InvalidArgument,
+                               QCoreApplication::translate("WavAudioFile", "Cannot create %1 as %2: %3")
+                                   .arg(QDir::toNativeSeparators(m_path), fileTypes::displayName(m_fileType),
+                                        encoderError));
         throwSystem(error, QStringLiteral("Cannot create"));
     }
     writeJournal();
@@ -203,6 +225,11 @@ void WavAudioFile::WriteBlock(const QByteArray &block)
         throw AudioFailure(AudioFailure::FileNotOpen, QStringLiteral("No file is open to write the recording to."));
     if (block.isEmpty())
         return;
+
+    if (m_encoder) {
+        writeEncoded(block);
+        return;
+    }
 
     const size_t size = size_t(block.size());
     const size_t done = writeAt(m_fd, block.constData(), size, HeaderSize + m_dataBytes);
@@ -233,6 +260,8 @@ void WavAudioFile::AppendSparseZeros(quint64 bytes)
 {
     if (m_fd < 0)
         throw AudioFailure(AudioFailure::FileNotOpen, QStringLiteral("No file is open to extend."));
+    if (m_encoder)
+        throw AudioFailure(AudioFailure::InvalidArgument, QStringLiteral("Only a WAV file can be extended."));
     if (bytes % quint64(m_fileFormat.bytesPerFrame()) != 0)
         throw AudioFailure(AudioFailure::InvalidArgument,
                            QStringLiteral("%1 bytes is not a whole number of frames.").arg(bytes));
@@ -257,8 +286,51 @@ void WavAudioFile::CloseFile()
         throwSystem(error, what);
 }
 
+void WavAudioFile::writeEncoded(const QByteArray &block)
+{
+    if (m_encoderError == 0 && !m_encoder->write(block))
+        m_encoderError = errno;
+    // The encoder's last frame or page may be torn; the close cuts it off, so
+    // the file holds what fitted and stays playable. Each write after the
+    // failure fails the same.
+    if (m_encoderError != 0)
+        throwSystem(m_encoderError, QStringLiteral("Cannot write to"));
+    m_dataBytes += quint64(block.size());
+    // What the encoder has written reaches the disk at least once a second.
+    if (nowMs() - m_lastSyncMs >= SyncIntervalMs) {
+        ::fdatasync(m_fd);
+        m_lastSyncMs = nowMs();
+    }
+}
+
+int WavAudioFile::finishEncoded(QString *what)
+{
+    int error = 0;
+    const QString encoderError = m_encoder->close();
+    m_encoder.reset();
+    if (!encoderError.isEmpty() && m_encoderError == 0) {
+        error = errno != 0 ? errno : EIO;
+        *what = QStringLiteral("Cannot complete");
+    }
+    if (m_encoderError != 0 || error != 0)
+        streamRepair::repair(m_fd, m_fileType, true);
+    if (::fdatasync(m_fd) != 0 && error == 0 && errno != EINVAL) {
+        error = errno;
+        *what = QStringLiteral("Cannot save");
+    }
+    if (::close(m_fd) != 0 && error == 0) {
+        error = errno;
+        *what = QStringLiteral("Cannot close");
+    }
+    m_fd = -1;
+    m_dataBytes = 0;
+    return error;
+}
+
 int WavAudioFile::finishFile(QString *what)
 {
+    if (m_encoder)
+        return finishEncoded(what);
     int error = 0;
     // A chunk of odd size is followed by a pad byte, which the data size leaves out and the
     // RIFF size counts. Without it (no room left) the file is still readable, so go on.
@@ -308,7 +380,8 @@ void WavAudioFile::writeJournal()
     if (!journal.open(QIODevice::WriteOnly))
         return;
     journal.write(QFile::encodeName(QFileInfo(m_path).absoluteFilePath()) + '\n'
-                  + QByteArray::number(quint64(st.st_dev)) + ' ' + QByteArray::number(quint64(st.st_ino)) + '\n');
+                  + QByteArray::number(quint64(st.st_dev)) + ' ' + QByteArray::number(quint64(st.st_ino)) + '\n'
+                  + fileTypes::name(m_fileType).toLatin1() + '\n');
     if (!journal.commit())
         return;
     // The writer is alive exactly as long as this lock is held: the system
@@ -359,11 +432,23 @@ QList<AudioFile::Recovered> WavAudioFile::RecoverInterrupted()
         if (fd < 0)
             continue;
         struct stat st {};
+        const bool same = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && id.size() == 2
+                          && quint64(st.st_dev) == id[0].toULongLong() && quint64(st.st_ino) == id[1].toULongLong();
+        // A journal from before the types has no third line: WAV.
+        const FileType type = lines.size() > 2 ? fileTypes::fromName(QString::fromLatin1(lines[2])).value_or(FileType::Wav)
+                                               : FileType::Wav;
+        if (type != FileType::Wav) {
+            const auto repaired = same ? streamRepair::repair(fd, type) : std::nullopt;
+            if (repaired) {
+                ::fdatasync(fd);
+                found.append({QFile::decodeName(path), repaired->format, repaired->frames});
+            }
+            ::close(fd);
+            continue;
+        }
         char h[HeaderSize];
         WaveFormat format{0, 0, 0};
-        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && id.size() == 2
-            && quint64(st.st_dev) == id[0].toULongLong() && quint64(st.st_ino) == id[1].toULongLong()
-            && st.st_size >= HeaderSize && ::pread(fd, h, HeaderSize, 0) == HeaderSize)
+        if (same && st.st_size >= HeaderSize && ::pread(fd, h, HeaderSize, 0) == HeaderSize)
             format = ownHeaderFormat(h);
         if (!format.isValid()) {
             ::close(fd);

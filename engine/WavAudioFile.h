@@ -1,9 +1,13 @@
 #pragma once
 
 #include "engine/AudioFile.h"
+#include "engine/SndfileWriter.h"
 #include "engine/WaveFormat.h"
 
-// Writes PCM WAV files with plain POSIX file I/O.
+#include <memory>
+
+// Writes the recording's file: PCM WAV with plain POSIX file I/O, and the
+// compressed types (FLAC, Ogg Opus, Ogg Vorbis, MP3) through SndfileWriter.
 //
 // Layout (the header is always 80 bytes, data starts at offset 80):
 //
@@ -29,6 +33,12 @@
 // existing file. While a file is open, a small journal in the user's state
 // folder ($XDG_STATE_HOME/tarvell-recorder/) names it; a clean close removes the
 // journal, and RecoverInterrupted() repairs the files whose journal survived.
+//
+// A compressed file is made, renamed, synced and journaled the same way; the
+// journal also names its type. What a killed recorder leaves of it is cut
+// back to the encoder's last whole frame or page and its header told the
+// length (StreamRepair), at the next RecoverInterrupted(), or at once by
+// CloseFile() when a write failed (a full disk).
 //
 // Writing past RLIMIT_FSIZE raises SIGXFSZ, which would kill the process
 // before the write could report EFBIG. Creating a file therefore sets SIGXFSZ
@@ -74,6 +84,8 @@ private:
     // Pads, writes the final header, syncs and closes; returns 0 or the errno
     // of the first failure, with what failed in *what.
     int finishFile(QString *what);
+    int finishEncoded(QString *what);
+    void writeEncoded(const QByteArray &block);
     QString journalPath() const;
     void writeJournal();
     void releaseJournal();
@@ -84,6 +96,9 @@ private:
     FileType m_type = FileType::Wav;
     Quality m_quality = Quality::Music;      // for the next file and the format numbers
     WaveFormat m_fileFormat;  // of the file that is open
+    FileType m_fileType = FileType::Wav;   // likewise
+    std::unique_ptr<SndfileWriter> m_encoder;   // open for a compressed file
+    int m_encoderError = 0;   // of a write that failed: the encoder's end is not to be believed
     QString m_path;
     int m_fd = -1;
     quint64 m_dataBytes = 0;

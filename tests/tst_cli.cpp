@@ -231,6 +231,47 @@ private slots:
         QCOMPARE(take.frames, qint64(rate) * 4 / 10);
     }
 
+    void types_followTheNameUnlessTold_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("made");
+        QTest::addColumn<int>("format");   // at 48000 Hz, Opus's own rate when none is asked for
+        const int flac = SF_FORMAT_FLAC | SF_FORMAT_PCM_16, mp3 = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
+        QTest::newRow("talk.flac") << QStringList{"-r", "48000", "talk.flac"} << "talk.flac" << flac;
+        QTest::newRow("--type flac") << QStringList{"-r", "48000", "--type", "flac", "talk"} << "talk.flac" << flac;
+        QTest::newRow("opus") << QStringList{"--quality", "speech", "talk.OPUS"} << "talk.OPUS" << (SF_FORMAT_OGG | SF_FORMAT_OPUS);
+        QTest::newRow("--type over the name") << QStringList{"-r", "48000", "--type", "mp3", "talk.ogg"} << "talk.ogg" << mp3;
+        QTest::newRow("unknown extension") << QStringList{"-r", "48000", "talk.mp3x"} << "talk.mp3x.wav"
+                                           << (SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+    }
+
+    void types_followTheNameUnlessTold()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, made);
+        QFETCH(int, format);
+        const QByteArray signal = noise(48000 * 4, 2, 16, 7);
+        auto player = playNoise(QStringLiteral("card1"), signal);
+        const Result r = run(QStringList{"-l", Card1Mix, "--force", "-t", "1"} + args);
+        QVERIFY2(r.exit == 0, qPrintable(r.err));
+        const auto take = readback::readWithSndfile(path(made));
+        QVERIFY2(take.opened, qPrintable(take.error));
+        QVERIFY(take.format == format && take.sampleRate == 48000 && std::abs(take.frames - 48000) <= 960);
+        if (format == (SF_FORMAT_FLAC | SF_FORMAT_PCM_16))
+            QVERIFY2(isPieceOf(signal, take), "the FLAC take is not the played signal, sample for sample");
+        QVERIFY(noJournal());
+        player->kill();
+        player->waitForFinished();
+    }
+
+    void listFormats_namesEveryTypeWithItsRates()
+    {
+        const Result r = run({"--list-formats"});
+        QCOMPARE(r.exit, 0);
+        QVERIFY(r.out.startsWith("wav\twav\t8000 11025 16000 22050 24000 32000 44100 48000\tWAV\n"));
+        QVERIFY(r.out.contains("\nopus\topus\t8000 16000 24000 48000\tOgg Opus\n") && r.out.count('\n') == 5);
+    }
+
     void existingFile_replacedOnlyWithForceOrWhenEmpty_data()
     {
         QTest::addColumn<QByteArray>("before");
@@ -330,6 +371,10 @@ private slots:
         QTest::newRow("empty rate") << QStringList{"-r", "", "x"} << 2 << "--rate";
         QTest::newRow("empty channels") << QStringList{"-c", "", "x"} << 2 << "--channels";
         QTest::newRow("empty bits") << QStringList{"-b", "", "x"} << 2 << "--bits";
+        QTest::newRow("opus at 44100") << QStringList{"-r", "44100", "talk.opus"} << 2 << "nearest is 48000 Hz";
+        QTest::newRow("unknown type") << QStringList{"--type", "aiff", "x"} << 2 << "wav, flac";
+        QTest::newRow("unknown quality") << QStringList{"--quality", "loud", "x"} << 2 << "speech";
+        QTest::newRow("formats with a file") << QStringList{"--list-formats", "x"} << 1 << "alone";
         QTest::newRow("name not UTF-8") << QStringList{"<take\\377.wav>"} << 2 << "UTF-8";
         QTest::newRow("unknown device") << QStringList{"-d", "No_Such_Card", "x"} << 4 << "Fake_Card_2";
         QTest::newRow("device number too big") << QStringList{"-d", "99", "x"} << 4 << "Fake_Mic";
