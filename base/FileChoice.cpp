@@ -11,13 +11,6 @@ FileType typeOfName(const QString &name, FileType chosen)
     return fileTypes::fromFileName(name).value_or(chosen);
 }
 
-QString withTypeExtension(const QString &name, FileType type)
-{
-    if (fileTypes::fromFileName(name))
-        return name;
-    return name + QLatin1Char('.') + fileTypes::extension(type);
-}
-
 QString renamedForType(const QString &name, FileType type)
 {
     const auto now = fileTypes::fromFileName(name);

@@ -14,10 +14,8 @@ class AudioFile;
 // stands for ("talk.flac": FLAC), otherwise `chosen`.
 FileType typeOfName(const QString &name, FileType chosen);
 
-// `name` as it is when it ends in the extension of a type we write ("take.mp3",
-// "take.WAV"); otherwise with the extension of `type` appended ("take" with
-// FLAC: "take.flac"; "take.txt" with WAV: "take.txt.wav").
-QString withTypeExtension(const QString &name, FileType type);
+// (A name without such an extension gets one with withTypeExtension, in
+// engine/TakeTarget.h.)
 
 // `name` with its extension changed to that of `type` when it ends in the
 // extension of another type we write ("1.wav" with FLAC: "1.flac"); any other

@@ -3,6 +3,7 @@
 #include "base/Dialogs.h"
 #include "base/FileChoice.h"
 #include "base/PublicDim.h"
+#include "engine/TakeTarget.h"
 
 #include <QCoreApplication>
 
