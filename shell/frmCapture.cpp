@@ -149,6 +149,12 @@ void frmCapture::buildMenus()
     Menu_Options = menuBar()->addMenu(QStringLiteral("Options"));
     Menu_StartR = Menu_Options->addAction(QStringLiteral("Start recording when media file starts"));
     Menu_StopR = Menu_Options->addAction(QStringLiteral("Stop recording when media file stops"));
+    // The level display's style, from the keyboard as well as by clicking the
+    // picture in the display's corner.
+    Menu_Options->addSeparator();
+    Menu_NextStyle = Menu_Options->addAction(tr("Next Level Display Style"));
+    Menu_NextStyle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(Menu_NextStyle, &QAction::triggered, this, &frmCapture::PicPreset1_Click);
     // These handlers toggle the mark themselves: undo Qt's own toggle first.
     const std::pair<QAction *, void (frmCapture::*)()> toggles[] = {{Menu_StartR, &frmCapture::Menu_StartR_Click},
                                                                      {Menu_StopR, &frmCapture::Menu_StopR_Click}};
@@ -179,7 +185,8 @@ void frmCapture::buildMenus()
         {Menu_Mode, "Menu_Mode"},         {Menu_PR, "Menu_PR"},           {Menu_Record, "Menu_Record"},
         {Menu_Play, "Menu_Play"},         {Menu_Options, "Menu_Options"}, {Menu_StartR, "Menu_StartR"},
         {Menu_StopR, "Menu_StopR"},       {Menu_More, "Menu_More"},       {Menu_Hep, "Menu_Hep"},
-        {Menu_Contents, "Menu_Contents"}, {Menu_CheckUpdate, "Menu_CheckUpdate"}, {Menu_About, "Menu_About"}};
+        {Menu_Contents, "Menu_Contents"}, {Menu_CheckUpdate, "Menu_CheckUpdate"}, {Menu_About, "Menu_About"},
+        {Menu_NextStyle, "Menu_NextStyle"}};
     for (const auto &[object, name] : names)
         object->setObjectName(QString::fromLatin1(name));
     for (int i = 0; i < Menu_MoreItems.size(); ++i)

@@ -239,6 +239,7 @@ private:
     QMenu *Menu_Options = nullptr;
     QAction *Menu_StartR = nullptr;
     QAction *Menu_StopR = nullptr;
+    QAction *Menu_NextStyle = nullptr;   // the level display's next style, Ctrl+L
     QMenu *Menu_More = nullptr;
     QList<QAction *> Menu_MoreItems;
     QMenu *Menu_Hep = nullptr;

@@ -130,6 +130,12 @@ private slots:
             v.Menu_StartR->trigger();
             v.Menu_StopR->trigger();
             QVERIFY(PublicDim::AutoStopRecord && v.Menu_StopR->isChecked());
+            // The display's style from the keyboard: the next one, wrapping after the last.
+            const int style = h.display->style;
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_L,
+                            Qt::ControlModifier);
+            QCOMPARE(h.display->style, (style + 1) % PublicDim::PreviewStyleCount);
             w.close();   // saves the settings; the next start has both off again
             h.window.reset();
         }
