@@ -171,10 +171,10 @@ void PulseCapture::onState(pa_stream *s, void *userdata)
 // Before the first data: the rate the server delivers at is known now.
 void PulseCapture::startConversion(pa_stream *s)
 {
-    const pa_sample_spec *spec = pa_stream_get_sample_spec(s);
-    if (!spec || int(spec->rate) == m_format.sampleRate)
+    const pa_sample_spec *streamFormat = pa_stream_get_sample_spec(s);
+    if (!streamFormat || int(streamFormat->rate) == m_format.sampleRate)
         return;   // bit for bit what the device delivers
-    m_resampler = std::make_unique<Resampler>(int(spec->rate), m_format.sampleRate, m_format.channels,
+    m_resampler = std::make_unique<Resampler>(int(streamFormat->rate), m_format.sampleRate, m_format.channels,
                                               m_format.bitsPerSample);
     if (!m_resampler->error().isEmpty()) {
         m_failed = true;
@@ -182,7 +182,7 @@ void PulseCapture::startConversion(pa_stream *s)
         m_resampler.reset();
         return;
     }
-    m_convertedFrom = qint32(spec->rate);
+    m_convertedFrom = qint32(streamFormat->rate);
 }
 
 void PulseCapture::onRead(pa_stream *, size_t, void *userdata)
@@ -320,10 +320,10 @@ void PulseCapture::onTiming(pa_stream *s, int success, void *userdata)
     auto *self = static_cast<PulseCapture *>(userdata);
     self->m_timingAsked = false;
     const pa_timing_info *info = success ? pa_stream_get_timing_info(s) : nullptr;
-    const pa_sample_spec *spec = pa_stream_get_sample_spec(s);
-    if (!info || !spec || info->write_index_corrupt || info->write_index < 0)
+    const pa_sample_spec *streamFormat = pa_stream_get_sample_spec(s);
+    if (!info || !streamFormat || info->write_index_corrupt || info->write_index < 0)
         return;
-    const qint64 producedUs = qint64(pa_bytes_to_usec(uint64_t(info->write_index), spec) + info->source_usec);
+    const qint64 producedUs = qint64(pa_bytes_to_usec(uint64_t(info->write_index), streamFormat) + info->source_usec);
     std::lock_guard g(self->m_mutex);
     const qint64 lostBefore = self->m_stalls.lostFrames();
     self->m_stalls.noteReport(qint64(pa_timeval_load(&info->timestamp)), producedUs, qint64(info->source_usec),

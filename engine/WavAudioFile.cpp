@@ -314,17 +314,7 @@ int WavAudioFile::finishEncoded(QString *what)
     }
     if (m_encoderError != 0 || error != 0)
         streamRepair::repair(m_fd, m_fileType, true);
-    if (::fdatasync(m_fd) != 0 && error == 0 && errno != EINVAL) {
-        error = errno;
-        *what = QStringLiteral("Cannot save");
-    }
-    if (::close(m_fd) != 0 && error == 0) {
-        error = errno;
-        *what = QStringLiteral("Cannot close");
-    }
-    m_fd = -1;
-    m_dataBytes = 0;
-    return error;
+    return syncAndClose(error, what);
 }
 
 int WavAudioFile::finishFile(QString *what)
@@ -348,6 +338,13 @@ int WavAudioFile::finishFile(QString *what)
         error = e;
         *what = QStringLiteral("Cannot update the header of");
     }
+    return syncAndClose(error, what);
+}
+
+// The last steps of finishing any file: its data to the disk, then the
+// descriptor closed. The first failure is the one reported.
+int WavAudioFile::syncAndClose(int error, QString *what)
+{
     if (::fdatasync(m_fd) != 0 && error == 0 && errno != EINVAL) {
         error = errno;
         *what = QStringLiteral("Cannot save");

@@ -85,6 +85,8 @@ private:
     // of the first failure, with what failed in *what.
     int finishFile(QString *what);
     int finishEncoded(QString *what);
+    // The last step of both: data to the disk, descriptor closed.
+    int syncAndClose(int error, QString *what);
     void writeEncoded(const QByteArray &block);
     QString journalPath() const;
     void writeJournal();
