@@ -52,7 +52,7 @@ QString readFormat(const QCommandLineParser &parser, WaveFormat &f)
             QStringList rates;
             for (qint32 r : WaveFormat::OfferedRates)
                 rates << QString::number(r);
-            return QStringLiteral("--%1 \"%2\" is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, "
+            return QCoreApplication::translate("tarvell-rec", "--%1 \"%2\" is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, "
                                   "stereo), 8 or 16 bits")
                 .arg(QLatin1String(options[i]), value, rates.join(QLatin1Char(' ')));
         }
@@ -109,13 +109,13 @@ Parsed parseArguments(const QStringList &arguments)
             longName.insert(name, all.last());
     }
     if (!parser.parse(arguments))
-        return refuse(Usage, parser.errorText() + QStringLiteral(" (see --help)"));
+        return refuse(Usage, parser.errorText() + QCoreApplication::translate("tarvell-rec", " (see --help)"));
 
     // Each option once: a second -t or -d is far more likely a mistake than a wish.
     QHash<QString, int> seen;   // by long name
     for (const QString &name : parser.optionNames())
         if (++seen[longName.value(name)] == 2)
-            return refuse(Usage, QStringLiteral("--%1 is given more than once").arg(longName.value(name)));
+            return refuse(Usage, QCoreApplication::translate("tarvell-rec", "--%1 is given more than once").arg(longName.value(name)));
     const auto isSet = [&](const char *name) { return seen.contains(QLatin1String(name)); };
     bool emptyName = false;   // refused after the values of the format and the duration
     for (const auto &option : Table) {
@@ -129,19 +129,19 @@ Parsed parseArguments(const QStringList &arguments)
         return out;
 
     if (o.json && !o.list)
-        return refuse(Usage, QStringLiteral("--json goes with --list"));
+        return refuse(Usage, QCoreApplication::translate("tarvell-rec", "--json goes with --list"));
     const QStringList files = parser.positionalArguments();
     if (o.listFormats)
         return files.isEmpty() && !o.list ? out : refuse(Usage, QCoreApplication::translate("tarvell-rec", "--list-formats goes alone"));
     if (o.list)
-        return files.isEmpty() ? out : refuse(Usage, QStringLiteral("--list takes no file"));
+        return files.isEmpty() ? out : refuse(Usage, QCoreApplication::translate("tarvell-rec", "--list takes no file"));
     if (files.isEmpty())
-        return refuse(Usage, QStringLiteral("no file to record into (see --help)"));
+        return refuse(Usage, QCoreApplication::translate("tarvell-rec", "no file to record into (see --help)"));
     if (files.size() > 1)
-        return refuse(Usage, QStringLiteral("one file only, not %1 (quote a name with spaces)").arg(files.size()));
+        return refuse(Usage, QCoreApplication::translate("tarvell-rec", "one file only, not %1 (quote a name with spaces)").arg(files.size()));
     o.file = files.first();
     if (o.file.trimmed().isEmpty())
-        return refuse(BadValue, QStringLiteral("the file name is empty"));
+        return refuse(BadValue, QCoreApplication::translate("tarvell-rec", "the file name is empty"));
 
     const QString typeName = parser.value(QStringLiteral("type"));
     const std::optional<FileType> asked = fileTypes::fromName(typeName);
@@ -171,13 +171,13 @@ Parsed parseArguments(const QStringList &arguments)
                                     .arg(fileTypes::nearestRate(o.type, o.format.sampleRate)));
     const QString duration = parser.value(QStringLiteral("duration"));
     if (isSet("duration") && !(o.durationMs = parseDuration(duration)))
-        return refuse(BadValue, QStringLiteral("--duration \"%1\" is not a length of time above 0 (such as 90, 1:30, "
+        return refuse(BadValue, QCoreApplication::translate("tarvell-rec", "--duration \"%1\" is not a length of time above 0 (such as 90, 1:30, "
                                                "1:02:03, 90s, 2m or 1h)")
                                     .arg(duration));
     if (emptyName)
-        return refuse(BadValue, QStringLiteral("an empty device, line or application name"));
+        return refuse(BadValue, QCoreApplication::translate("tarvell-rec", "an empty device, line or application name"));
     if (isSet("app") && (isSet("device") || isSet("line")))
-        return refuse(Usage, QStringLiteral("--app chooses the line itself: not with --device or --line"));
+        return refuse(Usage, QCoreApplication::translate("tarvell-rec", "--app chooses the line itself: not with --device or --line"));
     return out;
 }
 

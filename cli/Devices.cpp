@@ -2,6 +2,7 @@
 
 #include "engine/AudioRecord.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -80,13 +81,13 @@ bool chooseLine(AudioRecord &rec, const QString &device, const QString &line, QS
     // What was not found, and what there is.
     const auto refuse = [&](const QString &what) {
         const QByteArray text = listText(snapshot);
-        *error = what + (text.isEmpty() ? QStringLiteral("; there are no capture devices")
-                                        : QStringLiteral("; the devices and their lines are:\n")
+        *error = what + (text.isEmpty() ? QCoreApplication::translate("tarvell-rec", "; there are no capture devices")
+                                        : QCoreApplication::translate("tarvell-rec", "; the devices and their lines are:\n")
                                               + QString::fromUtf8(text).trimmed());
         return false;
     };
     if (snapshot.devices.isEmpty()) {
-        *error = QStringLiteral("the sound server has no capture devices");
+        *error = QCoreApplication::translate("tarvell-rec", "the sound server has no capture devices");
         return false;
     }
     // Without a device named (or a line that tells it), the default device and line.
@@ -96,18 +97,18 @@ bool chooseLine(AudioRecord &rec, const QString &device, const QString &line, QS
     // A line's name alone: on whichever device has it, if only one does.
     const QList<LinePlace> found = device.isEmpty() && !line.isEmpty() ? snapshot.linesNamed(line) : QList<LinePlace>();
     if (!device.isEmpty() && !(d = snapshot.findDevice(device)))
-        return refuse(QStringLiteral("no device \"%1\"").arg(device));
+        return refuse(QCoreApplication::translate("tarvell-rec", "no device \"%1\"").arg(device));
     if (found.size() > 1)
-        return refuse(QStringLiteral("several devices have a line \"%1\"; choose one with --device").arg(line));
+        return refuse(QCoreApplication::translate("tarvell-rec", "several devices have a line \"%1\"; choose one with --device").arg(line));
     if (found.size() == 1) {
         d = snapshot.deviceNumbered(found[0].device);
         l = found[0].line;
     }
     if (l < 0 && !line.isEmpty() && (l = DeviceSnapshot::findLine(*d, line)) < 0)
-        return refuse(QStringLiteral("no line \"%1\" on %2").arg(line, d->name));
+        return refuse(QCoreApplication::translate("tarvell-rec", "no line \"%1\" on %2").arg(line, d->name));
     choose(rec, d->index, l);
     if (!rec.DeviceValid()) {
-        *error = QStringLiteral("the device %1 has nothing to record from").arg(d->name);
+        *error = QCoreApplication::translate("tarvell-rec", "the device %1 has nothing to record from").arg(d->name);
         return false;
     }
     return true;
@@ -125,10 +126,10 @@ bool chooseApplication(AudioRecord &rec, const QString &app, QString *error)
     for (const CaptureDeviceInfo &device : snapshot.devices)
         for (const SourceLineInfo &line : device.lines)
             if (line.stream >= 0)
-                playing << QStringLiteral("%1 (stream %2)").arg(line.name).arg(line.stream);
+                playing << QCoreApplication::translate("tarvell-rec", "%1 (stream %2)").arg(line.name).arg(line.stream);
     *error = playing.isEmpty()
-                 ? QStringLiteral("no application \"%1\": no application is playing now").arg(app)
-                 : QStringLiteral("no application \"%1\"; playing now: %2").arg(app, playing.join(QStringLiteral(", ")));
+                 ? QCoreApplication::translate("tarvell-rec", "no application \"%1\": no application is playing now").arg(app)
+                 : QCoreApplication::translate("tarvell-rec", "no application \"%1\"; playing now: %2").arg(app, playing.join(QStringLiteral(", ")));
     return false;
 }
 

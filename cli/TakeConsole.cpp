@@ -29,9 +29,9 @@ constexpr int MeterWidth = 10;
 // and how it is told: %1 is the engine's reason, or the device's name for a
 // device that went away.
 const std::pair<int, const char *> Ends[] = {
-    {Recorded, nullptr}, {Recorded, nullptr}, {DeviceRemoved, QT_TR_NOOP("the device %1 was removed while recording")},
-    {ServerLost, QT_TR_NOOP("the sound server went away while recording (%1)")},
-    {CaptureFailed, QT_TR_NOOP("the capture stopped: %1")}, {CannotWrite, "%1"}};
+    {Recorded, nullptr}, {Recorded, nullptr}, {DeviceRemoved, QT_TRANSLATE_NOOP("tarvell-rec", "the device %1 was removed while recording")},
+    {ServerLost, QT_TRANSLATE_NOOP("tarvell-rec", "the sound server went away while recording (%1)")},
+    {CaptureFailed, QT_TRANSLATE_NOOP("tarvell-rec", "the capture stopped: %1")}, {CannotWrite, "%1"}};
 static_assert(std::size(Ends) == size_t(Take::End::CannotWrite) + 1);
 
 // "0:01:23.4"
@@ -101,9 +101,9 @@ int checkTarget(const Options &o)
     for (const QString &name : {o.file, path})
         if (takeTarget(name) == TakeTarget::Folder)
             return refuse(CannotCreate,
-                          QStringLiteral("%1: is a folder; give the name of a file to record into").arg(name));
+                          QCoreApplication::translate("tarvell-rec", "%1: is a folder; give the name of a file to record into").arg(name));
     if (takeTarget(path) == TakeTarget::NonEmptyFile && !o.force)
-        return refuse(FileExists, QStringLiteral("%1: exists; give --force to replace it").arg(path));
+        return refuse(FileExists, QCoreApplication::translate("tarvell-rec", "%1: exists; give --force to replace it").arg(path));
     return Recorded;
 }
 
@@ -125,15 +125,15 @@ TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress)
             return;   // said in one line at the end
         QStringList what;
         if (loss.notReadFrames > 0)
-            what << tr("%1 not read in time").arg(secondsText(loss.notReadFrames));
+            what << QCoreApplication::translate("tarvell-rec", "%1 not read in time").arg(secondsText(loss.notReadFrames));
         if (loss.leftOutFrames > 0)
-            what << tr("%1 the server left out (silence in its place)").arg(secondsText(loss.leftOutFrames));
-        sayApart(tr("sound lost at %1: %2").arg(secondsText(m_take.framesWritten()), what.join(QStringLiteral(", "))));
+            what << QCoreApplication::translate("tarvell-rec", "%1 the server left out (silence in its place)").arg(secondsText(loss.leftOutFrames));
+        sayApart(QCoreApplication::translate("tarvell-rec", "sound lost at %1: %2").arg(secondsText(m_take.framesWritten()), what.join(QStringLiteral(", "))));
     });
     // An application's sound that stopped: the take waits for its next.
     connect(&m_take, &Take::waitingChanged, this, [this](const QString &application) {
         if (!m_showProgress && !application.isEmpty())
-            say(tr("%1: %2 stopped playing at %3; waiting for its next sound")
+            say(QCoreApplication::translate("tarvell-rec", "%1: %2 stopped playing at %3; waiting for its next sound")
                     .arg(m_take.path(), application, secondsText(m_take.framesWritten())));
         drawProgress(true);
     });
@@ -141,11 +141,11 @@ TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress)
     // The sound's warnings, as they start (and the sound's return); the last
     // place left open in each is where in the take.
     const std::pair<void (Take::*)(), QString> edges[] = {
-        {&Take::noSoundBegan, tr("no sound at %3: everything below %1 dBFS for %2 s; check the line and its volume")
+        {&Take::noSoundBegan, QCoreApplication::translate("tarvell-rec", "no sound at %3: everything below %1 dBFS for %2 s; check the line and its volume")
                                   .arg(SignalWatch::NoSoundBelowDbfs)
                                   .arg(SignalWatch::NoSoundAfterMs / 1000)},
-        {&Take::soundReturned, tr("sound again at %1")},
-        {&Take::clippingBegan, tr("clipping at %1: samples at full scale; lower the line's volume")}};
+        {&Take::soundReturned, QCoreApplication::translate("tarvell-rec", "sound again at %1")},
+        {&Take::clippingBegan, QCoreApplication::translate("tarvell-rec", "clipping at %1: samples at full scale; lower the line's volume")}};
     for (const auto &[edge, text] : edges)
         connect(&m_take, edge, this, [this, text] { sayApart(text.arg(secondsText(m_take.framesWritten()))); });
 }
@@ -154,12 +154,12 @@ int TakeConsole::start(const Options &o)
 {
     const auto *stopSignals = new StopSignals({SIGINT, SIGTERM, SIGHUP}, this);
     if (!stopSignals->error().isEmpty())
-        return refuse(CaptureFailed, QStringLiteral("cannot catch Ctrl+C: %1").arg(stopSignals->error()));
+        return refuse(CaptureFailed, QCoreApplication::translate("tarvell-rec", "cannot catch Ctrl+C: %1").arg(stopSignals->error()));
     connect(stopSignals, &StopSignals::caught, &m_take, &Take::stop);
     m_take.setDurationMs(o.durationMs.value_or(0));
     if (m_take.start(withTypeExtension(o.file, o.type))) {
         if (const qint32 from = m_rec.convertedFromRate(); from > 0)
-            say(tr("the device runs at %1 Hz; converting to %2 Hz").arg(from).arg(m_take.format().sampleRate));
+            say(QCoreApplication::translate("tarvell-rec", "the device runs at %1 Hz; converting to %2 Hz").arg(from).arg(m_take.format().sampleRate));
         m_sinceDrawn.start();
         drawProgress(true);
         return Recorded;
@@ -167,7 +167,7 @@ int TakeConsole::start(const Options &o)
     if (m_take.startFailure() == Take::StartFailure::CannotCreate)
         return refuse(CannotCreate, m_take.failureReason());
     return refuse(m_take.startFailure() == Take::StartFailure::NoServer ? NoServer : CaptureFailed,
-                  tr("cannot record from %1: %2").arg(m_deviceName, m_take.failureReason()));
+                  QCoreApplication::translate("tarvell-rec", "cannot record from %1: %2").arg(m_deviceName, m_take.failureReason()));
 }
 
 void TakeConsole::onEnded()
@@ -177,24 +177,24 @@ void TakeConsole::onEnded()
     const QString recorded = secondsText(m_take.framesWritten());
     const auto [exit, told] = Ends[int(m_take.end())];
     if (exit != Recorded) {
-        const QString why = tr(told).arg(m_take.end() == Take::End::DeviceRemoved ? m_deviceName : m_take.endReason());
+        const QString why = QCoreApplication::translate("tarvell-rec", told).arg(m_take.end() == Take::End::DeviceRemoved ? m_deviceName : m_take.endReason());
         // The writer's reasons name the file already; the others do not.
         const QString where = why.contains(path) ? QString() : path + QStringLiteral(": ");
-        say(tr("%1%2; the file holds the %3 recorded until then").arg(where, why, recorded));
+        say(QCoreApplication::translate("tarvell-rec", "%1%2; the file holds the %3 recorded until then").arg(where, why, recorded));
     } else if (m_showProgress) {
-        write(stderr, tr("Recorded %1 into %2 (%3)\n")
+        write(stderr, QCoreApplication::translate("tarvell-rec", "Recorded %1 into %2 (%3)\n")
                           .arg(recorded, path, sizeText(fileBytes()))
                           .toUtf8());
     }
     if (const qint64 lost = m_take.lostFrames(); lost > 0 && !m_showProgress)
-        say(tr("%1: %2 of sound was lost while recording").arg(path, secondsText(lost)));
+        say(QCoreApplication::translate("tarvell-rec", "%1: %2 of sound was lost while recording").arg(path, secondsText(lost)));
     if (const SignalWatch::Summary s = m_take.watch().summary(); s.any()) {
         QStringList what;
         if (s.noSoundStretches > 0)
-            what << tr("no sound for %1 s").arg(double(s.noSoundMs) / 1000, 0, 'f', 1)
-                        + (s.noSoundStretches > 1 ? tr(" in all") : QString());
+            what << QCoreApplication::translate("tarvell-rec", "no sound for %1 s").arg(double(s.noSoundMs) / 1000, 0, 'f', 1)
+                        + (s.noSoundStretches > 1 ? QCoreApplication::translate("tarvell-rec", " in all") : QString());
         if (s.clips > 0)
-            what << (s.clips == 1 ? tr("clipped once") : tr("clipped %1 times").arg(s.clips));
+            what << (s.clips == 1 ? QCoreApplication::translate("tarvell-rec", "clipped once") : QCoreApplication::translate("tarvell-rec", "clipped %1 times").arg(s.clips));
         say(QStringLiteral("%1: %2").arg(path, what.join(QStringLiteral(", "))));
     }
     QCoreApplication::exit(exit);
@@ -230,18 +230,18 @@ void TakeConsole::drawProgress(bool now)
                        .arg(clockText(m_take.recordedMs()), sizeText(fileBytes()));
     // The warnings before the meters: a narrow terminal cuts the end of the line.
     if (watch.noSound())
-        line += tr("NO SOUND %1 s  ").arg(watch.quietMs() / 1000);
+        line += QCoreApplication::translate("tarvell-rec", "NO SOUND %1 s  ").arg(watch.quietMs() / 1000);
     if (const int clips = watch.recentClips(); clips > 0)
-        line += tr("CLIPPING %1 in %2 s  ").arg(clips).arg(SignalWatch::ClipWindowMs / 1000);
+        line += QCoreApplication::translate("tarvell-rec", "CLIPPING %1 in %2 s  ").arg(clips).arg(SignalWatch::ClipWindowMs / 1000);
     if (m_take.format().channels == 2)
         line += meter('L', m_peakLeft) + QStringLiteral("  ") + meter('R', m_peakRight);
     else
         line += meter('M', m_peakLeft);
     line += QStringLiteral(" dBFS");
     if (!m_take.waitingFor().isEmpty())
-        line += tr("  waiting for %1").arg(m_take.waitingFor());
+        line += QCoreApplication::translate("tarvell-rec", "  waiting for %1").arg(m_take.waitingFor());
     if (const qint64 lost = m_take.lostFrames(); lost > 0)
-        line += tr("  lost %1").arg(secondsText(lost));
+        line += QCoreApplication::translate("tarvell-rec", "  lost %1").arg(secondsText(lost));
     winsize terminal{};
     const bool known = ::ioctl(STDERR_FILENO, TIOCGWINSZ, &terminal) == 0 && terminal.ws_col > 0;
     line.truncate((known ? terminal.ws_col : 80) - 1);

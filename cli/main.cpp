@@ -6,6 +6,7 @@
 #include "cli/TakeConsole.h"
 #include "engine/PulseAudioRecord.h"
 #include "engine/Take.h"
+#include "engine/Translations.h"
 #include "engine/WavAudioFile.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarvell-rec"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVELL_VERSION));
+    Translations::install(app);
 
     // Past a file-size limit (ulimit -f) a write must fail with EFBIG and be
     // reported, not kill the program; libpulse's shared memory meets the
@@ -31,7 +33,7 @@ int main(int argc, char **argv)
     // never gave.
     for (int i = 1; i < argc; ++i)
         if (QString::fromLocal8Bit(argv[i]).toLocal8Bit() != QByteArray(argv[i]))
-            return cli::refuse(cli::BadValue, QStringLiteral("\"%1\" is not valid UTF-8; give the name in UTF-8")
+            return cli::refuse(cli::BadValue, QCoreApplication::translate("tarvell-rec", "\"%1\" is not valid UTF-8; give the name in UTF-8")
                                                   .arg(QString::fromLocal8Bit(argv[i])));
 
     const cli::Parsed parsed = cli::parseArguments(QCoreApplication::arguments());
@@ -60,7 +62,7 @@ int main(int argc, char **argv)
     rec.setTimerInterval(cli::TakeConsole::TickMs);
     rec.setDisplayKept(false);
     if (!rec.ServerConnected())
-        return cli::refuse(cli::NoServer, QStringLiteral("no sound server answers (is PulseAudio or PipeWire running "
+        return cli::refuse(cli::NoServer, QCoreApplication::translate("tarvell-rec", "no sound server answers (is PulseAudio or PipeWire running "
                                                          "for this user, with XDG_RUNTIME_DIR set?)"));
     if (o.list) {
         cli::write(stdout, o.json ? cli::listJson(rec.devices()) : cli::listText(rec.devices()));

@@ -1,5 +1,7 @@
 #include "engine/AudioFailure.h"
 
+#include <QCoreApplication>
+
 #include <new>
 
 AudioFailure AudioFailure::from(const std::exception_ptr &error)
@@ -9,10 +11,10 @@ AudioFailure AudioFailure::from(const std::exception_ptr &error)
     } catch (const AudioFailure &f) {
         return f;
     } catch (const std::bad_alloc &) {
-        return {7, QStringLiteral("Out of memory")};
+        return {7, QCoreApplication::translate("AudioFailure", "Out of memory")};
     } catch (const std::exception &e) {
         return {InvalidArgument, QString::fromLocal8Bit(e.what())};
     } catch (...) {
-        return {InvalidArgument, QStringLiteral("Unknown error")};
+        return {InvalidArgument, QCoreApplication::translate("AudioFailure", "Unknown error")};
     }
 }

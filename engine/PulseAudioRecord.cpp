@@ -3,6 +3,8 @@
 #include "engine/AudioFailure.h"
 #include "engine/PulseVolume.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -97,7 +99,7 @@ void PulseAudioRecord::onConnectionLost(const QString &reason)
 {
     if (m_capturing)
         failCapture(AudioFailure::NotConnected,
-                    QStringLiteral("The connection to the sound server was lost (%1).").arg(reason));
+                    QCoreApplication::translate("PulseAudioRecord", "The connection to the sound server was lost (%1).").arg(reason));
 }
 
 // --------------------------------------------------------------------- capture
@@ -106,7 +108,7 @@ void PulseAudioRecord::SetFormat(qint32 formatDescriptor, qint32 formatUnit)
 {
     const WaveFormat f = WaveFormat::fromDescriptor(formatDescriptor);
     if (!f.isValid() || formatUnit != f.bytesPerFrame())
-        fail(AudioFailure::InvalidArgument, QStringLiteral("Unsupported recording format."));
+        fail(AudioFailure::InvalidArgument, QCoreApplication::translate("PulseAudioRecord", "Unsupported recording format."));
     m_format = f;
     if (!m_capturing)
         m_captureFormat = f;
@@ -115,7 +117,7 @@ void PulseAudioRecord::SetFormat(qint32 formatDescriptor, qint32 formatUnit)
 void PulseAudioRecord::setBlockLength(qint32 frames)
 {
     if (frames <= 0)
-        fail(AudioFailure::InvalidArgument, QStringLiteral("The block length must be positive."));
+        fail(AudioFailure::InvalidArgument, QCoreApplication::translate("PulseAudioRecord", "The block length must be positive."));
     m_blockLength = frames;
 }
 
@@ -156,8 +158,8 @@ void PulseAudioRecord::StartCapture()
     const CaptureDevice *dev = currentDevice();
     const int line = dev ? selectedLine(m_device) : -1;
     if (!dev || line < 0) {
-        m_lastError = m_server.isConnected() ? QStringLiteral("This device has nothing to record from.")
-                                             : QStringLiteral("There is no connection to the sound server.");
+        m_lastError = m_server.isConnected() ? QCoreApplication::translate("PulseAudioRecord", "This device has nothing to record from.")
+                                             : QCoreApplication::translate("PulseAudioRecord", "There is no connection to the sound server.");
         return;
     }
     m_captureFormat = m_format;
@@ -351,10 +353,10 @@ const ServerSource &PulseAudioRecord::currentSource() const
 {
     const SourceLine *line = currentLine();
     if (!line)
-        fail(AudioFailure::NoSuchDevice, QStringLiteral("There is no such source line."));
+        fail(AudioFailure::NoSuchDevice, QCoreApplication::translate("PulseAudioRecord", "There is no such source line."));
     const ServerSource *source = m_server.state().source(line->sourceName);
     if (!source)
-        fail(AudioFailure::NoSuchDevice, QStringLiteral("The source line %1 is gone.").arg(line->name));
+        fail(AudioFailure::NoSuchDevice, QCoreApplication::translate("PulseAudioRecord", "The source line %1 is gone.").arg(line->name));
     return *source;
 }
 
@@ -380,14 +382,14 @@ QString PulseAudioRecord::DeviceName() const
 {
     const CaptureDevice *dev = currentDevice();
     if (!dev)
-        fail(AudioFailure::NoSuchDevice, QStringLiteral("There is no such device."));
+        fail(AudioFailure::NoSuchDevice, QCoreApplication::translate("PulseAudioRecord", "There is no such device."));
     return dev->name;
 }
 
 void PulseAudioRecord::setDeviceIndex(qint32 index)
 {
     if (index < 0 || index > DeviceCount())
-        fail(AudioFailure::NoSuchDevice, QStringLiteral("There is no device %1.").arg(index));
+        fail(AudioFailure::NoSuchDevice, QCoreApplication::translate("PulseAudioRecord", "There is no device %1.").arg(index));
     m_device = index;
     m_deviceName = index < m_devices.size() ? m_devices[index].name : QString();
     m_line = 0;
@@ -443,14 +445,14 @@ QString PulseAudioRecord::SourceName() const
 {
     const SourceLine *line = currentLine();
     if (!line)
-        fail(AudioFailure::NoSuchDevice, QStringLiteral("There is no such source line."));
+        fail(AudioFailure::NoSuchDevice, QCoreApplication::translate("PulseAudioRecord", "There is no such source line."));
     return line->name;
 }
 
 void PulseAudioRecord::setSourceIndex(qint32 index)
 {
     if (index < 0 || index > SourceCount())
-        fail(AudioFailure::NoSuchDevice, QStringLiteral("There is no source line %1.").arg(index));
+        fail(AudioFailure::NoSuchDevice, QCoreApplication::translate("PulseAudioRecord", "There is no source line %1.").arg(index));
     m_line = index;
 }
 
@@ -468,7 +470,7 @@ qint32 PulseAudioRecord::Volume() const
 void PulseAudioRecord::setVolume(qint32 volume)
 {
     if (volume < 0 || volume > PulseVolume::MaxLevel)
-        fail(AudioFailure::InvalidArgument, QStringLiteral("The volume must be between 0 and 65535."));
+        fail(AudioFailure::InvalidArgument, QCoreApplication::translate("PulseAudioRecord", "The volume must be between 0 and 65535."));
     const ServerSource &source = currentSource();
     const pa_cvolume target = PulseVolume::withLevel(source.volume, volume);
     const QString name = source.name;
@@ -494,10 +496,10 @@ qint32 PulseAudioRecord::Balance() const
 void PulseAudioRecord::setBalance(qint32 balance)
 {
     if (balance < 0 || balance > 100)
-        fail(AudioFailure::InvalidArgument, QStringLiteral("The balance must be between 0 and 100."));
+        fail(AudioFailure::InvalidArgument, QCoreApplication::translate("PulseAudioRecord", "The balance must be between 0 and 100."));
     const ServerSource &source = currentSource();
     if (!PulseVolume::canBalance(source.channelMap))
-        fail(AudioFailure::InvalidArgument, QStringLiteral("This source line has no balance."));
+        fail(AudioFailure::InvalidArgument, QCoreApplication::translate("PulseAudioRecord", "This source line has no balance."));
     const pa_cvolume target = PulseVolume::withBalance(source.volume, source.channelMap, balance);
     const QString name = source.name;
     QString error;
@@ -515,7 +517,7 @@ void PulseAudioRecord::setSourceSelected(bool selected)
 {
     const SourceLine *line = currentLine();
     if (!line)
-        fail(AudioFailure::NoSuchDevice, QStringLiteral("There is no such source line."));
+        fail(AudioFailure::NoSuchDevice, QCoreApplication::translate("PulseAudioRecord", "There is no such source line."));
     if (!selected)
         return;   // a device always records from one of its lines; choose another instead
     // Only a change of port is asked for: choosing the line already active

@@ -3,6 +3,8 @@
 #include "engine/PulseServer.h"
 #include "engine/Resampler.h"
 
+#include <QCoreApplication>
+
 #include <pulse/error.h>
 #include <pulse/timeval.h>
 
@@ -58,7 +60,7 @@ bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QS
         m_resampler.reset();
         pa_context *context = m_server.context();
         if (!context || pa_context_get_state(context) != PA_CONTEXT_READY) {
-            *error = QStringLiteral("There is no connection to the sound server.");
+            *error = QCoreApplication::translate("PulseCapture", "There is no connection to the sound server.");
             return false;
         }
         pa_sample_spec sampleSpec;
@@ -105,9 +107,9 @@ bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QS
     });
     if (settled && m_streamState == PA_STREAM_READY)
         return true;
-    *error = settled ? (m_error.isEmpty() ? QStringLiteral("The sound server refused to record from %1.").arg(sourceName)
+    *error = settled ? (m_error.isEmpty() ? QCoreApplication::translate("PulseCapture", "The sound server refused to record from %1.").arg(sourceName)
                                           : m_error)
-                     : QStringLiteral("The sound server did not start recording in time.");
+                     : QCoreApplication::translate("PulseCapture", "The sound server did not start recording in time.");
     g.unlock();
     PulseServer::Lock lock(m_server);
     closeStream();
@@ -162,7 +164,7 @@ void PulseCapture::onState(pa_stream *s, void *userdata)
         const int err = pa_context_errno(pa_stream_get_context(s));
         // The server kills the streams of a source it removes ("Entity killed").
         self->m_deviceRemoved = state == PA_STREAM_TERMINATED || err == PA_OK || err == PA_ERR_KILLED;
-        self->m_error = self->m_deviceRemoved ? QStringLiteral("The recording device was removed.")
+        self->m_error = self->m_deviceRemoved ? QCoreApplication::translate("PulseCapture", "The recording device was removed.")
                                               : QString::fromUtf8(pa_strerror(err));
     }
     self->m_stateCond.notify_all();

@@ -1,5 +1,6 @@
 #include "engine/PulseServer.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QMetaObject>
 
@@ -326,7 +327,7 @@ bool PulseServer::runRequest(int timeoutMs, QString *error, const QString &refus
     {
         Lock lock(*this);
         if (!m_context || pa_context_get_state(m_context) != PA_CONTEXT_READY) {
-            *error = QStringLiteral("There is no connection to the sound server.");
+            *error = QCoreApplication::translate("PulseServer", "There is no connection to the sound server.");
             return false;
         }
         op = issue(m_context, &waiter);
@@ -344,7 +345,7 @@ bool PulseServer::runRequest(int timeoutMs, QString *error, const QString &refus
         pa_operation_unref(op);
     }
     if (!arrived) {
-        *error = QStringLiteral("The sound server did not answer in time.");
+        *error = QCoreApplication::translate("PulseServer", "The sound server did not answer in time.");
         return false;
     }
     if (!ok) {
@@ -362,7 +363,7 @@ bool PulseServer::runRequest(int timeoutMs, QString *error, const QString &refus
 bool PulseServer::setSourceVolume(const QString &source, const pa_cvolume &volume, QString *error, int timeoutMs)
 {
     const QByteArray name = source.toUtf8();
-    const bool ok = runRequest(timeoutMs, error, QStringLiteral("The sound server refused the volume of %1.").arg(source),
+    const bool ok = runRequest(timeoutMs, error, QCoreApplication::translate("PulseServer", "The sound server refused the volume of %1.").arg(source),
                                [&](pa_context *c, Waiter *w) {
                                    return pa_context_set_source_volume_by_name(c, name.constData(), &volume,
                                                                                &Waiter::onSuccess, w);
@@ -378,7 +379,7 @@ bool PulseServer::setSourcePort(const QString &source, const QString &port, QStr
 {
     const QByteArray name = source.toUtf8();
     const QByteArray portName = port.toUtf8();
-    const bool ok = runRequest(timeoutMs, error, QStringLiteral("The sound server refused port %1 of %2.").arg(port, source),
+    const bool ok = runRequest(timeoutMs, error, QCoreApplication::translate("PulseServer", "The sound server refused port %1 of %2.").arg(port, source),
                                [&](pa_context *c, Waiter *w) {
                                    return pa_context_set_source_port_by_name(c, name.constData(), portName.constData(),
                                                                              &Waiter::onSuccess, w);

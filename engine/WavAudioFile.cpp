@@ -129,7 +129,7 @@ void WavAudioFile::SetWaveFormat(const WaveFormat &f)
 {
     if (!f.isValid())
         throw AudioFailure(AudioFailure::InvalidArgument,
-                           QStringLiteral("Unsupported recording format: %1 Hz, %2 channel(s), %3 bits.")
+                           QCoreApplication::translate("WavAudioFile", "Unsupported recording format: %1 Hz, %2 channel(s), %3 bits.")
                                .arg(f.sampleRate)
                                .arg(f.channels)
                                .arg(f.bitsPerSample));
@@ -152,15 +152,15 @@ void WavAudioFile::CreateWaveFile(const QString &path, qint32 reserved)
 {
     if (reserved != 0)
         throw AudioFailure(AudioFailure::InvalidArgument,
-                           QStringLiteral("The second argument of CreateWaveFile must be 0, not %1.").arg(reserved));
+                           QCoreApplication::translate("WavAudioFile", "The second argument of CreateWaveFile must be 0, not %1.").arg(reserved));
     CloseFile();
 
     ignoreFileSizeSignal();
     m_path = path;
     if (path.isEmpty())
-        throwSystem(ENOENT, QStringLiteral("Cannot create"));
+        throwSystem(ENOENT, QCoreApplication::translate("WavAudioFile", "Cannot create"));
     if (QFileInfo(path).isDir())
-        throwSystem(EISDIR, QStringLiteral("Cannot create"));
+        throwSystem(EISDIR, QCoreApplication::translate("WavAudioFile", "Cannot create"));
 
     // Made beside the target under a name of its own, then renamed over it.
     const QByteArray target = QFile::encodeName(path);
@@ -174,7 +174,7 @@ void WavAudioFile::CreateWaveFile(const QString &path, qint32 reserved)
             break;
     }
     if (fd < 0)
-        throwSystem(errno, QStringLiteral("Cannot create"));
+        throwSystem(errno, QCoreApplication::translate("WavAudioFile", "Cannot create"));
     // A file replaced keeps who may read it: its group where we may set it,
     // then its permission bits (a private take stays private). Done before
     // a byte is written.
@@ -214,7 +214,7 @@ void WavAudioFile::CreateWaveFile(const QString &path, qint32 reserved)
                                QCoreApplication::translate("WavAudioFile", "Cannot create %1 as %2: %3")
                                    .arg(QDir::toNativeSeparators(m_path), fileTypes::displayName(m_fileType),
                                         encoderError));
-        throwSystem(error, QStringLiteral("Cannot create"));
+        throwSystem(error, QCoreApplication::translate("WavAudioFile", "Cannot create"));
     }
     writeJournal();
 }
@@ -222,7 +222,7 @@ void WavAudioFile::CreateWaveFile(const QString &path, qint32 reserved)
 void WavAudioFile::WriteBlock(const QByteArray &block)
 {
     if (m_fd < 0)
-        throw AudioFailure(AudioFailure::FileNotOpen, QStringLiteral("No file is open to write the recording to."));
+        throw AudioFailure(AudioFailure::FileNotOpen, QCoreApplication::translate("WavAudioFile", "No file is open to write the recording to."));
     if (block.isEmpty())
         return;
 
@@ -242,12 +242,12 @@ void WavAudioFile::WriteBlock(const QByteArray &block)
         const quint64 keep = std::max(m_dataBytes, reached - reached % quint64(m_fileFormat.bytesPerFrame()));
         if (done > 0)
             trimTo(keep);
-        throwSystem(error, QStringLiteral("Cannot write to"));
+        throwSystem(error, QCoreApplication::translate("WavAudioFile", "Cannot write to"));
     }
 
     m_dataBytes += size;
     if (const int error = writeHeader(0))
-        throwSystem(error, QStringLiteral("Cannot update the header of"));
+        throwSystem(error, QCoreApplication::translate("WavAudioFile", "Cannot update the header of"));
     // Against a power loss: on the disk itself, not only in the page cache,
     // at least once a second.
     if (nowMs() - m_lastSyncMs >= SyncIntervalMs) {
@@ -259,19 +259,19 @@ void WavAudioFile::WriteBlock(const QByteArray &block)
 void WavAudioFile::AppendSparseZeros(quint64 bytes)
 {
     if (m_fd < 0)
-        throw AudioFailure(AudioFailure::FileNotOpen, QStringLiteral("No file is open to extend."));
+        throw AudioFailure(AudioFailure::FileNotOpen, QCoreApplication::translate("WavAudioFile", "No file is open to extend."));
     if (m_encoder)
-        throw AudioFailure(AudioFailure::InvalidArgument, QStringLiteral("Only a WAV file can be extended."));
+        throw AudioFailure(AudioFailure::InvalidArgument, QCoreApplication::translate("WavAudioFile", "Only a WAV file can be extended."));
     if (bytes % quint64(m_fileFormat.bytesPerFrame()) != 0)
         throw AudioFailure(AudioFailure::InvalidArgument,
-                           QStringLiteral("%1 bytes is not a whole number of frames.").arg(bytes));
+                           QCoreApplication::translate("WavAudioFile", "%1 bytes is not a whole number of frames.").arg(bytes));
     if (bytes == 0)
         return;
     if (::ftruncate(m_fd, off_t(HeaderSize + m_dataBytes + bytes)) != 0)
-        throwSystem(errno, QStringLiteral("Cannot extend"));
+        throwSystem(errno, QCoreApplication::translate("WavAudioFile", "Cannot extend"));
     m_dataBytes += bytes;
     if (const int error = writeHeader(0))
-        throwSystem(error, QStringLiteral("Cannot update the header of"));
+        throwSystem(error, QCoreApplication::translate("WavAudioFile", "Cannot update the header of"));
 }
 
 void WavAudioFile::CloseFile()
@@ -294,7 +294,7 @@ void WavAudioFile::writeEncoded(const QByteArray &block)
     // the file holds what fitted and stays playable. Each write after the
     // failure fails the same.
     if (m_encoderError != 0)
-        throwSystem(m_encoderError, QStringLiteral("Cannot write to"));
+        throwSystem(m_encoderError, QCoreApplication::translate("WavAudioFile", "Cannot write to"));
     m_dataBytes += quint64(block.size());
     // What the encoder has written reaches the disk at least once a second.
     if (nowMs() - m_lastSyncMs >= SyncIntervalMs) {
@@ -310,7 +310,7 @@ int WavAudioFile::finishEncoded(QString *what)
     m_encoder.reset();
     if (!encoderError.isEmpty() && m_encoderError == 0) {
         error = errno != 0 ? errno : EIO;
-        *what = QStringLiteral("Cannot complete");
+        *what = QCoreApplication::translate("WavAudioFile", "Cannot complete");
     }
     if (m_encoderError != 0 || error != 0)
         streamRepair::repair(m_fd, m_fileType, true);
@@ -331,12 +331,12 @@ int WavAudioFile::finishFile(QString *what)
             pad = 1;
         } else {
             error = errno;
-            *what = QStringLiteral("Cannot complete");
+            *what = QCoreApplication::translate("WavAudioFile", "Cannot complete");
         }
     }
     if (const int e = writeHeader(pad, true); e != 0 && error == 0) {
         error = e;
-        *what = QStringLiteral("Cannot update the header of");
+        *what = QCoreApplication::translate("WavAudioFile", "Cannot update the header of");
     }
     return syncAndClose(error, what);
 }
@@ -347,12 +347,12 @@ int WavAudioFile::syncAndClose(int error, QString *what)
 {
     if (::fdatasync(m_fd) != 0 && error == 0 && errno != EINVAL) {
         error = errno;
-        *what = QStringLiteral("Cannot save");
+        *what = QCoreApplication::translate("WavAudioFile", "Cannot save");
     }
     // Linux releases the descriptor even when close() fails, so never retry it.
     if (::close(m_fd) != 0 && error == 0) {
         error = errno;
-        *what = QStringLiteral("Cannot close");
+        *what = QCoreApplication::translate("WavAudioFile", "Cannot close");
     }
     m_fd = -1;
     m_dataBytes = 0;

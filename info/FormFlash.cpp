@@ -75,8 +75,8 @@ FormFlash::FormFlash(QWidget *owner)
     setWindowTitle(QStringLiteral("Form1"));
     setFixedSize(Twips::size(ClientWidth, ClientHeight));
 
-    LabelVer = makeLabel(this, QStringLiteral("Version 5.0"), LabelVerBox, "LabelVer");
-    LabelCopyright = makeLabel(this, QStringLiteral("Copyright \u00a9 2026 The Tarvell Recorder developers"),
+    LabelVer = makeLabel(this, tr("Version 5.0"), LabelVerBox, "LabelVer");
+    LabelCopyright = makeLabel(this, tr("Copyright \u00a9 2026 The Tarvell Recorder developers"),
                                LabelCopyrightBox, "LabelCopyright");
 
     Timer1 = new QTimer(this);
@@ -92,7 +92,7 @@ void FormFlash::Form_Load()
     // Each label's own style wins over any style the owner's skin hands down.
     skipOnError([&] { LabelVer->setStyleSheet(QStringLiteral("color: #ffffff; background: transparent;")); });
     skipOnError([&] { LabelCopyright->setStyleSheet(QStringLiteral("color: #ffffff; background: transparent;")); });
-    skipOnError([&] { setWindowTitle(QStringLiteral("Tarvell Recorder")); });
+    skipOnError([&] { setWindowTitle(tr("Tarvell Recorder")); });
     // Topmost: the flag is given at construction; the size stays as stored.
     skipOnError([&] {
         if (QWidget *owner = parentWidget())
@@ -208,7 +208,7 @@ void FormFlash::drawPicture(QPainter &p, const QRectF &area)
     title.setBold(true);
     p.setFont(title);
     p.setPen(QColor(0xf4, 0xf7, 0xfa));
-    p.drawText(QRectF(112, 28, 300, 38), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tarvell Recorder"));
+    p.drawText(QRectF(112, 28, 300, 38), Qt::AlignLeft | Qt::AlignVCenter, tr("Tarvell Recorder"));
 
     QFont subtitle = title;
     subtitle.setBold(false);
@@ -216,7 +216,7 @@ void FormFlash::drawPicture(QPainter &p, const QRectF &area)
     p.setFont(subtitle);
     p.setPen(QColor(0x9f, 0xb6, 0xcb));
     p.drawText(QRectF(114, 66, 300, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Records what your computer hears"));
+               tr("Records what your computer hears"));
 
     // A waveform across the middle, teal fading into amber: mirrored bars
     // around a centre line.

@@ -44,12 +44,14 @@ QString UpdatePageUrl()
 
 namespace {
 
-const QString WindowTitle = QStringLiteral("Tarvell Recorder Help");
+QString windowTitleText()
+{
+    return QCoreApplication::translate("HelpWindow", "Tarvell Recorder Help");
+}
 
 QString missingHelpNotice()
 {
-    return QStringLiteral(
-        "<h2>The help pages are missing</h2>"
+    return QCoreApplication::translate("HelpWindow", "<h2>The help pages are missing</h2>"
         "<p>Tarvell Recorder could not find its help pages. They belong in the folder "
         "<b>help</b> beside the program, or, for an installed program, in "
         "<b>share/tarvell-recorder/help</b> of the folder it was installed into.</p>"
@@ -72,7 +74,7 @@ HelpWindow::HelpWindow(const QString &helpFolder, QWidget *owner)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(WindowTitle);
+    setWindowTitle(windowTitleText());
     PublicDim::SetFormIcon(this);
 
     m_browser = new QTextBrowser(this);
@@ -85,7 +87,7 @@ HelpWindow::HelpWindow(const QString &helpFolder, QWidget *owner)
         m_browser->setSearchPaths({m_folder});
     setCentralWidget(m_browser);
 
-    auto *tools = addToolBar(QStringLiteral("Navigation"));
+    auto *tools = addToolBar(tr("Navigation"));
     tools->setObjectName(QStringLiteral("HelpTools"));
     tools->setMovable(false);
     tools->setFloatable(false);
@@ -94,11 +96,11 @@ HelpWindow::HelpWindow(const QString &helpFolder, QWidget *owner)
     // otherwise, and no picture for Contents rather than a folder.
     const QIcon back = QIcon::fromTheme(QStringLiteral("go-previous"), style()->standardIcon(QStyle::SP_ArrowBack));
     const QIcon forward = QIcon::fromTheme(QStringLiteral("go-next"), style()->standardIcon(QStyle::SP_ArrowForward));
-    BackAction = tools->addAction(back, QStringLiteral("&Back"), m_browser, &QTextBrowser::backward);
+    BackAction = tools->addAction(back, tr("&Back"), m_browser, &QTextBrowser::backward);
     BackAction->setShortcut(QKeySequence::Back);
-    ForwardAction = tools->addAction(forward, QStringLiteral("&Forward"), m_browser, &QTextBrowser::forward);
+    ForwardAction = tools->addAction(forward, tr("&Forward"), m_browser, &QTextBrowser::forward);
     ForwardAction->setShortcut(QKeySequence::Forward);
-    HomeAction = tools->addAction(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("&Contents"), this,
+    HomeAction = tools->addAction(QIcon::fromTheme(QStringLiteral("go-home")), tr("&Contents"), this,
                                   &HelpWindow::goHome);
     HomeAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
     BackAction->setEnabled(false);
@@ -180,5 +182,5 @@ void HelpWindow::followLink(const QUrl &link)
 void HelpWindow::showTitle()
 {
     const QString page = m_browser->documentTitle();
-    setWindowTitle(page.isEmpty() ? WindowTitle : page + QStringLiteral(" - ") + WindowTitle);
+    setWindowTitle(page.isEmpty() ? windowTitleText() : page + QStringLiteral(" - ") + windowTitleText());
 }

@@ -17,7 +17,7 @@ FrmPlayWav::FrmPlayWav(QWidget *mainWindow, const PlayerFactory &makePlayer)
 {
     setObjectName(QStringLiteral("FrmPlayWav"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Wav Player"));
+    setWindowTitle(tr("Wav Player"));
     setFixedSize(Twips::size(5100, 1845));
     QFont face = QFontDatabase::families().contains(QStringLiteral("Tahoma")) ? QFont(QStringLiteral("Tahoma"))
                                                                                : font();
@@ -28,7 +28,7 @@ FrmPlayWav::FrmPlayWav(QWidget *mainWindow, const PlayerFactory &makePlayer)
     MediaPlayer1->widget()->setObjectName(QStringLiteral("MediaPlayer1"));
     MediaPlayer1->widget()->setGeometry(Twips::Box{180, 600, 4725, 1065}.rect());
 
-    Label1 = new QLabel(QStringLiteral("File:"), this);
+    Label1 = new QLabel(tr("File:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(Twips::Box{210, 210, 315, 210}.rect());
     Label1->resize(qMax(Label1->width(), Label1->sizeHint().width()), Label1->height());

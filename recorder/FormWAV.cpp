@@ -136,7 +136,7 @@ FormWAV::FormWAV(AudioFile *file, QWidget *owner)
     : QDialog(owner), m_file(file)
 {
     setObjectName(QStringLiteral("FormWAV"));
-    setWindowTitle(QStringLiteral("WAV Option"));
+    setWindowTitle(tr("WAV Option"));
     // A fixed dialog frame: title and close box only, no "?" and no grip.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -147,11 +147,11 @@ FormWAV::FormWAV(AudioFile *file, QWidget *owner)
     MenuBar = new QMenuBar(this);
     MenuBar->setObjectName(QStringLiteral("MenuBar"));
     MenuBar->setNativeMenuBar(false);
-    M_Presets = MenuBar->addMenu(QStringLiteral("Presets"));
+    M_Presets = MenuBar->addMenu(tr("Presets"));
     M_Presets->setObjectName(QStringLiteral("M_Presets"));
-    M_Smallest = M_Presets->addAction(QStringLiteral("Smallest file size"), this, &FormWAV::M_Smallest_Click);
+    M_Smallest = M_Presets->addAction(tr("Smallest file size"), this, &FormWAV::M_Smallest_Click);
     M_Smallest->setObjectName(QStringLiteral("M_Smallest"));
-    M_Best = M_Presets->addAction(QStringLiteral("Best sound quality"), this, &FormWAV::M_Best_Click);
+    M_Best = M_Presets->addAction(tr("Best sound quality"), this, &FormWAV::M_Best_Click);
     M_Best->setObjectName(QStringLiteral("M_Best"));
 
     auto *area = new EtchedArea(this);
@@ -168,7 +168,7 @@ FormWAV::FormWAV(AudioFile *file, QWidget *owner)
     layout->addWidget(Client);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    LabelFreq = groupLabel(Client, QStringLiteral(" Frequency (Hz) "), LabelFreqAt, "LabelFreq");
+    LabelFreq = groupLabel(Client, tr(" Frequency (Hz) "), LabelFreqAt, "LabelFreq");
     PicFreq = place(new QWidget(Client), PicFreqBox, "PicFreq");
     GroupFreq = new QButtonGroup(this);
     F1 = option(PicFreq, QStringLiteral("8000"), FreqBoxes[0], "F1", GroupFreq);
@@ -180,17 +180,17 @@ FormWAV::FormWAV(AudioFile *file, QWidget *owner)
     F7 = option(PicFreq, QStringLiteral("44100"), FreqBoxes[6], "F7", GroupFreq);
     F8 = option(PicFreq, QStringLiteral("48000"), FreqBoxes[7], "F8", GroupFreq);
 
-    LabelChannels = groupLabel(Client, QStringLiteral(" Channels Mode "), LabelChannelsAt, "LabelChannels");
+    LabelChannels = groupLabel(Client, tr(" Channels Mode "), LabelChannelsAt, "LabelChannels");
     PicChannels = place(new QWidget(Client), PicChannelsBox, "PicChannels");
     GroupChannels = new QButtonGroup(this);
-    P1 = option(PicChannels, QStringLiteral("Mono"), P1Box, "P1", GroupChannels);
-    P2 = option(PicChannels, QStringLiteral("Stereo"), P2Box, "P2", GroupChannels);
+    P1 = option(PicChannels, tr("Mono"), P1Box, "P1", GroupChannels);
+    P2 = option(PicChannels, tr("Stereo"), P2Box, "P2", GroupChannels);
 
-    LabelBits = groupLabel(Client, QStringLiteral(" Bits Per Sample "), LabelBitsAt, "LabelBits");
+    LabelBits = groupLabel(Client, tr(" Bits Per Sample "), LabelBitsAt, "LabelBits");
     PicBits = place(new QWidget(Client), PicBitsBox, "PicBits");
     GroupBits = new QButtonGroup(this);
-    B1 = option(PicBits, QStringLiteral("8 Bit"), B1Box, "B1", GroupBits);
-    B2 = option(PicBits, QStringLiteral("16 Bit"), B2Box, "B2", GroupBits);
+    B1 = option(PicBits, tr("8 Bit"), B1Box, "B1", GroupBits);
+    B2 = option(PicBits, tr("16 Bit"), B2Box, "B2", GroupBits);
 
     LabelType = groupLabel(Client, tr(" File Type "), LabelTypeAt, "LabelType");
     ComboType = place(new QComboBox(Client), ComboTypeBox, "ComboType");
@@ -219,8 +219,8 @@ FormWAV::FormWAV(AudioFile *file, QWidget *owner)
     connect(ComboType, &QComboBox::currentIndexChanged, this, &FormWAV::ComboType_Click);
     connect(GroupBits, &QButtonGroup::buttonClicked, this, [this] { m_eightBit = B1->isChecked(); });
 
-    cmdOk = place(new QPushButton(QStringLiteral("Ok"), Client), cmdOkBox, "cmdOk");
-    cmdCancel = place(new QPushButton(QStringLiteral("Cancel"), Client), cmdCancelBox, "cmdCancel");
+    cmdOk = place(new QPushButton(tr("Ok"), Client), cmdOkBox, "cmdOk");
+    cmdCancel = place(new QPushButton(tr("Cancel"), Client), cmdCancelBox, "cmdCancel");
     cmdOk->setDefault(true);
     connect(cmdOk, &QPushButton::clicked, this, &FormWAV::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &FormWAV::cmdCancel_Click);

@@ -13,6 +13,7 @@
 #include "engine/AudioRecord.h"
 #include "engine/TakeTarget.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +34,7 @@ double fileSizeKb(const QString &path)
 // The first sentence of the message that tells why a recording ended early.
 QString stoppedBecause(const QString &why)
 {
-    return QStringLiteral("The recording was stopped: %1").arg(why);
+    return QCoreApplication::translate("RecordingControl", "The recording was stopped: %1").arg(why);
 }
 
 // "#,#0.#0": grouped thousands, two decimals, in the user's locale.
@@ -56,15 +57,15 @@ QString lengthText(qint64 ms)
 {
     const qint64 s = ms / 1000;
     if (s < 60)
-        return QStringLiteral("%1 s").arg(s);
+        return QCoreApplication::translate("RecordingControl", "%1 s").arg(s);
     if (s < 3600)
-        return QStringLiteral("%1 min %2 s").arg(s / 60).arg(s % 60);
-    return QStringLiteral("%1 h %2 min").arg(s / 3600).arg(s / 60 % 60);
+        return QCoreApplication::translate("RecordingControl", "%1 min %2 s").arg(s / 60).arg(s % 60);
+    return QCoreApplication::translate("RecordingControl", "%1 h %2 min").arg(s / 3600).arg(s / 60 % 60);
 }
 
 QString timesText(qint64 n)
 {
-    return n == 1 ? QStringLiteral("once") : QStringLiteral("%1 times").arg(n);
+    return n == 1 ? QCoreApplication::translate("RecordingControl", "once") : QCoreApplication::translate("RecordingControl", "%1 times").arg(n);
 }
 
 } // namespace
@@ -112,7 +113,7 @@ void RecordingControl::record()
 
     if (isPaused()) {
         m_take->resume();
-        setPanelText(1, QStringLiteral("Recording..."));
+        setPanelText(1, tr("Recording..."));
         return;
     }
     if (!isRecording()) {
@@ -170,7 +171,7 @@ void RecordingControl::startTake()
     // No name, no recording: a blank name would make a hidden ".wav" wherever
     // the program happens to run.
     if (withoutOuterBlanks(PublicDim::WavFileName).isEmpty()) {
-        Dialogs::instance().messageBox(m_owner, QStringLiteral("Please input the filename"), QString(),
+        Dialogs::instance().messageBox(m_owner, tr("Please input the filename"), QString(),
                                        Dialogs::Icon::Information, Dialogs::Buttons::Ok);
         abandonStart();
         return;
@@ -186,9 +187,9 @@ void RecordingControl::startTake()
     // any file is touched.
     if (!valueOrSkip<bool>([&] { return m_rec->ServerConnected(); }, true)) {
         Dialogs::instance().messageBox(m_owner,
-                                       QStringLiteral("There is no connection to the sound server, so there is "
+                                       tr("There is no connection to the sound server, so there is "
                                                       "nothing to record from. No file was created or changed."),
-                                       QStringLiteral("Error"), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
+                                       tr("Error"), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
         abandonStart();
         return;
     }
@@ -201,7 +202,7 @@ void RecordingControl::startTake()
     // A name the user typed or chose may hold a recording: never replace it unasked.
     if (takeTarget(PublicDim::WavFileName) == TakeTarget::NonEmptyFile
         && Dialogs::instance().messageBox(
-               m_owner, QStringLiteral("The file %1 already exists.\nDo you want to replace it?").arg(PublicDim::WavFileName),
+               m_owner, tr("The file %1 already exists.\nDo you want to replace it?").arg(PublicDim::WavFileName),
                QString(), Dialogs::Icon::Question, Dialogs::Buttons::YesNo)
                != Dialogs::Answer::Yes) {
         abandonStart();
@@ -215,18 +216,18 @@ void RecordingControl::startTake()
     const bool started = m_take->start(PublicDim::WavFileName);
     emit captureChanged();
     if (started) {
-        setPanelText(1, QStringLiteral("Recording..."));
+        setPanelText(1, tr("Recording..."));
         m_controls.panels[0]->setToolTip(QString());
         return;
     }
 
     // The failure path: tell why, then end like Stop. No file was written,
     // so there is nothing to finish, and monitoring starts again.
-    Dialogs::instance().messageBox(m_owner, m_take->failureReason(), QStringLiteral("Error"),
+    Dialogs::instance().messageBox(m_owner, m_take->failureReason(), tr("Error"),
                                    Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
     unlockAfterStop();
     skipOnError([&] { finish(); });
-    setPanelText(3, QStringLiteral("File size: ") + sizeText(0) + QStringLiteral(" KB"));
+    setPanelText(3, tr("File size: ") + sizeText(0) + tr(" KB"));
     emit monitoringWanted();
 }
 
@@ -248,7 +249,7 @@ void RecordingControl::pause()
         if (!isRecording())
             return;   // the file could not take it: the take has ended, and says why
     }
-    setPanelText(1, QStringLiteral("Paused"));
+    setPanelText(1, tr("Paused"));
 }
 
 void RecordingControl::stop()
@@ -279,16 +280,16 @@ void RecordingControl::onProgress()
 {
     // Recorded time: what is in the file, the paused stretches left out.
     const qint64 recordedMs = m_take->recordedMs();
-    setPanelText(2, QStringLiteral("Elapsed: ") + PublicDim::FormatTime(double(recordedMs / 1000)));
+    setPanelText(2, tr("Elapsed: ") + PublicDim::FormatTime(double(recordedMs / 1000)));
     showWarnings(recordedMs);
-    setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(m_take->path())) + QStringLiteral(" KB"));
+    setPanelText(3, tr("File size: ") + sizeText(fileSizeKb(m_take->path())) + tr(" KB"));
 }
 
 void RecordingControl::onEnded(Take::End end, const QString &reason)
 {
-    setPanelText(3, QStringLiteral("File size: ") + sizeText(fileSizeKb(m_take->path())) + QStringLiteral(" KB"));
+    setPanelText(3, tr("File size: ") + sizeText(fileSizeKb(m_take->path())) + tr(" KB"));
     if (end == Take::End::DeviceRemoved)
-        m_failure = QStringLiteral("The recording device was removed.");
+        m_failure = tr("The recording device was removed.");
     else if (end != Take::End::Stopped && end != Take::End::DurationReached)
         m_failure = stoppedBecause(reason);
     if (!m_failure.isEmpty() || !m_take->losses().isEmpty())
@@ -315,14 +316,14 @@ void RecordingControl::reportEnd()
     QStringList text;
     if (failed)
         text << std::exchange(m_failure, QString())
-             << QStringLiteral("What was recorded until then is in:\n%1").arg(PublicDim::WavFileName);
+             << tr("What was recorded until then is in:\n%1").arg(PublicDim::WavFileName);
     if (!m_take->losses().isEmpty()) {
         text << lossSummary();
         if (text.size() == 1)
-            text << QStringLiteral("Everything else is in:\n%1").arg(PublicDim::WavFileName);
+            text << tr("Everything else is in:\n%1").arg(PublicDim::WavFileName);
     }
     QTimer::singleShot(0, m_owner, [owner = m_owner, failed, message = text.join(QStringLiteral("\n\n"))] {
-        Dialogs::instance().messageBox(owner, message, failed ? QStringLiteral("Error") : QString(),
+        Dialogs::instance().messageBox(owner, message, failed ? tr("Error") : QString(),
                                        failed ? Dialogs::Icon::Critical : Dialogs::Icon::Warning,
                                        Dialogs::Buttons::Ok);
     });
@@ -331,9 +332,9 @@ void RecordingControl::reportEnd()
 void RecordingControl::showIdleState()
 {
     const bool connected = !m_rec || valueOrSkip<bool>([&] { return m_rec->ServerConnected(); }, true);
-    setPanelText(1, connected ? QStringLiteral("Ready to record") : QStringLiteral("No sound server"));
+    setPanelText(1, connected ? tr("Ready to record") : tr("No sound server"));
     m_controls.panels[0]->setToolTip(connected ? QString()
-                                               : QStringLiteral("There is no connection to the sound server (PulseAudio "
+                                               : tr("There is no connection to the sound server (PulseAudio "
                                                                 "or PipeWire). The lists fill and monitoring starts again "
                                                                 "as soon as it answers."));
     if (connected)
@@ -361,8 +362,8 @@ void RecordingControl::showWarnings(qint64 recordedMs)
 
     QString noSound;
     if (watch.noSound()) {
-        noSound = QStringLiteral("No sound for %1 s: check the Source").arg(SignalWatch::NoSoundAfterMs / 1000);
-        tip << QStringLiteral("No sound for %1, since %2: everything is below %3 dBFS. Check the Source, its "
+        noSound = tr("No sound for %1 s: check the Source").arg(SignalWatch::NoSoundAfterMs / 1000);
+        tip << tr("No sound for %1, since %2: everything is below %3 dBFS. Check the Source, its "
                               "Volume, and that something plays into it.")
                    .arg(lengthText(watch.quietMs()),
                         PublicDim::FormatTime(double((watch.watchedMs() - watch.quietMs()) / 1000)))
@@ -371,8 +372,8 @@ void RecordingControl::showWarnings(qint64 recordedMs)
 
     QString clipping;
     if (const int recent = watch.recentClips(); recent > 0) {
-        clipping = QStringLiteral("Clipping: %1 in %2 s").arg(timesText(recent)).arg(windowS);
-        tip << QStringLiteral("Clipping: the sound reached full scale %1 in the last %2 s (%3 since the start) "
+        clipping = tr("Clipping: %1 in %2 s").arg(timesText(recent)).arg(windowS);
+        tip << tr("Clipping: the sound reached full scale %1 in the last %2 s (%3 since the start) "
                               "and is distorted there. Lower the Volume.")
                    .arg(timesText(recent))
                    .arg(windowS)
@@ -384,7 +385,7 @@ void RecordingControl::showWarnings(qint64 recordedMs)
     if (!m_take->losses().isEmpty()) {
         const Take::Loss &l = m_take->losses().last();
         const qint64 atMs = m_take->framesToMs(l.atFrame);
-        loss = QStringLiteral("%1 s lost at %2")
+        loss = tr("%1 s lost at %2")
                    .arg(decimal(m_take->framesToMs(l.frames()) / 1000.0), PublicDim::FormatTime(double(atMs / 1000)));
         newLoss = recordedMs - atMs < NewLossMs;
         tip << lossSummary();
@@ -394,8 +395,8 @@ void RecordingControl::showWarnings(qint64 recordedMs)
     // is recorded until it plays again, which comes before everything else.
     QString waiting;
     if (const QString app = m_take->waitingFor(); !app.isEmpty()) {
-        waiting = QStringLiteral("Waiting for %1...").arg(app);
-        tip.prepend(QStringLiteral("%1 has stopped playing. The recording goes on when it plays again; nothing else "
+        waiting = tr("Waiting for %1...").arg(app);
+        tip.prepend(tr("%1 has stopped playing. The recording goes on when it plays again; nothing else "
                                    "is recorded meanwhile. Stop ends the recording.")
                         .arg(app));
     }
@@ -403,7 +404,7 @@ void RecordingControl::showWarnings(qint64 recordedMs)
     // Panel 1 shows one: waiting for the application, sound lost just now,
     // else no sound, else clipping, else the last loss; the tooltip lists
     // them all.
-    QString shown = QStringLiteral("Recording...");
+    QString shown = tr("Recording...");
     for (const QString &text : {waiting, newLoss ? loss : QString(), noSound, clipping, loss}) {
         if (!text.isEmpty()) {
             shown = text;
@@ -429,7 +430,7 @@ void RecordingControl::fitPanels()
     const bool wide = needed > m_panelWidth;
     first->setMinimumWidth(wide ? needed : m_panelWidth);
     second->setMinimumWidth(wide ? 0 : m_panelWidth);
-    const QString label = QStringLiteral("Elapsed: ");
+    const QString label = tr("Elapsed: ");
     const QString elapsed = second->text();
     if (wide && elapsed.startsWith(label))
         second->setText(elapsed.mid(label.size()));
@@ -450,21 +451,21 @@ void RecordingControl::showLastTakeWarnings()
 
     QStringList brief, full;
     if (s.noSoundStretches > 0) {
-        brief << QStringLiteral("%1 silent").arg(lengthText(s.noSoundMs));
-        full << QStringLiteral("no sound for %1").arg(lengthText(s.noSoundMs))
-                    + (s.noSoundStretches > 1 ? QStringLiteral(" in all (%1 stretches)").arg(s.noSoundStretches)
+        brief << tr("%1 silent").arg(lengthText(s.noSoundMs));
+        full << tr("no sound for %1").arg(lengthText(s.noSoundMs))
+                    + (s.noSoundStretches > 1 ? tr(" in all (%1 stretches)").arg(s.noSoundStretches)
                                               : QString());
     }
     if (s.clips > 0) {
-        brief << (s.clips == 1 ? QStringLiteral("1 clip") : QStringLiteral("%1 clips").arg(s.clips));
-        full << QStringLiteral("clipped %1").arg(timesText(s.clips));
+        brief << (s.clips == 1 ? tr("1 clip") : tr("%1 clips").arg(s.clips));
+        full << tr("clipped %1").arg(timesText(s.clips));
     }
     if (lostMs > 0) {
-        brief << QStringLiteral("%1 s lost").arg(decimal(lostMs / 1000.0));
-        full << QStringLiteral("%1 s of sound lost").arg(decimal(lostMs / 1000.0));
+        brief << tr("%1 s lost").arg(decimal(lostMs / 1000.0));
+        full << tr("%1 s of sound lost").arg(decimal(lostMs / 1000.0));
     }
-    setPanelText(1, QStringLiteral("Last take: ") + brief.join(QStringLiteral(", ")));
-    m_controls.panels[0]->setToolTip(QStringLiteral("Last recording: %1.").arg(full.join(QStringLiteral(", "))));
+    setPanelText(1, tr("Last take: ") + brief.join(QStringLiteral(", ")));
+    m_controls.panels[0]->setToolTip(tr("Last recording: %1.").arg(full.join(QStringLiteral(", "))));
 }
 
 QString RecordingControl::lossSummary() const
@@ -473,14 +474,14 @@ QString RecordingControl::lossSummary() const
     qint64 total = 0;
     for (const Take::Loss &l : m_take->losses()) {
         const qint64 lengthMs = m_take->framesToMs(l.frames());
-        each << QStringLiteral("%1 s at %2")
+        each << tr("%1 s at %2")
                     .arg(PublicDim::UserLocale().toString(lengthMs / 1000.0, 'f', 1))
                     .arg(PublicDim::FormatTime(double(m_take->framesToMs(l.atFrame) / 1000)));
         total += lengthMs;
     }
     if (each.isEmpty())
         return {};
-    return QStringLiteral("Sound was lost during this recording: %1 (%2 s in all).")
+    return tr("Sound was lost during this recording: %1 (%2 s in all).")
         .arg(each.join(QStringLiteral(", ")))
         .arg(PublicDim::UserLocale().toString(total / 1000.0, 'f', 1));
 }

@@ -85,7 +85,7 @@ frmCapture::frmCapture(Components components, QWidget *parent)
     : QMainWindow(parent), m_components(std::move(components))
 {
     setObjectName(QStringLiteral("frmCapture"));
-    setWindowTitle(QStringLiteral("Tarvell Recorder"));
+    setWindowTitle(tr("Tarvell Recorder"));
     // Fixed single border, no maximize button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -132,23 +132,23 @@ frmCapture::~frmCapture()
 
 void frmCapture::buildMenus()
 {
-    Menu_File = menuBar()->addMenu(QStringLiteral("&File"));
-    Menu_Wizard = Menu_File->addAction(QStringLiteral("Record Wizard"), this, &frmCapture::Menu_Wizard_Click);
+    Menu_File = menuBar()->addMenu(tr("&File"));
+    Menu_Wizard = Menu_File->addAction(tr("Record Wizard"), this, &frmCapture::Menu_Wizard_Click);
     Menu_File->addSeparator();
-    Menu_Exit = Menu_File->addAction(QStringLiteral("E&xit"), this, &frmCapture::Menu_Exit_Click);
+    Menu_Exit = Menu_File->addAction(tr("E&xit"), this, &frmCapture::Menu_Exit_Click);
 
-    Menu_Mode = menuBar()->addMenu(QStringLiteral("&Mode"));
-    Menu_PR = Menu_Mode->addAction(QStringLiteral("&Play && Record"), this, &frmCapture::Menu_PR_Click);
-    Menu_Record = Menu_Mode->addAction(QStringLiteral("&Record"), this, &frmCapture::Menu_Record_Click);
-    Menu_Play = Menu_Mode->addAction(QStringLiteral("P&lay"), this, &frmCapture::Menu_Play_Click);
+    Menu_Mode = menuBar()->addMenu(tr("&Mode"));
+    Menu_PR = Menu_Mode->addAction(tr("&Play && Record"), this, &frmCapture::Menu_PR_Click);
+    Menu_Record = Menu_Mode->addAction(tr("&Record"), this, &frmCapture::Menu_Record_Click);
+    Menu_Play = Menu_Mode->addAction(tr("P&lay"), this, &frmCapture::Menu_Play_Click);
     for (QAction *a : {Menu_PR, Menu_Record, Menu_Play})
         a->setCheckable(true);
     Menu_PR->setChecked(true);
 
     // Recording with the media player; both items off at every start, never stored.
-    Menu_Options = menuBar()->addMenu(QStringLiteral("Options"));
-    Menu_StartR = Menu_Options->addAction(QStringLiteral("Start recording when media file starts"));
-    Menu_StopR = Menu_Options->addAction(QStringLiteral("Stop recording when media file stops"));
+    Menu_Options = menuBar()->addMenu(tr("Options"));
+    Menu_StartR = Menu_Options->addAction(tr("Start recording when media file starts"));
+    Menu_StopR = Menu_Options->addAction(tr("Stop recording when media file stops"));
     // The level display's style, from the keyboard as well as by clicking the
     // picture in the display's corner.
     Menu_Options->addSeparator();
@@ -168,16 +168,16 @@ void frmCapture::buildMenus()
         });
     }
 
-    Menu_More = menuBar()->addMenu(QStringLiteral("More &Tools..."));
+    Menu_More = menuBar()->addMenu(tr("More &Tools..."));
     for (int i = 0; i < int(ProductLinks.size()); ++i)
         Menu_MoreItems << Menu_More->addAction(QString::fromUtf8(ProductLinks[i].caption), this,
                                                [this, i] { Menu_More_Click(i); });
 
-    Menu_Hep = menuBar()->addMenu(QStringLiteral("&Help"));
-    Menu_Contents = Menu_Hep->addAction(QStringLiteral("Contents"), this, &frmCapture::Menu_Contents_Click);
-    Menu_CheckUpdate = Menu_Hep->addAction(QStringLiteral("Check Update"), this, &frmCapture::Menu_CheckUpdate_Click);
+    Menu_Hep = menuBar()->addMenu(tr("&Help"));
+    Menu_Contents = Menu_Hep->addAction(tr("Contents"), this, &frmCapture::Menu_Contents_Click);
+    Menu_CheckUpdate = Menu_Hep->addAction(tr("Check Update"), this, &frmCapture::Menu_CheckUpdate_Click);
     Menu_Hep->addSeparator();
-    Menu_About = Menu_Hep->addAction(QStringLiteral("About"), this, &frmCapture::Menu_About_Click);
+    Menu_About = Menu_Hep->addAction(tr("About"), this, &frmCapture::Menu_About_Click);
 
     // Named as the handlers know them, so that tools and tests can find them.
     const std::pair<QObject *, const char *> names[] = {
@@ -195,12 +195,12 @@ void frmCapture::buildMenus()
 
 void frmCapture::buildMediaPanel()
 {
-    Frame1 = place(new QGroupBox(QStringLiteral("Media Player"), centralWidget()), CaptureLayout::Frame1, "Frame1");
+    Frame1 = place(new QGroupBox(tr("Media Player"), centralWidget()), CaptureLayout::Frame1, "Frame1");
     Picture2 = place(new QWidget(Frame1), CaptureLayout::Picture2, "Picture2");
-    Label8 = label(Picture2, QStringLiteral("File Name:"), CaptureLayout::Label8, "Label8");
+    Label8 = label(Picture2, tr("File Name:"), CaptureLayout::Label8, "Label8");
     TextMedia = place(new QLineEdit(Picture2), CaptureLayout::TextMedia, "TextMedia");
-    Command1 = button(Picture2, QStringLiteral("Br&owse..."), CaptureLayout::Command1, "Command1");
-    CmdURL = button(Picture2, QStringLiteral("&URL"), CaptureLayout::CmdURL, "CmdURL");
+    Command1 = button(Picture2, tr("Br&owse..."), CaptureLayout::Command1, "Command1");
+    CmdURL = button(Picture2, tr("&URL"), CaptureLayout::CmdURL, "CmdURL");
     connect(Command1, &QPushButton::clicked, this, &frmCapture::Command1_Click);
     connect(CmdURL, &QPushButton::clicked, this, &frmCapture::CmdURL_Click);
 
@@ -216,26 +216,25 @@ void frmCapture::buildMediaPanel()
 
 void frmCapture::buildRecorderPanel()
 {
-    Frame2 = place(new QGroupBox(QStringLiteral("Sound Recorder"), centralWidget()), CaptureLayout::Frame2, "Frame2");
+    Frame2 = place(new QGroupBox(tr("Sound Recorder"), centralWidget()), CaptureLayout::Frame2, "Frame2");
     Picture1 = place(new QWidget(Frame2), CaptureLayout::Picture1, "Picture1");
 
-    Label3 = label(Picture1, QStringLiteral("Save as:"), CaptureLayout::Label3, "Label3");
+    Label3 = label(Picture1, tr("Save as:"), CaptureLayout::Label3, "Label3");
     TextWavFile = place(new QLineEdit(Picture1), CaptureLayout::TextWavFile, "TextWavFile");
-    Command2 = button(Picture1, QStringLiteral("&Browse..."), CaptureLayout::Command2, "Command2");
-    CmdStart = button(Picture1, QStringLiteral("&Record"), CaptureLayout::CmdStart, "CmdStart");
-    CmdPause = button(Picture1, QStringLiteral("&Pause"), CaptureLayout::CmdPause, "CmdPause");
-    CmdStop = button(Picture1, QStringLiteral("&Stop"), CaptureLayout::CmdStop, "CmdStop");
-    CmdPlay = button(Picture1, QStringLiteral("&Play"), CaptureLayout::CmdPlay, "CmdPlay");
+    Command2 = button(Picture1, tr("&Browse..."), CaptureLayout::Command2, "Command2");
+    CmdStart = button(Picture1, tr("&Record"), CaptureLayout::CmdStart, "CmdStart");
+    CmdPause = button(Picture1, tr("&Pause"), CaptureLayout::CmdPause, "CmdPause");
+    CmdStop = button(Picture1, tr("&Stop"), CaptureLayout::CmdStop, "CmdStop");
+    CmdPlay = button(Picture1, tr("&Play"), CaptureLayout::CmdPlay, "CmdPlay");
     CmdPause->setEnabled(false);
     CmdStop->setEnabled(false);
     CmdPlay->setEnabled(false);
-    Label4 = label(Picture1, QStringLiteral("Quality:"), CaptureLayout::Label4, "Label4");
+    Label4 = label(Picture1, tr("Quality:"), CaptureLayout::Label4, "Label4");
     LabelFomartStr = label(Picture1, QString(), CaptureLayout::LabelFomartStr, "LabelFomartStr");
-    CmdSet = button(Picture1, QStringLiteral("Se&t"), CaptureLayout::CmdSet, "CmdSet");
-    Label6 = label(Picture1, QStringLiteral("Source:"), CaptureLayout::Label6, "Label6");
+    CmdSet = button(Picture1, tr("Se&t"), CaptureLayout::CmdSet, "CmdSet");
+    Label6 = label(Picture1, tr("Source:"), CaptureLayout::Label6, "Label6");
     ComboSource = place(new QComboBox(Picture1), CaptureLayout::ComboSource, "ComboSource");
-    ComboSource->setToolTip(QStringLiteral(
-        "We strongly recommend you select 'Stereo Mix' to record most sound. The name for 'Stereo Mix' could be "
+    ComboSource->setToolTip(tr("We strongly recommend you select 'Stereo Mix' to record most sound. The name for 'Stereo Mix' could be "
         "'Sound Mix', 'WAV Mix' etc."));
     Label2 = label(Picture1, QStringLiteral("Device:"), CaptureLayout::Label2, "Label2");
     DeviceCombo = place(new QComboBox(Picture1), CaptureLayout::DeviceCombo, "DeviceCombo");
@@ -243,12 +242,12 @@ void frmCapture::buildRecorderPanel()
     place(new QFrame(Picture1), CaptureLayout::Divider, "Divider")->setFrameShape(QFrame::VLine);
     picture(Picture1, Artwork::speaker(false), SpeakerLeft);
     picture(Picture1, Artwork::speaker(true), SpeakerRight);
-    Label5 = label(Picture1, QStringLiteral("Balance:"), CaptureLayout::Label5, "Label5");
+    Label5 = label(Picture1, tr("Balance:"), CaptureLayout::Label5, "Label5");
     slBalance = place(new QSlider(Qt::Horizontal, Picture1), CaptureLayout::slBalance, "slBalance");
     slBalance->setRange(0, 100);
     slBalance->setValue(50);
     picture(Picture1, Artwork::balanceScale(), BalanceScale);
-    Label1 = label(Picture1, QStringLiteral("Volume:"), CaptureLayout::Label1, "Label1");
+    Label1 = label(Picture1, tr("Volume:"), CaptureLayout::Label1, "Label1");
     slVolume = place(new QSlider(Qt::Vertical, Picture1), CaptureLayout::slVolume, "slVolume");
     slVolume->setRange(0, 65535);
     slVolume->setInvertedAppearance(true);   // position 0 (loudest) at the top
@@ -269,7 +268,7 @@ void frmCapture::buildRecorderPanel()
     PicPreset1->installEventFilter(this);
     PicPreset1->raise();
 
-    CheckPreview = new QCheckBox(QStringLiteral("Preview"), Picture1);
+    CheckPreview = new QCheckBox(tr("Preview"), Picture1);
     CheckPreview->setObjectName(QStringLiteral("CheckPreview"));
     CheckPreview->setChecked(true);
     CheckPreview->hide();
@@ -319,8 +318,8 @@ void frmCapture::buildStatusBar()
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setFixedHeight(Twips::px(CaptureLayout::StatusBar1.height));
-    const QString texts[3] = {QStringLiteral("Ready to record"), QStringLiteral("Elapsed:"),
-                              QStringLiteral("File size:")};
+    const QString texts[3] = {tr("Ready to record"), tr("Elapsed:"),
+                              tr("File size:")};
     const int stretch[3] = {0, 0, 1};
     for (int i = 0; i < 3; ++i) {
         StatusPanel[i] = new QLabel(texts[i], statusBar());
@@ -387,7 +386,7 @@ bool frmCapture::Form_Load()
         PublicDim::WavFolder = GetDocumentsFolder() + QStringLiteral("Wav/");
         if (!QDir(PublicDim::WavFolder).exists() && !QDir().mkdir(PublicDim::WavFolder))
             throw AudioFailure(AudioFailure::SystemBase + 13,
-                               QStringLiteral("Path/File access error: %1").arg(PublicDim::WavFolder));
+                               tr("Path/File access error: %1").arg(PublicDim::WavFolder));
 
         // 4. The recorder and the file writer.
         m_record = m_components.makeRecorder();
@@ -445,7 +444,7 @@ bool frmCapture::Form_Load()
         return true;
     } catch (...) {
         const StepFailure f = describeFailure(std::current_exception());
-        Dialogs::instance().messageBox(this, QStringLiteral("Run-time error '%1':\n\n%2").arg(f.number).arg(f.description),
+        Dialogs::instance().messageBox(this, tr("Run-time error '%1':\n\n%2").arg(f.number).arg(f.description),
                                        QString(), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
         endProgram(1);
         return false;
@@ -473,7 +472,7 @@ void frmCapture::reportRecovered(const QList<AudioFile::Recovered> &files)
         const double seconds = f.format.sampleRate > 0 ? double(f.frames) / f.format.sampleRate : 0.0;
         Dialogs::instance().messageBox(
             this,
-            QStringLiteral("The recording %1 was interrupted before it was finished. It has been put right and "
+            tr("The recording %1 was interrupted before it was finished. It has been put right and "
                            "holds %2 of sound (%3 s).")
                 .arg(QDir::toNativeSeparators(f.path), PublicDim::FormatTime(std::floor(seconds)),
                      PublicDim::UserLocale().toString(seconds, 'f', 2)),

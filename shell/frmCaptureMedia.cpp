@@ -31,8 +31,8 @@ void frmCapture::Command1_Click()
 
 void frmCapture::CmdURL_Click()
 {
-    const QString url = Dialogs::instance().inputBox(this, QStringLiteral("Please input the URL"), QString(),
-                                                     QStringLiteral("mms:// or http://"));
+    const QString url = Dialogs::instance().inputBox(this, tr("Please input the URL"), QString(),
+                                                     tr("mms:// or http://"));
     if (url.isEmpty())
         return;
     TextMedia->setText(url);

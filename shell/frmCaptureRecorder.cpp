@@ -140,7 +140,7 @@ void frmCapture::FillDeviceList()
     if (m_sources->FillDeviceList())
         return;
     Dialogs::instance().messageBox(this,
-                                   QStringLiteral("Can not initialize sound device. If you started other sound "
+                                   tr("Can not initialize sound device. If you started other sound "
                                                   "recorder, please exit it before run this application"),
                                    QString(), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
     endProgram(1);

@@ -74,8 +74,8 @@ constexpr Box CmdBackBox{810, 2115, 1020, 360};
 constexpr Box CmdNextBox{1965, 2115, 1020, 360};
 constexpr Box CmdCancelBox{3135, 2115, 1020, 360};
 
-const QString NextCaption = QStringLiteral("&Next >");
-const QString FinishCaption = QStringLiteral("&Finish");
+const char *const NextCaption = QT_TRANSLATE_NOOP("frmWizard", "&Next >");
+const char *const FinishCaption = QT_TRANSLATE_NOOP("frmWizard", "&Finish");
 
 template<typename W>
 W *place(W *widget, const Box &box, const char *name)
@@ -139,7 +139,7 @@ frmWizard::frmWizard(WizardHost *host)
     Form_Initialize();
     setObjectName(QStringLiteral("frmWizard"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Wizard - Tarvell Recorder"));
+    setWindowTitle(tr("Wizard - Tarvell Recorder"));
     setFixedSize(Twips::size(ClientWidth, ClientHeight));
     // The same face as the main window.
     QFont face = font();
@@ -147,57 +147,57 @@ frmWizard::frmWizard(WizardHost *host)
     setFont(face);
 
     Pic1 = page(this, Pic1Width, Pic1Height, "Pic1");
-    Label1 = captioned(new QLabel(QStringLiteral("Please choose one method to record sound:"), Pic1), Label1Box,
+    Label1 = captioned(new QLabel(tr("Please choose one method to record sound:"), Pic1), Label1Box,
                        "Label1");
-    Option1 = captioned(new QRadioButton(QStringLiteral("Record sound from a media file."), Pic1), Option1Box,
+    Option1 = captioned(new QRadioButton(tr("Record sound from a media file."), Pic1), Option1Box,
                         "Option1");
-    Option6 = captioned(new QRadioButton(QStringLiteral("Record sound from a URL."), Pic1), Option6Box, "Option6");
-    Option2 = captioned(new QRadioButton(QStringLiteral("Record sound from another application.\r\n"
+    Option6 = captioned(new QRadioButton(tr("Record sound from a URL."), Pic1), Option6Box, "Option6");
+    Option2 = captioned(new QRadioButton(tr("Record sound from another application.\r\n"
                                                         "(From a game, a media player, etc.)"),
                                          Pic1),
                         Option2Box, "Option2");
     Option1->setChecked(true);
 
     Pic2 = page(this, Pic2Width, Pic2Height, "Pic2");
-    Label2 = captioned(new QLabel(QStringLiteral("Please specify the filename of the media file:"), Pic2), Label2Box,
+    Label2 = captioned(new QLabel(tr("Please specify the filename of the media file:"), Pic2), Label2Box,
                        "Label2");
     TextMedia = place(new QLineEdit(Pic2), TextMediaBox, "TextMedia");
-    Command4 = place(new QPushButton(QStringLiteral("B&rowse..."), Pic2), Command4Box, "Command4");
+    Command4 = place(new QPushButton(tr("B&rowse..."), Pic2), Command4Box, "Command4");
 
     Pic3 = page(this, Pic3Width, Pic3Height, "Pic3");
-    Option3 = captioned(new QRadioButton(QStringLiteral("Play the media file and record sound now."), Pic3),
+    Option3 = captioned(new QRadioButton(tr("Play the media file and record sound now."), Pic3),
                         Option3Box, "Option3");
-    Option4 = captioned(new QRadioButton(QStringLiteral("Play the media file now. I want to record it later."), Pic3),
+    Option4 = captioned(new QRadioButton(tr("Play the media file now. I want to record it later."), Pic3),
                         Option4Box, "Option4");
-    Option5 = captioned(new QRadioButton(QStringLiteral("Open the media file now. I want to play it later."), Pic3),
+    Option5 = captioned(new QRadioButton(tr("Open the media file now. I want to play it later."), Pic3),
                         Option5Box, "Option5");
     Option3->setChecked(true);
 
     Pic4 = page(this, Pic4Width, Pic4Height, "Pic4");
-    Label3 = captioned(new QLabel(QStringLiteral("Recorded sound will be saved as:"), Pic4), Label3Box, "Label3");
+    Label3 = captioned(new QLabel(tr("Recorded sound will be saved as:"), Pic4), Label3Box, "Label3");
     TextWavFile = place(new QLineEdit(Pic4), TextWavFileBox, "TextWavFile");
-    Command5 = place(new QPushButton(QStringLiteral("B&rowse..."), Pic4), Command5Box, "Command5");
-    Label4 = captioned(new QLabel(QStringLiteral("Quality:"), Pic4), Label4Box, "Label4");
+    Command5 = place(new QPushButton(tr("B&rowse..."), Pic4), Command5Box, "Command5");
+    Label4 = captioned(new QLabel(tr("Quality:"), Pic4), Label4Box, "Label4");
     LabelFomartStr = place(new QLabel(Pic4), LabelFomartStrBox, "LabelFomartStr");
-    CmdSet = place(new QPushButton(QStringLiteral("&Set"), Pic4), CmdSetBox, "CmdSet");
-    Check1 = captioned(new QCheckBox(QStringLiteral("Record now."), Pic4), Check1Box, "Check1");
+    CmdSet = place(new QPushButton(tr("&Set"), Pic4), CmdSetBox, "CmdSet");
+    Check1 = captioned(new QCheckBox(tr("Record now."), Pic4), Check1Box, "Check1");
     Check1->setChecked(true);
-    LabelApp = captioned(new QLabel(QStringLiteral("Fr&om:"), Pic4), LabelAppBox, "LabelApp");
+    LabelApp = captioned(new QLabel(tr("Fr&om:"), Pic4), LabelAppBox, "LabelApp");
     ComboApp = place(new QComboBox(Pic4), ComboAppBox, "ComboApp");
-    ComboApp->setToolTip(QStringLiteral("Record everything the computer plays, or one application alone"));
+    ComboApp->setToolTip(tr("Record everything the computer plays, or one application alone"));
     ComboApp->view()->setMinimumWidth(Twips::px(4500));   // names longer than the box are read in the list
     LabelApp->setBuddy(ComboApp);
 
     Pic5 = page(this, Pic5Width, Pic5Height, "Pic5");
-    Label5 = captioned(new QLabel(QStringLiteral("Please input the URL:"), Pic5), Label5Box, "Label5");
-    TextURL = place(new QLineEdit(QStringLiteral("mms:// or http://"), Pic5), TextURLBox, "TextURL");
+    Label5 = captioned(new QLabel(tr("Please input the URL:"), Pic5), Label5Box, "Label5");
+    TextURL = place(new QLineEdit(tr("mms:// or http://"), Pic5), TextURLBox, "TextURL");
 
     Line1 = rule(this, Line1Y, QColor(128, 128, 128), "Line1");
     Line2 = rule(this, Line2Y, palette().color(QPalette::Base), "Line2");
 
-    CmdBack = place(new QPushButton(QStringLiteral("< &Back"), this), CmdBackBox, "CmdBack");
-    CmdNext = place(new QPushButton(NextCaption, this), CmdNextBox, "CmdNext");
-    CmdCancel = place(new QPushButton(QStringLiteral("&Cancel"), this), CmdCancelBox, "CmdCancel");
+    CmdBack = place(new QPushButton(tr("< &Back"), this), CmdBackBox, "CmdBack");
+    CmdNext = place(new QPushButton(tr(NextCaption), this), CmdNextBox, "CmdNext");
+    CmdCancel = place(new QPushButton(tr("&Cancel"), this), CmdCancelBox, "CmdCancel");
 
     // The load state: the method page only, no Back button.
     for (QWidget *hidden : std::initializer_list<QWidget *>{Pic2, Pic3, Pic4, Pic5, CmdBack})
@@ -268,7 +268,7 @@ void frmWizard::ShowPage()
     auto outputPage = [&](bool withRecordNow) {
         Pic4->show();
         Check1->setVisible(withRecordNow);
-        CmdNext->setText(FinishCaption);
+        CmdNext->setText(tr(FinishCaption));
         // Another application: all sound, or one of those playing now.
         const bool application = Option2->isChecked();
         LabelApp->setVisible(application);
@@ -276,7 +276,7 @@ void frmWizard::ShowPage()
         if (application) {
             const QString chosen = ComboApp->currentIndex() > 0 ? ComboApp->currentText() : QString();
             ComboApp->clear();
-            ComboApp->addItem(QStringLiteral("All sound"));
+            ComboApp->addItem(tr("All sound"));
             QStringList apps;
             skipOnError([&] { apps = m_main ? m_main->wizardApplications() : QStringList(); });
             ComboApp->addItems(apps);
@@ -292,7 +292,7 @@ void frmWizard::ShowPage()
             Pic2->show();
         } else if (CurrentPage == 2) {
             Pic3->show();
-            CmdNext->setText(NextCaption);
+            CmdNext->setText(tr(NextCaption));
         } else if (CurrentPage == 3) {
             if (Option3->isChecked())
                 outputPage(false);
@@ -305,7 +305,7 @@ void frmWizard::ShowPage()
         // another application: method, output
         if (CurrentPage == 0) {
             Pic1->show();
-            CmdNext->setText(NextCaption);
+            CmdNext->setText(tr(NextCaption));
         } else if (CurrentPage == 1) {
             outputPage(true);
         } else if (CurrentPage == 2) {
@@ -315,10 +315,10 @@ void frmWizard::ShowPage()
         // URL: method, URL, output
         if (CurrentPage == 0) {
             Pic1->show();
-            CmdNext->setText(NextCaption);
+            CmdNext->setText(tr(NextCaption));
         } else if (CurrentPage == 1) {
             Pic5->show();
-            CmdNext->setText(NextCaption);
+            CmdNext->setText(tr(NextCaption));
         } else if (CurrentPage == 2) {
             outputPage(true);
         } else if (CurrentPage == 3) {
@@ -352,7 +352,7 @@ void frmWizard::CmdNext_Click()
     if (CurrentPage == 1 && media) {
         TextMedia->setText(withoutOuterBlanks(TextMedia->text()));
         if (!mediaFileFound(TextMedia->text())) {
-            refuse(QStringLiteral("Cannot find the media file"), true, [&] { Command4_Click(); });
+            refuse(tr("Cannot find the media file"), true, [&] { Command4_Click(); });
             return;
         }
     }
@@ -360,14 +360,14 @@ void frmWizard::CmdNext_Click()
     // recording into a file called ".wav" that nobody would find.
     if ((CurrentPage == 3 && media) || (CurrentPage == 1 && application) || (CurrentPage == 2 && url)) {
         if (!outputNameGiven()) {
-            refuse(QStringLiteral("Please input the filename"), false, [&] { Command5_Click(); });
+            refuse(tr("Please input the filename"), false, [&] { Command5_Click(); });
             return;
         }
     }
     if (CurrentPage == 1 && url) {
         TextURL->setText(withoutOuterBlanks(TextURL->text()));
         if (TextURL->text().size() < 8) {
-            refuse(QStringLiteral("Please input the URL"), false, [&] { TextURL->setFocus(); });
+            refuse(tr("Please input the URL"), false, [&] { TextURL->setFocus(); });
             return;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "shell/ProgramIdentity.h"
 #include "shell/frmCapture.h"
+#include "engine/Translations.h"
 
 #include <QApplication>
 
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     setProgramIdentity();
+    Translations::install(app);
 
     frmCapture window;
     if (!window.Form_Load())
