@@ -1,6 +1,7 @@
 #include "base/Dialogs.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -28,6 +29,18 @@ QString filterString(const QList<Dialogs::Filter> &filters)
     return parts.join(QStringLiteral(";;"));
 }
 
+// A window manager cuts a title wider than the window ("Tarvel…corder"), and
+// a message box is only as wide as its text. The width a title needs: its
+// text in the title bar's (usually bolder) font, and room for the window's
+// buttons at the right.
+int titleWidth(const QWidget &window, const QString &title)
+{
+    QFont font = window.font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 6 * metrics.height() + 24;
+}
+
 class QtDialogs : public Dialogs
 {
 public:
@@ -36,6 +49,12 @@ public:
         QMessageBox box(owner);
         box.setWindowTitle(title.isEmpty() ? programTitle() : title);
         box.setText(text);
+        // QMessageBox fixes its own size from its contents; a spacer in its
+        // grid is the way to make it wider.
+        if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+            grid->addItem(new QSpacerItem(titleWidth(box, box.windowTitle()), 0, QSizePolicy::Minimum,
+                                          QSizePolicy::Fixed),
+                          grid->rowCount(), 0, 1, grid->columnCount());
         switch (icon) {
         case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
         case Icon::Information: box.setIcon(QMessageBox::Information); break;

@@ -59,7 +59,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugin
 #   links in the user's browser; without it those do nothing.
 # - Qt's Wayland platform plugin, so that a Wayland desktop gets a native
 #   window rather than one through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, xdg-utils, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, xdg-utils, qt6-wayland, qt6-translations-l10n")
 
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianFiles.cmake)
 set(CPACK_TARVELL_COPYRIGHT_FILE ${CMAKE_CURRENT_LIST_DIR}/copyright)

@@ -1,0 +1,136 @@
+// The program in each of its languages: every message translated, and every
+// caption fits its control in the stored layout (the windows do not grow
+// for a longer word, so a caption that does not fit is cut).
+
+#include "engine/Translations.h"
+#include "info/FormFlash.h"
+#include "media/FrmPlayWav.h"
+#include "recorder/FormWAV.h"
+#include "support/CaptureHarness.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+
+// What a caption needs beyond its text: a push button's frame and a little air.
+constexpr int ButtonPadding = 6;
+// A group box's title sits after an indent and has a gap on each side.
+constexpr int GroupTitlePadding = 16;
+
+QString shownText(QString text)
+{
+    // "&&" shows one "&"; a single "&" marks the mnemonic and takes no room.
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+int widestLine(const QFontMetrics &fm, const QString &text)
+{
+    int widest = 0;
+    for (const QString &line : text.split(QRegularExpression(QStringLiteral("\r?\n"))))
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    return widest;
+}
+
+// Every caption under `top` that would be cut, as "object: "text" needs N px, has M".
+QStringList cutCaptions(QWidget *top)
+{
+    QStringList cut;
+    const auto report = [&](QWidget *w, const QString &text, int needs, int has) {
+        if (needs > has)
+            cut << QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(w->objectName(), text).arg(needs).arg(has);
+    };
+    top->show();
+    for (QWidget *w : top->findChildren<QWidget *>()) {
+        // The status bar sizes its panels to their texts.
+        if (qobject_cast<QStatusBar *>(w->parentWidget()))
+            continue;
+        const QFontMetrics fm = w->fontMetrics();
+        if (auto *b = qobject_cast<QRadioButton *>(w); b || qobject_cast<QCheckBox *>(w)) {
+            auto *box = static_cast<QAbstractButton *>(w);
+            if (!box->text().isEmpty())
+                report(w, box->text(), box->sizeHint().width(), box->width());
+        } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+            if (!button->text().isEmpty())
+                report(w, button->text(), widestLine(fm, shownText(button->text())) + ButtonPadding, button->width());
+        } else if (auto *label = qobject_cast<QLabel *>(w)) {
+            if (label->text().isEmpty() || label->text().contains(QLatin1Char('<')))
+                continue;
+            const QString text = shownText(label->text());
+            if (label->wordWrap())
+                report(w, text, label->heightForWidth(label->contentsRect().width()), label->contentsRect().height());
+            else
+                report(w, text, widestLine(fm, text), label->contentsRect().width());
+        } else if (auto *group = qobject_cast<QGroupBox *>(w)) {
+            report(w, group->title(), fm.horizontalAdvance(shownText(group->title())) + GroupTitlePadding,
+                   group->width());
+        }
+    }
+    return cut;
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyLanguage_isComplete_andEveryCaptionFits_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << QString();
+        const QStringList languages = Translations::languages();
+        // The languages the program promises; a missing one is a packaging fault.
+        for (const char *promised : {"de", "fr", "es", "ja"})
+            QVERIFY2(languages.contains(QLatin1String(promised)), promised);
+        for (const QString &language : languages)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void everyLanguage_isComplete_andEveryCaptionFits()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        if (!language.isEmpty()) {
+            QVERIFY(translator.load(QStringLiteral(":/i18n/tarvell_%1.qm").arg(language)));
+            QCoreApplication::installTranslator(&translator);
+            // A caption seen in each window comes back translated.
+            QVERIFY(QCoreApplication::translate("frmCapture", "&Record") != QLatin1String("&Record"));
+            QVERIFY(QCoreApplication::translate("frmWizard", "&Next >") != QLatin1String("&Next >"));
+            // Every message has its translation (lupdate marks new and changed ones unfinished).
+            QFile ts(QStringLiteral(TARVELL_SOURCE_DIR "/translations/tarvell_%1.ts").arg(language));
+            QVERIFY(ts.open(QIODevice::ReadOnly));
+            const QByteArray xml = ts.readAll();
+            QCOMPARE(xml.count("type=\"unfinished\""), 0);
+            QCOMPARE(xml.count("type=\"vanished\"") + xml.count("type=\"obsolete\""), 0);
+        }
+        const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+
+        CaptureHarness h;
+        h.writeSettings();
+        QVERIFY(h.load());
+        frmCapture &w = *h.window;
+        QStringList cut = cutCaptions(&w);
+        QVERIFY(w.wizardWindow());
+        cut += cutCaptions(w.wizardWindow());
+        FormWAV format(h.file, &w);
+        cut += cutCaptions(&format);
+        FrmPlayWav player(&w, [](QWidget *parent) { return new FakePlayer(parent); });
+        cut += cutCaptions(&player);
+        FormFlash about(&w);
+        cut += cutCaptions(&about);
+        QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("\n") + cut.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
