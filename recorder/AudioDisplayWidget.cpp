@@ -27,6 +27,9 @@ void AudioDisplayWidget::setDisplayStyle(qint32 style)
     if (style == m_style)
         return;
     m_style = style;
+    // What the analysis styles show was not kept up while another one was.
+    m_spectrumPainter.clear();
+    m_spectrogramPainter.clear();
     update();
 }
 
@@ -118,11 +121,19 @@ void AudioDisplayWidget::showSamplesAt(const QVector<qint16> &samples, qint64 ms
     m_historyPainter.add(msecs, std::max(level[0].peakDb(), level[1].peakDb()),
                          std::max(level[0].rmsDb(), level[1].rmsDb()), level[0].clipped || level[1].clipped);
 
-    m_analyser.analyse(s, m_frames);
-    m_spectrumPainter.add(m_analyser, m_sampleRate, dt);
-    // The spectrogram's rows follow the widget's height.
-    ensureLayout();
-    m_spectrogramPainter.addColumn(m_analyser, m_sampleRate);
+    // The frequency analysis is the costliest part of a frame; only the two
+    // styles that show it pay for it. Either builds up again within a second
+    // of being chosen.
+    if (const int style = effectiveStyle(); style == Spectrum || style == Spectrogram) {
+        m_analyser.analyse(s, m_frames);
+        if (style == Spectrum) {
+            m_spectrumPainter.add(m_analyser, m_sampleRate, dt);
+        } else {
+            // The spectrogram's rows follow the widget's height.
+            ensureLayout();
+            m_spectrogramPainter.addColumn(m_analyser, m_sampleRate);
+        }
+    }
     // Steady sound and silence leave the meters where they are: then there is
     // nothing to paint, and an idle window costs next to nothing.
     if (effectiveStyle() == Meters && meterLook() == m_paintedLook)
@@ -271,7 +282,7 @@ void AudioDisplayWidget::paintEvent(QPaintEvent *)
             const MeterState &m = m_meter[size_t(c)];
             readings[size_t(c)] = {m.peakDb, m.rmsDb, m.holdDb, clipLit(c)};
         }
-        m_meterPainter.paint(p, m_layout, readings);
+        m_meterPainter.paint(p, m_layout, readings, m_background);
         break;
     }
     }

@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -343,10 +344,37 @@ void RecordingControl::showIdleState()
 
 void RecordingControl::setPanelText(int panel, const QString &text)
 {
-    if (panel >= 1 && panel <= 3)
-        m_controls.panels[panel - 1]->setText(text);
+    if (panel < 1 || panel > 3)
+        return;
+    QString shown = text;
+    // While a warning widens panel 1, the time goes without its label.
+    if (const QString label = tr("Elapsed: "); panel == 2 && m_panelWide && shown.startsWith(label))
+        shown.remove(0, label.size());
+    // Most ticks set the same texts again: a label given a text lays out
+    // the status bar and repaints, so only a change is passed on.
+    QLabel *target = m_controls.panels[panel - 1];
+    if (target->text() == shown)
+        return;
+    target->setText(shown);
     if (panel == 1)
         fitPanels();
+    else if (!m_panelsPinned)
+        pinPanels();
+}
+
+void RecordingControl::pinPanels()
+{
+    // A label given a new text asks its parent to lay out again unless its
+    // size is fixed: the time and the file size change with every tick, so
+    // the panels keep the widths the status bar gave them until panel 1
+    // needs another (fitPanels).
+    QWidget *bar = m_controls.panels[0]->parentWidget();
+    if (!bar || !bar->isVisible() || !bar->layout())
+        return;
+    bar->layout()->activate();
+    for (QLabel *panel : m_controls.panels)
+        panel->setFixedSize(panel->size());
+    m_panelsPinned = true;
 }
 
 QString RecordingControl::panelText(int panel) const
@@ -425,9 +453,17 @@ void RecordingControl::fitPanels()
     QLabel *first = m_controls.panels[0], *second = m_controls.panels[1];
     if (m_panelWidth == 0)
         m_panelWidth = first->minimumWidth();
+    if (m_panelsPinned) {
+        for (QLabel *panel : m_controls.panels) {
+            panel->setMinimumSize(0, panel->height());
+            panel->setMaximumSize(QWIDGETSIZE_MAX, panel->height());
+        }
+        m_panelsPinned = false;
+    }
     first->setMinimumWidth(0);   // else the hint is at least the minimum
     const int needed = first->sizeHint().width();
     const bool wide = needed > m_panelWidth;
+    m_panelWide = wide;
     first->setMinimumWidth(wide ? needed : m_panelWidth);
     second->setMinimumWidth(wide ? 0 : m_panelWidth);
     const QString label = tr("Elapsed: ");
@@ -436,6 +472,7 @@ void RecordingControl::fitPanels()
         second->setText(elapsed.mid(label.size()));
     else if (!wide && !elapsed.startsWith(label.trimmed()))
         second->setText(label + elapsed);
+    pinPanels();
 }
 
 void RecordingControl::showLastTakeWarnings()

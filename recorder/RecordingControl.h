@@ -85,6 +85,7 @@ private:
     QString lossSummary() const;
     // Panel 1 widens for a text longer than it was made for (a warning).
     void fitPanels();
+    void pinPanels();
 
     Controls m_controls;
     QWidget *m_owner;
@@ -93,4 +94,6 @@ private:
     AudioFile *m_file = nullptr;
     QString m_failure;          // why the open take ended early, reported once it has
     int m_panelWidth = 0;       // what panels 1 and 2 were made for
+    bool m_panelWide = false;   // panel 1 holds a longer text (a warning)
+    bool m_panelsPinned = false;   // the panels' sizes are fixed (see pinPanels)
 };

@@ -72,8 +72,36 @@ void MeterPainter::paintBackground(QPainter &p, const Layout &l) const
     p.drawText(unit, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("dBFS"));
 }
 
-void MeterPainter::paint(QPainter &p, const Layout &l, const std::array<MeterReading, 2> &channels) const
+void MeterPainter::paint(QPainter &p, const Layout &l, const std::array<MeterReading, 2> &channels,
+                         const QPixmap &background) const
 {
+    // The texts first: a piece is a whole-pixel rectangle, which may take in
+    // the last pixel of a bar drawn after it.
+    for (int c = 0; c < 2; ++c) {
+        const MeterReading &m = channels[size_t(c)];
+        const bool clip = m.clipLit;
+        const QString text = m.holdDb <= LevelMath::kSilenceDb ? QStringLiteral("-inf")
+                             : m.holdDb > -0.05                ? QStringLiteral("0.0")
+                                                               : QString::number(m.holdDb, 'f', 1);
+        drawPiece(p, m_pieces[size_t(2 * c)], text + QLatin1Char(clip ? '!' : ' '), l.meterReadout[c], background,
+                  [&](QPainter &q) {
+                      q.setFont(l.readoutFont);
+                      q.setPen(clip ? kRed : kTextBright);
+                      q.drawText(l.meterReadout[c], Qt::AlignRight | Qt::AlignVCenter, text);
+                  });
+        const QRectF &led = l.meterClip[c];
+        drawPiece(p, m_pieces[size_t(2 * c + 1)], QLatin1String(clip ? "lit" : "unlit"), led, background,
+                  [&](QPainter &q) {
+                      q.setRenderHint(QPainter::Antialiasing);
+                      q.setPen(QPen(clip ? kRed : mix(kPanel, kRed, 0.35), 1));
+                      q.setBrush(clip ? kRed : mix(kBackground, kRed, 0.12));
+                      q.drawRoundedRect(led.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+                      q.setRenderHint(QPainter::Antialiasing, false);
+                      q.setFont(l.labelFont);
+                      q.setPen(clip ? QColor(Qt::white) : mix(kPanel, kRed, 0.55));
+                      q.drawText(led, Qt::AlignCenter, QStringLiteral("CLIP"));
+                  });
+    }
     const qreal x0 = l.meterBar[0].left();
     for (int c = 0; c < 2; ++c) {
         const MeterReading &m = channels[size_t(c)];
@@ -87,23 +115,24 @@ void MeterPainter::paint(QPainter &p, const Layout &l, const std::array<MeterRea
             const qreal x = std::min(dbToX(l, m.holdDb), b.right() - 1.5);
             p.fillRect(QRectF(x - 1.5, b.top(), 3, b.height()), zoneColour(m.holdDb).lighter(125));
         }
-
-        const bool clip = m.clipLit;
-        p.setFont(l.readoutFont);
-        p.setPen(clip ? kRed : kTextBright);
-        const QString text = m.holdDb <= LevelMath::kSilenceDb ? QStringLiteral("-inf")
-                             : m.holdDb > -0.05                ? QStringLiteral("0.0")
-                                                               : QString::number(m.holdDb, 'f', 1);
-        p.drawText(l.meterReadout[c], Qt::AlignRight | Qt::AlignVCenter, text);
-
-        const QRectF &led = l.meterClip[c];
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(clip ? kRed : mix(kPanel, kRed, 0.35), 1));
-        p.setBrush(clip ? kRed : mix(kBackground, kRed, 0.12));
-        p.drawRoundedRect(led.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setFont(l.labelFont);
-        p.setPen(clip ? QColor(Qt::white) : mix(kPanel, kRed, 0.55));
-        p.drawText(led, Qt::AlignCenter, QStringLiteral("CLIP"));
     }
+}
+
+template<typename Draw>
+void MeterPainter::drawPiece(QPainter &p, Piece &piece, const QString &key, const QRectF &area,
+                             const QPixmap &background, Draw draw) const
+{
+    // Whole pixels, so that the piece is drawn exactly as it would be in place.
+    const QRect at = area.toAlignedRect().adjusted(-1, -1, 1, 1);   // with what smoothing spills
+    const qreal dpr = background.devicePixelRatio();
+    const QString fullKey = key + QLatin1Char('/') + QString::number(background.cacheKey());
+    if (piece.key != fullKey || piece.pixmap.isNull()) {
+        piece.pixmap = background.copy(QRectF(at.topLeft() * dpr, at.size() * dpr).toAlignedRect());
+        piece.pixmap.setDevicePixelRatio(dpr);
+        QPainter q(&piece.pixmap);
+        q.translate(-at.topLeft());
+        draw(q);
+        piece.key = fullKey;
+    }
+    p.drawPixmap(at.topLeft(), piece.pixmap);
 }
