@@ -4,6 +4,11 @@
 #
 #   bench/window_cost.sh [SECONDS]        (default 30 for each state)
 #
+# The program runs once for each level display style (oscilloscope,
+# spectrum, meters, spectrogram, history), monitoring and recording with its
+# window shown; out of sight (minimised, behind the wizard or the Wav Player)
+# nothing is drawn, so those rows are measured once.
+#
 # Everything runs in a temporary folder: a virtual X display (Xvfb) with a
 # window manager (openbox, so that minimising is what it is on a desktop), a private
 # sound server whose card1 plays a signal for the whole run, and the
@@ -123,33 +128,61 @@ memory() {   # "RSS / private" in MiB
 key() { xdotool windowactivate --sync "$window"; xdotool key --clearmodifiers "$1"; sleep 1.5; }
 
 # ---------------------------------------------------------------- the program
-"$work/inst/bin/tarvell-recorder" >"$work/program.log" 2>&1 &
-program_pid=$!
-# It opens with the record wizard in front; the window waits hidden behind it.
-xdotool search --sync --onlyvisible --name '^Wizard' >/dev/null
-sleep 3
-wizard=$(xdotool search --onlyvisible --name '^Wizard' | tail -n 1)
-
 declare -a rows
-row() { rows+=("$(printf '%-50s %8s %8s' "$1" "$2" "$3")"); }
+row() { rows+=("$(printf '%-58s %8s %8s' "$1" "$2" "$3")"); }
+styles=(oscilloscope spectrum meters spectrogram history)
+program=
+# Starts the program with level display style $1 (0..4) and waits for its
+# window, the wizard it opens with cancelled.
+start_program() {
+  printf 'lastcheckupdate=%s\r\npreviewindex=%s\r\n' "$(date +%Y-%m-%d)" "$1" \
+    >"$XDG_CONFIG_HOME/tarvell-recorder/setting.ini"
+  "$work/inst/bin/tarvell-recorder" >>"$work/program.log" 2>&1 &
+  program_pid=$!
+  # It opens with the record wizard in front; the window waits hidden behind it.
+  xdotool search --sync --onlyvisible --name '^Wizard' >/dev/null
+  sleep 3
+  wizard=$(xdotool search --onlyvisible --name '^Wizard' | tail -n 1)
+}
+cancel_wizard() {
+  xdotool windowactivate --sync "$wizard"; xdotool key --clearmodifiers alt+c   # Cancel
+  xdotool search --sync --onlyvisible --name '^Tarvell Recorder$' >/dev/null
+  sleep 2
+  window=$(xdotool search --onlyvisible --name '^Tarvell Recorder$' | tail -n 1)
+}
+stop_program() {
+  kill -TERM "$program_pid" 2>/dev/null || true
+  wait "$program_pid" 2>/dev/null || true
+  program_pid=
+  find "$HOME/Documents" -name '*.wav' -delete
+}
 
-row "wizard showing, window hidden (monitoring)" "$(cpu_percent "$program_pid")" "0.3"
-xdotool windowactivate --sync "$wizard"; xdotool key --clearmodifiers alt+c   # Cancel
-xdotool search --sync --onlyvisible --name '^Tarvell Recorder$' >/dev/null
-sleep 2
-window=$(xdotool search --onlyvisible --name '^Tarvell Recorder$' | tail -n 1)
-row "monitoring, window shown" "$(cpu_percent "$program_pid")" "1.0"
-xdotool windowminimize --sync "$window"; sleep 1
-row "monitoring, window minimised" "$(cpu_percent "$program_pid")" "0.3"
-xdotool windowactivate --sync "$window"; sleep 1
+# Every style shown, monitoring and recording; the first also hidden and
+# minimised, which do not depend on the style (nothing is drawn).
+for style in 0 1 2 3 4; do
+  name=${styles[$style]}
+  start_program "$style"
+  [ "$style" -eq 0 ] && row "wizard showing, window hidden (monitoring)" "$(cpu_percent "$program_pid")" "0.3"
+  cancel_wizard
+  row "$name: monitoring, window shown" "$(cpu_percent "$program_pid")" "1.0"
+  if [ "$style" -eq 0 ]; then
+    xdotool windowminimize --sync "$window"; sleep 1
+    row "monitoring, window minimised" "$(cpu_percent "$program_pid")" "0.3"
+    xdotool windowactivate --sync "$window"; sleep 1
+  fi
+  key alt+r
+  wav=$(find "$HOME/Documents" -name '*.wav' | head -n 1)
+  [ -n "$wav" ] || { echo "Alt+R did not start a recording" >&2; cat "$work/program.log" >&2; exit 1; }
+  row "$name: recording, window shown" "$(cpu_percent "$program_pid")" "1.5"
+  if [ "$style" -eq 0 ]; then
+    xdotool windowminimize --sync "$window"; sleep 1
+    row "recording, window minimised" "$(cpu_percent "$program_pid")" "0.3"
+    xdotool windowactivate --sync "$window"; sleep 1
+  fi
+  [ "$style" -lt 4 ] && stop_program
+done
 
-key alt+r
-wav=$(find "$HOME/Documents" -name '*.wav' | head -n 1)
-[ -n "$wav" ] || { echo "Alt+R did not start a recording" >&2; cat "$work/program.log" >&2; exit 1; }
-row "recording, window shown" "$(cpu_percent "$program_pid")" "1.5"
-xdotool windowminimize --sync "$window"; sleep 1
-row "recording, window minimised" "$(cpu_percent "$program_pid")" "0.3"
-xdotool windowactivate --sync "$window"; sleep 1
+# The last style goes on: a long recording, Stop, the Wav Player.
 long=
 if [ "$minutes" -gt 0 ]; then
   long="memory (RSS / private MiB) over a $minutes-minute recording: start $(memory "$program_pid")"
@@ -178,8 +211,8 @@ pa=$(cpu_percent "$pa_pid")
 kill -INT "$pa_pid"; wait "$pa_pid" 2>/dev/null || true
 
 echo "tarvell-recorder under Xvfb, card1's monitor playing the $signal signal; $seconds s in each state"
-printf '%-50s %8s %8s\n' "" "% core" "target"
+printf '%-58s %8s %8s\n' "" "% core" "target"
 printf '%s\n' "${rows[@]}"
-printf '%-50s %8s\n' "parecord --latency-msec=50 on the same source" "$pa"
+printf '%-58s %8s\n' "parecord --latency-msec=50 on the same source" "$pa"
 [ -n "$long" ] && echo "$long"
 echo "recorded: $(stat -c %s "$wav") bytes in $wav"

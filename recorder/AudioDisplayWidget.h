@@ -11,12 +11,14 @@
 #include "engine/LevelMath.h"
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QPixmap>
 #include <QRectF>
 #include <QVector>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 // The level display: oscilloscope, spectrum, level meters, spectrogram or
 // level history of the latest samples, drawn on a dark panel.
@@ -107,6 +109,9 @@ private:
     QString meterLook() const;
     void ensureLayout();
     void ensureBackground();
+    // The background with what `draw` paints on it, drawn on a thread of
+    // Qt's global thread pool (see the definition for why).
+    QImage drawnOnPool(const std::function<void(QPainter &)> &draw);
 
     qint32 m_style = Meters;
     int m_sampleRate = 44100;
@@ -130,6 +135,8 @@ private:
 
     QString m_paintedLook;         // what the meters showed when last painted
     QPixmap m_background;          // the current style's axes and labels
+    QImage m_backgroundImage;      // the same, for drawing on another thread
+    qint64 m_backgroundImageFrom = 0;   // the cache key of the pixmap it was made from
     int m_backgroundStyle = -1;
     bool m_backgroundMono = false;
 };
