@@ -35,7 +35,11 @@ FrmPlayWav::FrmPlayWav(QWidget *mainWindow, const PlayerFactory &makePlayer)
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(Twips::Box{555, 210, 4395, 270}.rect());
+    // The field starts after its label, which is wider in some fonts and
+    // languages than the stored layout allows for.
+    QRect field = Twips::Box{555, 210, 4395, 270}.rect();
+    field.setLeft(qMax(field.left(), Label1->geometry().right() + 5));
+    Text1->setGeometry(field);
     Text1->setFocusPolicy(Qt::ClickFocus);   // not a tab stop
     QPalette face2 = Text1->palette();
     face2.setColor(QPalette::Base, face2.color(QPalette::Button));
