@@ -70,9 +70,11 @@ constexpr Box TextURLBox{135, 480, 4260, 315};
 constexpr int RuleLeft = 105, RuleRight = 4860;
 constexpr int Line1Y = 1965, Line2Y = 1980;
 
-constexpr Box CmdBackBox{810, 2115, 1020, 360};
-constexpr Box CmdNextBox{1965, 2115, 1020, 360};
-constexpr Box CmdCancelBox{3135, 2115, 1020, 360};
+// A little wider than first drawn (1020 twips), with the same gaps between
+// them, so that "Next >" fits in every language.
+constexpr Box CmdBackBox{690, 2115, 1080, 360};
+constexpr Box CmdNextBox{1905, 2115, 1080, 360};
+constexpr Box CmdCancelBox{3135, 2115, 1080, 360};
 
 const char *const NextCaption = QT_TRANSLATE_NOOP("frmWizard", "&Next >");
 const char *const FinishCaption = QT_TRANSLATE_NOOP("frmWizard", "&Finish");
