@@ -64,8 +64,10 @@ constexpr Box ComboQualityBox{3330, 3225, 1815, 315};
 constexpr Box LabelTypeNoteBox{435, 3615, 4830, 600};
 constexpr Box TypeFrame{165, 3060, 5265, 1230};
 
-constexpr Box cmdOkBox{2955, 4500, 990, 360};
-constexpr Box cmdCancelBox{4035, 4500, 990, 360};
+// A little wider than first drawn (990 twips), Cancel ending with the
+// frames above, so that the captions fit in every language.
+constexpr Box cmdOkBox{3180, 4500, 1080, 360};
+constexpr Box cmdCancelBox{4350, 4500, 1080, 360};
 
 // The etched edge sits one pixel right of and below its dark outline.
 constexpr int EtchOffset = 15;

@@ -236,7 +236,7 @@ void frmCapture::buildRecorderPanel()
     ComboSource = place(new QComboBox(Picture1), CaptureLayout::ComboSource, "ComboSource");
     ComboSource->setToolTip(tr("We strongly recommend you select 'Stereo Mix' to record most sound. The name for 'Stereo Mix' could be "
         "'Sound Mix', 'WAV Mix' etc."));
-    Label2 = label(Picture1, QStringLiteral("Device:"), CaptureLayout::Label2, "Label2");
+    Label2 = label(Picture1, tr("Device:"), CaptureLayout::Label2, "Label2");
     DeviceCombo = place(new QComboBox(Picture1), CaptureLayout::DeviceCombo, "DeviceCombo");
 
     place(new QFrame(Picture1), CaptureLayout::Divider, "Divider")->setFrameShape(QFrame::VLine);

@@ -22,8 +22,9 @@
 
 namespace {
 
-// What a caption needs beyond its text: a push button's frame and a little air.
-constexpr int ButtonPadding = 6;
+// What a push button needs beyond its text: the skin's border and padding
+// (1 + 4 pixels on each side), which the program draws its buttons with.
+constexpr int ButtonPadding = 10;
 // A group box's title sits after an indent and has a gap on each side.
 constexpr int GroupTitlePadding = 16;
 

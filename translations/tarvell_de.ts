@@ -908,6 +908,10 @@ Yes opens %1 in your web browser.</source>
         <source>Can not initialize sound device. If you started other sound recorder, please exit it before run this application</source>
         <translation>Das Soundgerät kann nicht initialisiert werden. Wenn Sie einen anderen Rekorder gestartet haben, beenden Sie ihn bitte, bevor Sie dieses Programm starten.</translation>
     </message>
+    <message>
+        <source>Device:</source>
+        <translation>Gerät:</translation>
+    </message>
 </context>
 <context>
     <name>frmWizard</name>

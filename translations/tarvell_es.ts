@@ -790,7 +790,7 @@ Yes opens %1 in your web browser.</source>
     </message>
     <message>
         <source>Br&amp;owse...</source>
-        <translation>E&amp;xaminar...</translation>
+        <translation>Bu&amp;scar...</translation>
     </message>
     <message>
         <source>&amp;URL</source>
@@ -908,12 +908,16 @@ Yes opens %1 in your web browser.</source>
         <source>Can not initialize sound device. If you started other sound recorder, please exit it before run this application</source>
         <translation>No se puede iniciar el dispositivo de sonido. Si abrió otra grabadora, ciérrela antes de ejecutar este programa.</translation>
     </message>
+    <message>
+        <source>Device:</source>
+        <translation>Tarjeta:</translation>
+    </message>
 </context>
 <context>
     <name>frmWizard</name>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation>&amp;Siguiente &gt;</translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
@@ -947,7 +951,7 @@ Yes opens %1 in your web browser.</source>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation>E&amp;xaminar...</translation>
+        <translation>Bu&amp;scar...</translation>
     </message>
     <message>
         <source>Play the media file and record sound now.</source>
@@ -995,7 +999,7 @@ Yes opens %1 in your web browser.</source>
     </message>
     <message>
         <source>&lt; &amp;Back</source>
-        <translation>&lt; &amp;Atrás</translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>

@@ -908,6 +908,10 @@ Yes opens %1 in your web browser.</source>
         <source>Can not initialize sound device. If you started other sound recorder, please exit it before run this application</source>
         <translation>Impossible d’initialiser le périphérique audio. Si vous avez lancé un autre enregistreur, quittez-le avant de lancer ce programme.</translation>
     </message>
+    <message>
+        <source>Device:</source>
+        <translation>Carte :</translation>
+    </message>
 </context>
 <context>
     <name>frmWizard</name>

@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>File:</source>
-        <translation>名前:</translation>
+        <translation>ファイル:</translation>
     </message>
 </context>
 <context>
@@ -695,7 +695,7 @@ Yes opens %1 in your web browser.</source>
     </message>
     <message>
         <source>%1 bit</source>
-        <translation>%1 ビット</translation>
+        <translation>%1 bit</translation>
     </message>
     <message>
         <source>%1 %2 Hz; %3; %4</source>
@@ -872,7 +872,7 @@ Yes opens %1 in your web browser.</source>
         <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>実行時エラー '%1':
+        <translation>実行時エラー &apos;%1&apos;:
 
 %2</translation>
     </message>
@@ -907,6 +907,10 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>Can not initialize sound device. If you started other sound recorder, please exit it before run this application</source>
         <translation>サウンドデバイスを初期化できません。ほかのサウンドレコーダーを起動している場合は、終了してからこのアプリケーションを実行してください。</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>デバイス:</translation>
     </message>
 </context>
 <context>
@@ -1022,7 +1026,7 @@ Yes opens %1 in your web browser.</source>
     <name>tarvell-rec</name>
     <message>
         <source>--%1 &quot;%2&quot; is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, stereo), 8 or 16 bits</source>
-        <translation>--%1 "%2" は指定できません。指定できる形式は、レート %3 Hz、チャンネル数 1 または 2 (mono、stereo)、8 または 16 ビットです</translation>
+        <translation>--%1 &quot;%2&quot; は指定できません。指定できる形式は、レート %3 Hz、チャンネル数 1 または 2 (mono、stereo)、8 または 16 ビットです</translation>
     </message>
     <message>
         <source> (see --help)</source>
@@ -1058,11 +1062,11 @@ Yes opens %1 in your web browser.</source>
     </message>
     <message>
         <source>--type &quot;%1&quot; is not offered; the types are wav, flac, opus, vorbis and mp3</source>
-        <translation>--type "%1" は指定できません。種類は wav、flac、opus、vorbis、mp3 です</translation>
+        <translation>--type &quot;%1&quot; は指定できません。種類は wav、flac、opus、vorbis、mp3 です</translation>
     </message>
     <message>
         <source>--quality &quot;%1&quot; is not offered; the qualities are speech, music and best</source>
-        <translation>--quality "%1" は指定できません。音質は speech、music、best です</translation>
+        <translation>--quality &quot;%1&quot; は指定できません。音質は speech、music、best です</translation>
     </message>
     <message>
         <source>--rate %1: %2; the nearest is %3 Hz</source>
@@ -1070,7 +1074,7 @@ Yes opens %1 in your web browser.</source>
     </message>
     <message>
         <source>--duration &quot;%1&quot; is not a length of time above 0 (such as 90, 1:30, 1:02:03, 90s, 2m or 1h)</source>
-        <translation>--duration "%1" は 0 より長い時間ではありません (90、1:30、1:02:03、90s、2m、1h など)</translation>
+        <translation>--duration &quot;%1&quot; は 0 より長い時間ではありません (90、1:30、1:02:03、90s、2m、1h など)</translation>
     </message>
     <message>
         <source>an empty device, line or application name</source>
@@ -1096,15 +1100,15 @@ Yes opens %1 in your web browser.</source>
     </message>
     <message>
         <source>no device &quot;%1&quot;</source>
-        <translation>デバイス "%1" はありません</translation>
+        <translation>デバイス &quot;%1&quot; はありません</translation>
     </message>
     <message>
         <source>several devices have a line &quot;%1&quot;; choose one with --device</source>
-        <translation>ライン "%1" は複数のデバイスにあります。--device でどれか 1 つを選んでください</translation>
+        <translation>ライン &quot;%1&quot; は複数のデバイスにあります。--device でどれか 1 つを選んでください</translation>
     </message>
     <message>
         <source>no line &quot;%1&quot; on %2</source>
-        <translation>%2 にライン "%1" はありません</translation>
+        <translation>%2 にライン &quot;%1&quot; はありません</translation>
     </message>
     <message>
         <source>the device %1 has nothing to record from</source>
@@ -1116,15 +1120,15 @@ Yes opens %1 in your web browser.</source>
     </message>
     <message>
         <source>no application &quot;%1&quot;: no application is playing now</source>
-        <translation>アプリケーション "%1" はありません: 現在再生中のアプリケーションはありません</translation>
+        <translation>アプリケーション &quot;%1&quot; はありません: 現在再生中のアプリケーションはありません</translation>
     </message>
     <message>
         <source>no application &quot;%1&quot;; playing now: %2</source>
-        <translation>アプリケーション "%1" はありません。現在再生中: %2</translation>
+        <translation>アプリケーション &quot;%1&quot; はありません。現在再生中: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not valid UTF-8; give the name in UTF-8</source>
-        <translation>"%1" は有効な UTF-8 ではありません。名前は UTF-8 で指定してください</translation>
+        <translation>&quot;%1&quot; は有効な UTF-8 ではありません。名前は UTF-8 で指定してください</translation>
     </message>
     <message>
         <source>no sound server answers (is PulseAudio or PipeWire running for this user, with XDG_RUNTIME_DIR set?)</source>
