@@ -66,8 +66,8 @@ constexpr Box TypeFrame{165, 3060, 5265, 1230};
 
 // A little wider than first drawn (990 twips), Cancel ending with the
 // frames above, so that the captions fit in every language.
-constexpr Box cmdOkBox{3180, 4500, 1080, 360};
-constexpr Box cmdCancelBox{4350, 4500, 1080, 360};
+constexpr Box cmdOkBox{3090, 4500, 1125, 360};
+constexpr Box cmdCancelBox{4305, 4500, 1125, 360};
 
 // The etched edge sits one pixel right of and below its dark outline.
 constexpr int EtchOffset = 15;

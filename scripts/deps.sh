@@ -29,6 +29,9 @@ if [ "${1:-}" = --tests ]; then
   # programs link, lintian checks the package (a few seconds), appstreamcli
   # the AppStream data, file that the programs are stripped.
   packages+=(dpkg-dev lintian appstream file)
+  # A Japanese font, so that the test of the translated captions measures
+  # Japanese text as a Japanese desktop draws it.
+  packages+=(fonts-ipafont-gothic)
 fi
 
 missing=()

@@ -4,6 +4,7 @@
 
 #include "engine/Translations.h"
 #include "info/FormFlash.h"
+#include "info/Skin.h"
 #include "media/FrmPlayWav.h"
 #include "recorder/FormWAV.h"
 #include "support/CaptureHarness.h"
@@ -22,9 +23,6 @@
 
 namespace {
 
-// What a push button needs beyond its text: the skin's border and padding
-// (1 + 4 pixels on each side), which the program draws its buttons with.
-constexpr int ButtonPadding = 10;
 // A group box's title sits after an indent and has a gap on each side.
 constexpr int GroupTitlePadding = 16;
 
@@ -44,10 +42,18 @@ int widestLine(const QFontMetrics &fm, const QString &text)
     return widest;
 }
 
-bool isField(QWidget *w)
+// Where a control shows something: a label its text (a label grows to it), a
+// field or button all of itself; an empty rectangle for anything else.
+QRect shownArea(QWidget *w)
 {
-    return qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractButton *>(w)
-           || qobject_cast<QAbstractSlider *>(w);
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text().isEmpty()
+                   ? QRect()
+                   : QRect(label->pos(), QSize(widestLine(label->fontMetrics(), shownText(label->text())), label->height()));
+    if (qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractButton *>(w)
+        || qobject_cast<QAbstractSlider *>(w))
+        return w->geometry();
+    return QRect();
 }
 
 // Every caption under `top` that would be cut, as "object: "text" needs N px, has M".
@@ -69,18 +75,19 @@ QStringList cutCaptions(QWidget *top)
             if (!box->text().isEmpty())
                 report(w, box->text(), box->sizeHint().width(), box->width());
         } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+            // Under the skin a button's hint is its text and padding.
             if (!button->text().isEmpty())
-                report(w, button->text(), widestLine(fm, shownText(button->text())) + ButtonPadding, button->width());
+                report(w, button->text(), button->sizeHint().width(), button->width());
         } else if (auto *label = qobject_cast<QLabel *>(w)) {
             if (label->text().isEmpty() || label->text().contains(QLatin1Char('<')))
                 continue;
             const QString text = shownText(label->text());
             // A label placed beside a field (not by a layout) grows to its
             // text; it must not run under the field.
-            const QRect needed(label->pos(), QSize(widestLine(fm, text), label->height()));
+            const QRect needed = shownArea(label);
             const bool placed = !label->parentWidget()->layout();
             for (QWidget *other : label->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-                if (placed && other != label && other->isVisibleTo(top) && isField(other) && needed.intersects(other->geometry()))
+                if (placed && other != label && other->isVisibleTo(top) && needed.intersects(shownArea(other)))
                     cut << QStringLiteral("%1 \"%2\" runs under %3").arg(label->objectName(), text, other->objectName());
             if (label->wordWrap())
                 report(w, text, label->heightForWidth(label->contentsRect().width()), label->contentsRect().height());
@@ -134,14 +141,22 @@ private slots:
 
         CaptureHarness h;
         h.writeSettings();
+        // In the program's own look, put on as the program does at start:
+        // the skin sets the buttons' padding.
+        QVERIFY(QFile::copy(QStringLiteral(TARVELL_SOURCE_DIR "/resources/skin/skin.cjstyles"),
+                            h.appFolder() + QLatin1String(Skin::FileName)));
         QVERIFY(h.load());
         frmCapture &w = *h.window;
         QStringList cut = cutCaptions(&w);
         QVERIFY(w.wizardWindow());
         cut += cutCaptions(w.wizardWindow());
+        Skin skin;
+        skin.load(h.appFolder() + QLatin1String(Skin::FileName));
         FormWAV format(h.file, &w);
+        skin.apply(&format);
         cut += cutCaptions(&format);
         FrmPlayWav player(&w, [](QWidget *parent) { return new FakePlayer(parent); });
+        skin.apply(&player);
         cut += cutCaptions(&player);
         FormFlash about(&w);
         cut += cutCaptions(&about);

@@ -822,7 +822,7 @@ Yes opens %1 in your web browser.</source>
     </message>
     <message>
         <source>Quality:</source>
-        <translation>Qualité :</translation>
+        <translation>Qualité :</translation>
     </message>
     <message>
         <source>Se&amp;t</source>

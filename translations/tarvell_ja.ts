@@ -120,11 +120,11 @@
     </message>
     <message>
         <source>8 Bit</source>
-        <translation>8 ビット</translation>
+        <translation>8 bit</translation>
     </message>
     <message>
         <source>16 Bit</source>
-        <translation>16 ビット</translation>
+        <translation>16 bit</translation>
     </message>
     <message>
         <source> File Type </source>
@@ -910,7 +910,7 @@ Yes opens %1 in your web browser.</source>
     </message>
     <message>
         <source>Device:</source>
-        <translation>デバイス:</translation>
+        <translation>機器:</translation>
     </message>
 </context>
 <context>
