@@ -40,6 +40,7 @@ FrmPlayWav::FrmPlayWav(QWidget *mainWindow, const PlayerFactory &makePlayer)
     QRect field = Twips::Box{555, 210, 4395, 270}.rect();
     field.setLeft(qMax(field.left(), Label1->geometry().right() + 5));
     Text1->setGeometry(field);
+    Label1->setBuddy(Text1);
     Text1->setFocusPolicy(Qt::ClickFocus);   // not a tab stop
     QPalette face2 = Text1->palette();
     face2.setColor(QPalette::Base, face2.color(QPalette::Button));

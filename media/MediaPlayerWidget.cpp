@@ -28,6 +28,7 @@ QToolButton *transportButton(QWidget *parent, QStyle::StandardPixmap icon, const
     b->setIcon(parent->style()->standardIcon(icon));
     b->setIconSize(QSize(14, 14));
     b->setToolTip(tip);
+    b->setAccessibleName(tip);   // the picture alone names nothing
     b->setFocusPolicy(Qt::TabFocus);
     b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return b;
@@ -70,6 +71,7 @@ MediaPlayerWidget::MediaPlayerWidget(QWidget *parent)
     m_stopButton = transportButton(this, QStyle::SP_MediaStop, tr("Stop"));
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setToolTip(tr("Position"));
+    m_slider->setAccessibleName(tr("Position"));
     m_slider->setRange(0, 0);
     m_slider->setFocusPolicy(Qt::TabFocus);
 

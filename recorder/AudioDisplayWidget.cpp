@@ -14,6 +14,9 @@ AudioDisplayWidget::AudioDisplayWidget(QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // A picture of the sound, not a control: a screen reader hears what it is.
+    setAccessibleName(tr("Level display"));
+    describeStyle();
     m_clock.start();
 }
 
@@ -24,11 +27,19 @@ int AudioDisplayWidget::effectiveStyle() const
     return m_style >= Oscilloscope && m_style <= History ? m_style : Meters;
 }
 
+void AudioDisplayWidget::describeStyle()
+{
+    static const char *const names[] = {QT_TR_NOOP("Oscilloscope"), QT_TR_NOOP("Spectrum"), QT_TR_NOOP("Level meters"),
+                                        QT_TR_NOOP("Spectrogram"), QT_TR_NOOP("Level history")};
+    setAccessibleDescription(tr(names[effectiveStyle()]));
+}
+
 void AudioDisplayWidget::setDisplayStyle(qint32 style)
 {
     if (style == m_style)
         return;
     m_style = style;
+    describeStyle();
     // What the analysis styles show was not kept up while another one was.
     m_spectrumPainter.clear();
     m_spectrogramPainter.clear();

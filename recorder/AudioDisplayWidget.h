@@ -106,6 +106,8 @@ private:
     };
 
     int effectiveStyle() const;
+    // Tells a screen reader which style is shown.
+    void describeStyle();
     QString meterLook() const;
     void ensureLayout();
     void ensureBackground();

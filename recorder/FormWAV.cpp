@@ -198,6 +198,7 @@ FormWAV::FormWAV(AudioFile *file, QWidget *owner)
     ComboType = place(new QComboBox(Client), ComboTypeBox, "ComboType");
     for (FileType type : fileTypes::All)
         ComboType->addItem(fileTypes::displayName(type));
+    LabelType->setBuddy(ComboType);
     ComboType->setToolTip(tr("The kind of file the recording is written as. A name that ends in .wav, .flac, "
                              ".opus, .ogg or .mp3 chooses it too."));
     LabelQuality = new QLabel(tr("Quality:"), Client);

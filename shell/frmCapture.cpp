@@ -1,5 +1,6 @@
 #include "shell/frmCapture.h"
 
+#include "base/Accessibility.h"
 #include "base/Dialogs.h"
 #include "base/PublicDim.h"
 #include "base/Settings.h"
@@ -273,6 +274,8 @@ void frmCapture::buildRecorderPanel()
     CheckPreview->setChecked(true);
     CheckPreview->hide();
 
+    describeForScreenReaders();
+
     connect(CmdStart, &QPushButton::clicked, this, &frmCapture::CmdStart_Click);
     connect(CmdPause, &QPushButton::clicked, this, &frmCapture::CmdPause_Click);
     connect(CmdStop, &QPushButton::clicked, this, &frmCapture::CmdStop_Click);
@@ -283,6 +286,24 @@ void frmCapture::buildRecorderPanel()
     connect(m_sources, &SourceLists::monitoringWanted, this, [this] { skipOnError([&] { CheckPreview_Click(); }); });
     connect(m_sources, &SourceLists::idleStateWanted, this, &frmCapture::showIdleState);
     connect(m_sources, &SourceLists::sourceApplied, this, &frmCapture::showResampling);
+}
+
+void frmCapture::describeForScreenReaders()
+{
+    // A label beside a field names it (and lends it its mnemonic); what has
+    // no label of its own is named here.
+    Label8->setBuddy(TextMedia);
+    Label3->setBuddy(TextWavFile);
+    Label6->setBuddy(ComboSource);
+    Label2->setBuddy(DeviceCombo);
+    Label5->setBuddy(slBalance);
+    Label1->setBuddy(slVolume);
+    // The sliders' labels stand above them; their names are said plainly.
+    slBalance->setAccessibleName(tr("Balance"));
+    slVolume->setAccessibleName(tr("Volume"));
+    Accessibility::setReadUpsideDown(slVolume);
+    LabelFomartStr->setAccessibleName(tr("Quality"));
+    PicPreset1->setAccessibleName(tr("Next level display style"));
 }
 
 void frmCapture::buildRecordingControl()

@@ -163,6 +163,7 @@ private:
     void buildRecorderPanel();
     void buildStatusBar();
     void buildRecordingControl();
+    void describeForScreenReaders();
     void buildWizardHandOff();
     void connectRecorder();
     void reportRecovered(const QList<AudioFile::Recovered> &files);

@@ -222,8 +222,8 @@ private slots:
         QCOMPARE(d.minimumSize(), d.maximumSize());
         QVERIFY(!(d.windowFlags() & Qt::WindowContextHelpButtonHint));
         QVERIFY(!d.isSizeGripEnabled());
-        QCOMPARE(d.cmdOk->geometry(), QRect(197, 300, 66, 24));
-        QCOMPARE(d.cmdCancel->geometry(), QRect(269, 300, 66, 24));
+        QCOMPARE(d.cmdOk->geometry(), QRect(206, 300, 75, 24));       // wide enough for "Abbrechen"
+        QCOMPARE(d.cmdCancel->geometry(), QRect(287, 300, 75, 24));
         QCOMPARE(d.F2->mapTo(d.Client, QPoint()), QPoint(18, 45));     // box 240,315 + 30,360
         QCOMPARE(d.P2->mapTo(d.Client, QPoint()), QPoint(113, 106));   // box 255,1530 + 1440,60
         QCOMPARE(d.B2->mapTo(d.Client, QPoint()), QPoint(116, 160));   // box 270,2355 + 1470,45

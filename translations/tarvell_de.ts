@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>AddressProbe</name>
     <message>
         <source>not found on the server (HTTP %1)</source>
@@ -26,6 +33,33 @@
     <message>
         <source>the server at %1 does not answer</source>
         <translation>der Server unter %1 antwortet nicht</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDisplayWidget</name>
+    <message>
+        <source>Level display</source>
+        <translation>Pegelanzeige</translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation>Oszilloskop</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Level meters</source>
+        <translation>Pegelmesser</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Spektrogramm</translation>
+    </message>
+    <message>
+        <source>Level history</source>
+        <translation>Pegelverlauf</translation>
     </message>
 </context>
 <context>
@@ -911,6 +945,22 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>Device:</source>
         <translation>Gerät:</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>Next level display style</source>
+        <translation>Nächster Stil der Pegelanzeige</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>AddressProbe</name>
     <message>
         <source>not found on the server (HTTP %1)</source>
@@ -26,6 +33,33 @@
     <message>
         <source>the server at %1 does not answer</source>
         <translation>el servidor en %1 no responde</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDisplayWidget</name>
+    <message>
+        <source>Level display</source>
+        <translation>Indicador de nivel</translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation>Osciloscopio</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Espectro</translation>
+    </message>
+    <message>
+        <source>Level meters</source>
+        <translation>Medidores de nivel</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>Level history</source>
+        <translation>Historial de nivel</translation>
     </message>
 </context>
 <context>
@@ -911,6 +945,22 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>Device:</source>
         <translation>Tarjeta:</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Calidad</translation>
+    </message>
+    <message>
+        <source>Next level display style</source>
+        <translation>Siguiente estilo del indicador de nivel</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>AddressProbe</name>
     <message>
         <source>not found on the server (HTTP %1)</source>
@@ -26,6 +33,33 @@
     <message>
         <source>the server at %1 does not answer</source>
         <translation>le serveur à %1 ne répond pas</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDisplayWidget</name>
+    <message>
+        <source>Level display</source>
+        <translation>Affichage du niveau</translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation>Oscilloscope</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Level meters</source>
+        <translation>Vumètres</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Spectrogramme</translation>
+    </message>
+    <message>
+        <source>Level history</source>
+        <translation>Historique du niveau</translation>
     </message>
 </context>
 <context>
@@ -822,7 +856,7 @@ Yes opens %1 in your web browser.</source>
     </message>
     <message>
         <source>Quality:</source>
-        <translation>Qualité :</translation>
+        <translation>Qualité&#x202f;:</translation>
     </message>
     <message>
         <source>Se&amp;t</source>
@@ -911,6 +945,22 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>Device:</source>
         <translation>Carte :</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>Next level display style</source>
+        <translation>Style d’affichage du niveau suivant</translation>
     </message>
 </context>
 <context>

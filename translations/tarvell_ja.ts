@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>AddressProbe</name>
     <message>
         <source>not found on the server (HTTP %1)</source>
@@ -26,6 +33,33 @@
     <message>
         <source>the server at %1 does not answer</source>
         <translation>%1 のサーバーが応答しません</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDisplayWidget</name>
+    <message>
+        <source>Level display</source>
+        <translation>レベル表示</translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation>オシロスコープ</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>スペクトラム</translation>
+    </message>
+    <message>
+        <source>Level meters</source>
+        <translation>レベルメーター</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>スペクトログラム</translation>
+    </message>
+    <message>
+        <source>Level history</source>
+        <translation>レベル履歴</translation>
     </message>
 </context>
 <context>
@@ -911,6 +945,22 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>Device:</source>
         <translation>機器:</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>バランス</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>音質</translation>
+    </message>
+    <message>
+        <source>Next level display style</source>
+        <translation>次のレベル表示スタイル</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "wizard/frmWizard.h"
 #include "wizard/WizardHost.h"
 
+#include "base/Accessibility.h"
 #include "base/Dialogs.h"
 #include "base/PublicDim.h"
 #include "base/SkipOnError.h"
@@ -142,6 +143,8 @@ frmWizard::frmWizard(WizardHost *host)
     setObjectName(QStringLiteral("frmWizard"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Wizard - Tarvell Recorder"));
+    // A window of its own in front of the main one: a dialog to a screen reader.
+    Accessibility::setRole(this, QAccessible::Dialog);
     setFixedSize(Twips::size(ClientWidth, ClientHeight));
     // The same face as the main window.
     QFont face = font();
@@ -189,10 +192,13 @@ frmWizard::frmWizard(WizardHost *host)
     ComboApp->setToolTip(tr("Record everything the computer plays, or one application alone"));
     ComboApp->view()->setMinimumWidth(Twips::px(4500));   // names longer than the box are read in the list
     LabelApp->setBuddy(ComboApp);
+    Label2->setBuddy(TextMedia);
+    Label3->setBuddy(TextWavFile);
 
     Pic5 = page(this, Pic5Width, Pic5Height, "Pic5");
     Label5 = captioned(new QLabel(tr("Please input the URL:"), Pic5), Label5Box, "Label5");
     TextURL = place(new QLineEdit(tr("mms:// or http://"), Pic5), TextURLBox, "TextURL");
+    Label5->setBuddy(TextURL);
 
     Line1 = rule(this, Line1Y, QColor(128, 128, 128), "Line1");
     Line2 = rule(this, Line2Y, palette().color(QPalette::Base), "Line2");
