@@ -275,13 +275,13 @@ void LoadSettings(QWidget *owner)
         // file falls back on its own; a rate off the usual list is kept.
         WavFormat.sampleRate = usableRate(stored.freq) ? stored.freq : DefaultFreq;
         WavFormat.channels = stored.channel == 1 || stored.channel == 2 ? stored.channel : DefaultChannel;
-        WavFormat.bitsPerSample = stored.bit == 8 || stored.bit == 16 ? stored.bit : DefaultBit;
+        WavFormat.bitsPerSample = WaveFormat{DefaultFreq, DefaultChannel, stored.bit}.isValid() ? stored.bit : DefaultBit;
         // A type we do not know, or none (a file from before file types), is
-        // WAV. Any other records 16-bit sound, and at a rate it holds.
+        // WAV. Any other records at a depth and a rate it holds.
         WavFileType = stored.type.value_or(FileType::Wav);
         WavQuality = stored.quality.value_or(Quality::Music);
         if (WavFileType != FileType::Wav) {
-            WavFormat.bitsPerSample = 16;
+            WavFormat.bitsPerSample = fileTypes::bitsFor(WavFileType, WavFormat.bitsPerSample);
             if (!fileTypes::whyNot(WavFileType, WavFormat).isEmpty())
                 WavFormat.sampleRate = fileTypes::nearestRate(WavFileType, WavFormat.sampleRate);
         }

@@ -38,7 +38,9 @@ QString readFormat(const QCommandLineParser &parser, WaveFormat &f)
     // What --channels and --bits take; any other value reads as 0, not offered.
     static const QHash<QString, int> words{{QStringLiteral("1"), 1}, {QStringLiteral("mono"), 1},
                                            {QStringLiteral("2"), 2}, {QStringLiteral("stereo"), 2},
-                                           {QStringLiteral("8"), 8}, {QStringLiteral("16"), 16}};
+                                           {QStringLiteral("8"), 8}, {QStringLiteral("16"), 16},
+                                           {QStringLiteral("24"), 24}, {QStringLiteral("32"), 32},
+                                           {QStringLiteral("float"), 32}};
     const char *options[] = {"rate", "channels", "bits"};
     int parts[] = {f.sampleRate, f.channels, f.bitsPerSample};
     // One value at a time, so that a format not offered is the last one's fault.
@@ -53,7 +55,7 @@ QString readFormat(const QCommandLineParser &parser, WaveFormat &f)
             for (qint32 r : WaveFormat::OfferedRates)
                 rates << QString::number(r);
             return QCoreApplication::translate("tarvell-rec", "--%1 \"%2\" is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, "
-                                  "stereo), 8 or 16 bits")
+                                  "stereo), 8, 16, 24 or 32 (float) bits")
                 .arg(QLatin1String(options[i]), value, rates.join(QLatin1Char(' ')));
         }
     }

@@ -86,8 +86,12 @@ QByteArray listFormats()
         QStringList rates;
         for (qint32 rate : fileTypes::ratesHeld(type))
             rates << QString::number(rate);
+        QStringList depths;   // 32: floats
+        for (qint32 bits : {8, 16, 24, 32})
+            if (fileTypes::bitsFor(type, bits) == bits)
+                depths << QString::number(bits);
         out += QStringList{fileTypes::name(type), fileTypes::extension(type), rates.join(QLatin1Char(' ')),
-                           fileTypes::displayName(type)}
+                           fileTypes::displayName(type), depths.join(QLatin1Char(' '))}
                    .join(QLatin1Char('\t'))
                    .toUtf8()
                + '\n';

@@ -76,6 +76,13 @@ bool isLossy(FileType type)
     return entry(type).lossy;
 }
 
+qint32 bitsFor(FileType type, qint32 bits)
+{
+    if (type == FileType::Wav)
+        return bits;
+    return type == FileType::Flac && bits > 16 ? 24 : 16;
+}
+
 namespace {
 
 bool holdsRate(FileType type, qint32 rate)

@@ -32,6 +32,10 @@ QString name(FileType type);
 // "WAV", "FLAC", "Ogg Opus", "Ogg Vorbis", "MP3": as the user reads it.
 QString displayName(FileType type);
 bool isLossy(FileType type);
+// The depth a window records a type's file at when `bits` were chosen: WAV
+// keeps every depth, FLAC holds 16 or 24 bits (a float take goes to 24),
+// the lossy types are made from 16-bit sound.
+qint32 bitsFor(FileType type, qint32 bits);
 
 // Whether a file of the type can hold sound in this format: empty when it
 // can, otherwise why not, for the user ("Ogg Opus holds 8, 12, 16, 24 or

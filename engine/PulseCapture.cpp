@@ -2,6 +2,7 @@
 
 #include "engine/PulseServer.h"
 #include "engine/Resampler.h"
+#include "engine/SampleCodec.h"
 
 #include <QCoreApplication>
 
@@ -64,7 +65,10 @@ bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QS
             return false;
         }
         pa_sample_spec sampleSpec;
-        sampleSpec.format = format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+        sampleSpec.format = format.bitsPerSample == 8    ? PA_SAMPLE_U8
+                            : format.bitsPerSample == 24 ? PA_SAMPLE_S24LE
+                            : format.bitsPerSample == 32 ? PA_SAMPLE_FLOAT32LE
+                                                         : PA_SAMPLE_S16LE;
         sampleSpec.rate = uint32_t(format.sampleRate);
         sampleSpec.channels = uint8_t(format.channels);
         m_stream = pa_stream_new(context, "Recording", &sampleSpec, nullptr);
@@ -247,7 +251,7 @@ void PulseCapture::store(const char *data, size_t bytes, bool hole)
         m_lossAt = m_keptFrames;
     } else {
         if (hole)
-            m_pending.append(qsizetype(bytes), m_format.bitsPerSample == 8 ? char(0x80) : char(0));
+            m_pending.append(qsizetype(bytes), sampleCodec::silenceByte(m_format.bitsPerSample));
         else
             m_pending.append(data, qsizetype(bytes));
         m_keptFrames += frames;
@@ -276,13 +280,17 @@ void PulseCapture::forEachFrame(const char *data, qint64 frames, Fn &&fn) const
         const auto *p = reinterpret_cast<const quint8 *>(data);
         for (qint64 f = 0; f < frames; ++f, p += step)
             fn((int(p[0]) - 128) * 256, (int(p[step - 1]) - 128) * 256);
-    } else {
+    } else if (m_format.bitsPerSample == 16) {
         for (qint64 f = 0; f < frames; ++f, data += 2 * step) {
             qint16 left = 0, right = 0;
             std::memcpy(&left, data, 2);
             std::memcpy(&right, data + 2 * (step - 1), 2);
             fn(left, right);
         }
+    } else {
+        const int bits = m_format.bitsPerSample, bytes = m_format.bytesPerSample();
+        for (qint64 f = 0; f < frames; ++f, data += bytes * step)
+            fn(sampleCodec::to16(data, bits), sampleCodec::to16(data + bytes * (step - 1), bits));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "engine/Resampler.h"
 
+#include "engine/SampleCodec.h"
+
 #include <QCoreApplication>
 
 #include <soxr.h>
@@ -22,7 +24,7 @@ Resampler::Resampler(int inRate, int outRate, int channels, int bitsPerSample)
     const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
     const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
     soxr_error_t err = nullptr;
-    if (inRate > 0 && outRate > 0 && channels > 0 && (bitsPerSample == 8 || bitsPerSample == 16))
+    if (inRate > 0 && outRate > 0 && channels > 0 && (bitsPerSample == 8 || bitsPerSample == 16 || bitsPerSample == 24 || bitsPerSample == 32))
         m_soxr = soxr_create(inRate, outRate, unsigned(channels), &err, &io, &quality, nullptr);
     if (!m_soxr)
         m_error = QCoreApplication::translate("Resampler", "Cannot convert %1 Hz to %2 Hz: %3")
@@ -52,16 +54,16 @@ void Resampler::convert(const char *data, qint64 frames, QByteArray &out)
     m_in.resize(samples);
     if (!data) {
         std::fill(m_in.begin(), m_in.end(), 0.0f);
-    } else if (m_bits == 8) {
-        const auto *p = reinterpret_cast<const quint8 *>(data);
-        for (size_t i = 0; i < samples; ++i)
-            m_in[i] = float(int(p[i]) - 128) / 128.0f;
-    } else {
+    } else if (m_bits == 16) {
         for (size_t i = 0; i < samples; ++i) {
             qint16 s;
             std::memcpy(&s, data + 2 * i, 2);
             m_in[i] = float(s) / 32768.0f;
         }
+    } else {
+        const int bytes = m_bits / 8;
+        for (size_t i = 0; i < samples; ++i)
+            m_in[i] = sampleCodec::toFloat(data + bytes * qsizetype(i), m_bits);
     }
     run(m_in.data(), size_t(frames), out);
 }
@@ -83,7 +85,7 @@ void Resampler::finish(QByteArray &out)
     }
     if (m_framesOut < wanted) {
         const qint64 missing = wanted - m_framesOut;
-        out.append(qsizetype(missing * frameBytes), m_bits == 8 ? char(0x80) : char(0));
+        out.append(qsizetype(missing * frameBytes), sampleCodec::silenceByte(m_bits));
         m_framesOut = wanted;
     }
 }
@@ -114,13 +116,8 @@ void Resampler::store(const float *samples, size_t frames, QByteArray &out)
     const qsizetype at = out.size();
     out.resize(at + qsizetype(count) * (m_bits / 8));
     char *p = out.data() + at;
-    for (size_t i = 0; i < count; ++i) {
-        if (m_bits == 8) {
-            p[i] = char(quint8(std::clamp(std::lrint(samples[i] * 128.0f) + 128, 0L, 255L)));
-        } else {
-            const auto s = qint16(std::clamp(std::lrint(samples[i] * 32768.0f), -32768L, 32767L));
-            std::memcpy(p + 2 * i, &s, 2);
-        }
-    }
+    const int bytes = m_bits / 8;
+    for (size_t i = 0; i < count; ++i)
+        sampleCodec::fromFloat(samples[i], p + bytes * qsizetype(i), m_bits);
     m_framesOut += qint64(frames);
 }

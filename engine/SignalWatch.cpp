@@ -1,5 +1,7 @@
 #include "engine/SignalWatch.h"
 
+#include "engine/SampleCodec.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -11,10 +13,13 @@ void SignalWatch::restart(const WaveFormat &format)
         return;
     m_format = format;
     m_bytesPerFrame = format.bytesPerFrame();
-    // Magnitudes from the centre: 0 .. 128 in 8 bits, 0 .. 32768 in 16.
-    const int fullScale = format.bitsPerSample == 8 ? 128 : 32768;
+    // Magnitudes from the centre: 0 .. 128 in 8 bits, 0 .. 32768 in 16, and
+    // 0 .. 2^23 in 24 bits and for floats (a float louder than full scale
+    // counts as full scale). Full scale is reached within FullScaleSteps
+    // steps of 16-bit sound in every depth above it.
+    const int fullScale = format.bitsPerSample == 8 ? 128 : format.bitsPerSample == 16 ? 32768 : 1 << 23;
     m_soundFrom = int(std::ceil(fullScale * std::pow(10.0, NoSoundBelowDbfs / 20.0)));
-    m_clipFrom = fullScale - FullScaleSteps;
+    m_clipFrom = fullScale - FullScaleSteps * std::max(1, fullScale / 32768);
     m_noSoundFrames = NoSoundAfterMs * format.sampleRate / 1000;
 }
 
@@ -45,9 +50,14 @@ void SignalWatch::takeFrame(const unsigned char *frame)
         int magnitude;
         if (m_format.bitsPerSample == 8) {
             magnitude = std::abs(int(frame[c]) - 128);
-        } else {
+        } else if (m_format.bitsPerSample == 16) {
             const int s = qint16(quint16(frame[2 * c] | (frame[2 * c + 1] << 8)));
             magnitude = std::abs(s);
+        } else if (m_format.bitsPerSample == 24) {
+            magnitude = std::abs(sampleCodec::read24(frame + 3 * c));
+        } else {
+            const float v = std::fabs(sampleCodec::toFloat(reinterpret_cast<const char *>(frame) + 4 * c, 32));
+            magnitude = v < 1.0f ? int(v * float(1 << 23)) : 1 << 23;   // NaN counts as silence
         }
         loudest = std::max(loudest, magnitude);
     }

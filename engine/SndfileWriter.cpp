@@ -1,5 +1,7 @@
 #include "engine/SndfileWriter.h"
 
+#include "engine/SampleCodec.h"
+
 #include <QCoreApplication>
 
 #include <sndfile.h>
@@ -9,11 +11,14 @@
 
 namespace {
 
-int sndfileFormat(FileType type)
+// FLAC keeps 8 and 16-bit sound in 16 bits, 24-bit and float sound in 24.
+bool deepFlac(FileType type, const WaveFormat &format) { return type == FileType::Flac && format.bitsPerSample > 16; }
+
+int sndfileFormat(FileType type, const WaveFormat &format)
 {
     switch (type) {
     case FileType::Flac:
-        return SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
+        return SF_FORMAT_FLAC | (deepFlac(type, format) ? SF_FORMAT_PCM_24 : SF_FORMAT_PCM_16);
     case FileType::OggOpus:
         return SF_FORMAT_OGG | SF_FORMAT_OPUS;
     case FileType::OggVorbis:
@@ -60,7 +65,7 @@ QString SndfileWriter::open(int fd, FileType type, Quality quality, const WaveFo
     SF_INFO info{};
     info.samplerate = format.sampleRate;
     info.channels = format.channels;
-    info.format = sndfileFormat(type);
+    info.format = sndfileFormat(type, format);
     m_file = sf_open_fd(fd, SFM_WRITE, &info, SF_FALSE);
     if (!m_file)
         return QString::fromLocal8Bit(sf_strerror(nullptr));
@@ -95,25 +100,39 @@ bool SndfileWriter::write(const QByteArray &block)
     const qsizetype frameBytes = m_format.bytesPerFrame();
     const sf_count_t frames = sf_count_t(whole.size() / frameBytes);
     m_partial = whole.mid(frames * frameBytes);
-    const bool eightBit = m_format.bitsPerSample == 8;
+    const int bits = m_format.bitsPerSample;
     const size_t samples = size_t(frames) * size_t(m_format.channels);
-    const auto *bytes = reinterpret_cast<const quint8 *>(whole.constData());
-    const auto *words = reinterpret_cast<const qint16 *>(whole.constData());
+    const char *data = whole.constData();
     errno = 0;
     sf_count_t written = 0;
-    if (m_type == FileType::Flac) {
-        const short *from = words;
-        if (eightBit) {
+    if (deepFlac(m_type, m_format)) {
+        // libsndfile's ints are 32 bits, of which a 24-bit file keeps the top 24.
+        m_ints.resize(samples);
+        for (size_t i = 0; i < samples; ++i) {
+            const char *at = data + qsizetype(i) * m_format.bytesPerSample();
+            if (bits == 24) {
+                m_ints[i] = sampleCodec::read24(reinterpret_cast<const unsigned char *>(at)) * 256;
+            } else {
+                char s24[3];
+                sampleCodec::fromFloat(sampleCodec::toFloat(at, bits), s24, 24);
+                m_ints[i] = sampleCodec::read24(reinterpret_cast<const unsigned char *>(s24)) * 256;
+            }
+        }
+        written = sf_writef_int(m_file, m_ints.data(), frames);
+    } else if (m_type == FileType::Flac) {
+        const auto *from = reinterpret_cast<const short *>(data);
+        if (bits == 8) {
             m_shorts.resize(samples);
             for (size_t i = 0; i < samples; ++i)
-                m_shorts[i] = short((int(bytes[i]) - 128) * 256);
+                m_shorts[i] = short(sampleCodec::to16(data + i, 8));
             from = m_shorts.data();
         }
         written = sf_writef_short(m_file, from, frames);
     } else {
         m_floats.resize(samples);
+        const int bytes = m_format.bytesPerSample();
         for (size_t i = 0; i < samples; ++i)
-            m_floats[i] = eightBit ? float(int(bytes[i]) - 128) / 128.0f : float(words[i]) / 32768.0f;
+            m_floats[i] = sampleCodec::toFloat(data + qsizetype(i) * bytes, bits);
         written = sf_writef_float(m_file, m_floats.data(), frames);
     }
     if (written == frames && sf_error(m_file) == SF_ERR_NO_ERROR)

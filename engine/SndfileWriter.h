@@ -53,5 +53,6 @@ private:
     WaveFormat m_format;
     QByteArray m_partial;   // the start of a frame the next block completes
     std::vector<short> m_shorts;
+    std::vector<int> m_ints;
     std::vector<float> m_floats;
 };

@@ -86,6 +86,9 @@ quint64 get64(const char *at) { return qFromLittleEndian<quint64>(at); }
 constexpr char OpenMark[] = "tarvell: recording";
 static_assert(sizeof(OpenMark) <= 28);
 
+// WAVE_FORMAT_IEEE_FLOAT for floats, WAVE_FORMAT_PCM for the rest.
+quint16 formatTag(const WaveFormat &f) { return f.isFloat() ? 3 : 1; }
+
 // The format of a header this writer wrote, or an invalid one when the first
 // bytes are anything else.
 WaveFormat ownHeaderFormat(const char *h)
@@ -93,14 +96,13 @@ WaveFormat ownHeaderFormat(const char *h)
     const bool riff = std::memcmp(h, "RIFF", 4) == 0 && std::memcmp(h + 12, "JUNK", 4) == 0;
     const bool rf64 = std::memcmp(h, "RF64", 4) == 0 && std::memcmp(h + 12, "ds64", 4) == 0;
     if (!(riff || rf64) || std::memcmp(h + 8, "WAVE", 4) != 0 || get32(h + 16) != Ds64BodySize
-        || std::memcmp(h + 48, "fmt ", 4) != 0 || get32(h + 52) != FmtBodySize || get16(h + 56) != 1
-        || std::memcmp(h + 72, "data", 4) != 0)
+        || std::memcmp(h + 48, "fmt ", 4) != 0 || get32(h + 52) != FmtBodySize || std::memcmp(h + 72, "data", 4) != 0)
         return {0, 0, 0};
     WaveFormat f;
     f.channels = qint16(get16(h + 58));
     f.sampleRate = qint32(get32(h + 60));
     f.bitsPerSample = get16(h + 70);
-    if (!f.isValid() || get16(h + 68) != f.bytesPerFrame() || get32(h + 64) != quint32(f.bytesPerSecond()))
+    if (!f.isValid() || get16(h + 56) != formatTag(f) || get16(h + 68) != f.bytesPerFrame() || get32(h + 64) != quint32(f.bytesPerSecond()))
         return {0, 0, 0};
     return f;
 }
@@ -509,7 +511,7 @@ int WavAudioFile::writeHeader(quint64 padBytes, bool finished)
 
     putId(h + 48, "fmt ");
     put32(h + 52, quint32(FmtBodySize));
-    put16(h + 56, 1);  // WAVE_FORMAT_PCM
+    put16(h + 56, formatTag(f));
     put16(h + 58, quint16(f.channels));
     put32(h + 60, quint32(f.sampleRate));
     put32(h + 64, quint32(f.bytesPerSecond()));

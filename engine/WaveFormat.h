@@ -8,7 +8,8 @@
 // The PCM format of a recording, and the two numbers the file writer hands
 // to the recorder to describe it:
 //
-//   FormatUnit       = bytes per frame (1, 2 or 4 for 8/16 bits, mono/stereo).
+//   FormatUnit       = bytes per frame (1 to 8: 8, 16, 24 bits or 32-bit
+//                      float, mono or stereo).
 //   FormatDescriptor = rate | (channels << 20) | (bitsPerSample << 24),
 //                      e.g. 48000 Hz stereo 16-bit = 0x10 2 0BB80.
 //
@@ -33,16 +34,20 @@ struct WaveFormat
         return f;
     }
 
-    // What the file writer and the recorder accept: PCM 8 or 16 bits, mono or
-    // stereo, 1 kHz to 192 kHz.
+    // 32 bits per sample are IEEE floats (full scale at ±1.0); 8 bits are
+    // unsigned, 16 and 24 signed integers, all little-endian.
+    bool isFloat() const { return bitsPerSample == 32; }
+
+    // What the file writer and the recorder accept: 8, 16 or 24-bit PCM or
+    // 32-bit float, mono or stereo, 1 kHz to 192 kHz.
     bool isValid() const
     {
         return sampleRate >= 1000 && sampleRate <= 192000 && (channels == 1 || channels == 2)
-               && (bitsPerSample == 8 || bitsPerSample == 16);
+               && (bitsPerSample == 8 || bitsPerSample == 16 || bitsPerSample == 24 || bitsPerSample == 32);
     }
 
     // The formats offered to the user, in the window's format dialog and by
-    // tarvell-rec alike: these rates, mono or stereo, 8 or 16 bits.
+    // tarvell-rec alike: these rates, mono or stereo, every depth above.
     static constexpr std::array<qint32, 8> OfferedRates{8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000};
     bool isOffered() const { return isValid() && std::ranges::find(OfferedRates, sampleRate) != OfferedRates.end(); }
 

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <limits>
 
 // "Start recording when media file starts" starts a recording when the player
 // starts from a standstill, "Stop recording when media file stops" ends it
@@ -153,9 +154,12 @@ void MediaRecording::findMediaLead(const PlaybackNews &news)
     delete m_mediaLead;
     const WaveFormat format = recordingFormat();
     // A sample quieter than half a step of the recording's sample size, at
-    // the player's volume, leaves only zeros in the capture.
+    // the player's volume, leaves only zeros in the capture; a float capture
+    // keeps everything but zero.
     const double gain = MediaPlayer::linearGain(m_player.outputVolume());
-    const double quietest = gain > 0 ? 0.5 / double(1 << (format.bitsPerSample - 1)) / gain : 0;
+    const double step = format.isFloat() ? double(std::numeric_limits<float>::denorm_min())
+                                         : std::ldexp(1.0, 1 - format.bitsPerSample);
+    const double quietest = gain > 0 ? 0.5 * step / gain : 0;
     auto *lead = new MediaLead(news.media, news.fromMs, quietest, this);
     m_mediaLead = lead;
     MediaTake *take = m_mediaTake.get();

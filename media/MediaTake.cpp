@@ -1,5 +1,7 @@
 #include "media/MediaTake.h"
 
+#include "engine/SampleCodec.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -17,7 +19,7 @@ void MediaTake::refreshFormat()
     const WaveFormat f = m_formatSource ? m_formatSource() : WaveFormat{0, 0, 0};
     m_frameBytes = f.isValid() ? f.bytesPerFrame() : 0;
     m_rate = f.sampleRate;
-    m_silenceByte = char(f.bitsPerSample == 8 ? 0x80 : 0x00);
+    m_silenceByte = sampleCodec::silenceByte(f.bitsPerSample);
     m_formatKnown = true;
 }
 

@@ -33,7 +33,7 @@ using Twips::Box;
 // The stored layout, in twips, relative to the client area or (for the radio
 // buttons) to the borderless box that holds them.
 constexpr int ClientWidth = 5610;
-constexpr int ClientHeight = 5055;
+constexpr int ClientHeight = 5055 + 315;   // with the deeper depths' row
 
 constexpr Box LabelFreqAt{435, 45, 0, 0};
 constexpr Box PicFreqBox{240, 315, 5115, 765};
@@ -51,23 +51,28 @@ constexpr Box P2Box{1440, 60, 1110, 255};
 constexpr Box ChannelsFrame{165, 1440, 5265, 600};
 
 constexpr Box LabelBitsAt{420, 2130, 0, 0};
-constexpr Box PicBitsBox{270, 2355, 4920, 405};
+// The deeper depths in a second row under the first two; what follows moves
+// down by that row.
+constexpr int DepthRow = 315;
+constexpr Box PicBitsBox{270, 2355, 4920, 405 + DepthRow};
 constexpr Box B1Box{30, 45, 1080, 270};
 constexpr Box B2Box{1470, 45, 1080, 270};
-constexpr Box BitsFrame{165, 2250, 5265, 600};
+constexpr Box B3Box{30, 45 + DepthRow, 1080, 270};
+constexpr Box B4Box{1470, 45 + DepthRow, 2400, 270};
+constexpr Box BitsFrame{165, 2250, 5265, 600 + DepthRow};
 
 // The file type, below the three groups of the format.
-constexpr Box LabelTypeAt{420, 2940, 0, 0};
-constexpr Box ComboTypeBox{435, 3225, 1815, 315};
-constexpr Box LabelQualityAt{2550, 3270, 0, 0};
-constexpr Box ComboQualityBox{3330, 3225, 1815, 315};
-constexpr Box LabelTypeNoteBox{435, 3615, 4830, 600};
-constexpr Box TypeFrame{165, 3060, 5265, 1230};
+constexpr Box LabelTypeAt{420, 2940 + DepthRow, 0, 0};
+constexpr Box ComboTypeBox{435, 3225 + DepthRow, 1815, 315};
+constexpr Box LabelQualityAt{2550, 3270 + DepthRow, 0, 0};
+constexpr Box ComboQualityBox{3330, 3225 + DepthRow, 1815, 315};
+constexpr Box LabelTypeNoteBox{435, 3615 + DepthRow, 4830, 600};
+constexpr Box TypeFrame{165, 3060 + DepthRow, 5265, 1230};
 
 // A little wider than first drawn (990 twips), Cancel ending with the
 // frames above, so that the captions fit in every language.
-constexpr Box cmdOkBox{3090, 4500, 1125, 360};
-constexpr Box cmdCancelBox{4305, 4500, 1125, 360};
+constexpr Box cmdOkBox{3090, 4500 + DepthRow, 1125, 360};
+constexpr Box cmdCancelBox{4305, 4500 + DepthRow, 1125, 360};
 
 // The etched edge sits one pixel right of and below its dark outline.
 constexpr int EtchOffset = 15;
@@ -193,6 +198,9 @@ FormWAV::FormWAV(AudioFile *file, QWidget *owner)
     GroupBits = new QButtonGroup(this);
     B1 = option(PicBits, tr("8 Bit"), B1Box, "B1", GroupBits);
     B2 = option(PicBits, tr("16 Bit"), B2Box, "B2", GroupBits);
+    B3 = option(PicBits, tr("24 Bit"), B3Box, "B3", GroupBits);
+    B4 = option(PicBits, tr("32 Bit Float"), B4Box, "B4", GroupBits);
+    B4->setToolTip(tr("Keeps sound that goes past full scale, to be turned down when it is edited."));
 
     LabelType = groupLabel(Client, tr(" File Type "), LabelTypeAt, "LabelType");
     ComboType = place(new QComboBox(Client), ComboTypeBox, "ComboType");
@@ -220,7 +228,7 @@ FormWAV::FormWAV(AudioFile *file, QWidget *owner)
     ComboQuality->setCurrentIndex(int(Quality::Music));
     fitToType();
     connect(ComboType, &QComboBox::currentIndexChanged, this, &FormWAV::ComboType_Click);
-    connect(GroupBits, &QButtonGroup::buttonClicked, this, [this] { m_eightBit = B1->isChecked(); });
+    connect(GroupBits, &QButtonGroup::buttonClicked, this, [this] { m_chosenBits = checkedBits(); });
 
     cmdOk = place(new QPushButton(tr("Ok"), Client), cmdOkBox, "cmdOk");
     cmdCancel = place(new QPushButton(tr("Cancel"), Client), cmdCancelBox, "cmdCancel");
@@ -251,8 +259,8 @@ void FormWAV::Form_Load()
         on->setChecked(true);
     });
     skipOnError([&] { (WavFormat.channels == 1 ? P1 : P2)->setChecked(true); });
-    skipOnError([&] { (WavFormat.bitsPerSample == 8 ? B1 : B2)->setChecked(true); });
-    m_eightBit = B1->isChecked();
+    skipOnError([&] { bitsButton(WavFormat.bitsPerSample)->setChecked(true); });
+    m_chosenBits = checkedBits();
     skipOnError([&] {
         ComboType->setCurrentIndex(int(std::ranges::find(fileTypes::All, WavFileType) - std::begin(fileTypes::All)));
     });
@@ -281,10 +289,8 @@ void FormWAV::cmdOk_Click()
             format.channels = 2;
     });
     skipOnError([&] {
-        if (B1->isChecked())
-            format.bitsPerSample = 8;
-        else if (B2->isChecked())
-            format.bitsPerSample = 16;
+        if (const qint32 bits = checkedBits(); bits > 0)
+            format.bitsPerSample = bits;
     });
     const FileType type = chosenType();
     // The rates a type cannot hold are off; should one be on all the same,
@@ -328,7 +334,7 @@ void FormWAV::M_Smallest_Click()
     F1->setChecked(true);
     P1->setChecked(true);
     B1->setChecked(true);
-    m_eightBit = true;
+    m_chosenBits = 8;
     fitToType();
 }
 
@@ -337,7 +343,7 @@ void FormWAV::M_Best_Click()
     F8->setChecked(true);
     P2->setChecked(true);
     B2->setChecked(true);
-    m_eightBit = false;
+    m_chosenBits = 16;
     fitToType();
 }
 
@@ -367,10 +373,22 @@ qint32 FormWAV::checkedRate() const
     return 0;
 }
 
+QRadioButton *FormWAV::bitsButton(qint32 bits) const
+{
+    return bits == 8 ? B1 : bits == 24 ? B3 : bits == 32 ? B4 : B2;
+}
+
+qint32 FormWAV::checkedBits() const
+{
+    for (qint32 bits : {8, 16, 24, 32})
+        if (bitsButton(bits)->isChecked())
+            return bits;
+    return 0;
+}
+
 void FormWAV::fitToType()
 {
     const FileType type = chosenType();
-    const bool wav = type == FileType::Wav;
     const auto buttons = frequencyButtons();
     for (size_t i = 0; i < buttons.size(); ++i)
         buttons[i]->setEnabled(fileTypes::whyNot(type, WaveFormat{WaveFormat::OfferedRates[i], 2, 16}).isEmpty());
@@ -385,12 +403,16 @@ void FormWAV::fitToType()
         note << tr("%1: %2 Hz is chosen instead of %3 Hz.").arg(why).arg(nearest).arg(rate);
     }
 
-    // Bits are WAV's choice; the other types are made from 16-bit sound.
-    B1->setEnabled(wav);
-    B2->setEnabled(wav);
-    (wav && m_eightBit ? B1 : B2)->setChecked(true);
-    if (!wav)
+    // WAV holds every depth, FLAC 16 or 24 bits; the other types are made
+    // from 16-bit sound. The user's own choice comes back with WAV.
+    for (qint32 bits : {8, 16, 24, 32})
+        bitsButton(bits)->setEnabled(fileTypes::bitsFor(type, bits) == bits);
+    const qint32 held = fileTypes::bitsFor(type, m_chosenBits);
+    bitsButton(held)->setChecked(true);
+    if (fileTypes::isLossy(type) || (held == 16 && m_chosenBits != 16))
         note << tr("%1 files are made from 16-bit sound.").arg(fileTypes::displayName(type));
+    else if (held != m_chosenBits)
+        note << tr("%1 files keep float sound in 24 bits.").arg(fileTypes::displayName(type));
 
     const bool lossy = fileTypes::isLossy(type);
     LabelQuality->setEnabled(lossy);

@@ -66,7 +66,7 @@ public:
 
     QLabel *LabelBits = nullptr;     // " Bits Per Sample "
     QWidget *PicBits = nullptr;
-    QRadioButton *B1 = nullptr, *B2 = nullptr;
+    QRadioButton *B1 = nullptr, *B2 = nullptr, *B3 = nullptr, *B4 = nullptr;   // 8, 16, 24 bits, 32-bit float
     QButtonGroup *GroupBits = nullptr;
 
     QLabel *LabelType = nullptr;     // " File Type "
@@ -95,7 +95,9 @@ private:
     // Fits the rates on offer, the bits and the quality to the chosen type.
     void fitToType();
     qint32 checkedRate() const;
+    QRadioButton *bitsButton(qint32 bits) const;
+    qint32 checkedBits() const;   // 0 when none is
 
     AudioFile *m_file = nullptr;
-    bool m_eightBit = false;   // the bits chosen for WAV, kept while another type is chosen
+    qint32 m_chosenBits = 16;   // the depth chosen for WAV, kept while another type is chosen
 };

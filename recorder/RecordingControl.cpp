@@ -143,8 +143,7 @@ bool RecordingControl::chooseTypeOfName()
             return false;
         format.sampleRate = nearest;
     }
-    if (type != FileType::Wav)
-        format.bitsPerSample = 16;
+    format.bitsPerSample = fileTypes::bitsFor(type, format.bitsPerSample);
 
     const WaveFormat formatBefore = WavFormat;
     const FileType typeBefore = WavFileType;

@@ -24,7 +24,8 @@ inline QString wavFormatText(const WaveFormat &format, FileType type = FileType:
                                                   : QCoreApplication::translate("WavChoices", "Mono");
     const QString last = fileTypes::isLossy(type)
                              ? qualityDisplayName(quality)
-                             : QCoreApplication::translate("WavChoices", "%1 bit").arg(format.bitsPerSample);
+                         : format.isFloat() ? QCoreApplication::translate("WavChoices", "32 bit float")
+                                            : QCoreApplication::translate("WavChoices", "%1 bit").arg(format.bitsPerSample);
     return QCoreApplication::translate("WavChoices", "%1 %2 Hz; %3; %4")
         .arg(fileTypes::displayName(type), PublicDim::UserLocale().toString(format.sampleRate), channels, last);
 }

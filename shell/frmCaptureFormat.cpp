@@ -42,8 +42,7 @@ void frmCapture::chooseFileType(FileType type)
     const FileType before = WavFileType;
     const qint32 bitsBefore = WavFormat.bitsPerSample;
     WavFileType = type;
-    if (type != FileType::Wav)
-        WavFormat.bitsPerSample = 16;
+    WavFormat.bitsPerSample = fileTypes::bitsFor(type, WavFormat.bitsPerSample);
     try {
         applyRecordingChoice(*m_file);
     } catch (const AudioFailure &failure) {

@@ -268,8 +268,9 @@ private slots:
     {
         const Result r = run({"--list-formats"});
         QCOMPARE(r.exit, 0);
-        QVERIFY(r.out.startsWith("wav\twav\t8000 11025 16000 22050 24000 32000 44100 48000\tWAV\n"));
-        QVERIFY(r.out.contains("\nopus\topus\t8000 16000 24000 48000\tOgg Opus\n") && r.out.count('\n') == 5);
+        QVERIFY(r.out.startsWith("wav\twav\t8000 11025 16000 22050 24000 32000 44100 48000\tWAV\t8 16 24 32\n"));
+        QVERIFY(r.out.contains("\nflac\tflac\t8000 11025 16000 22050 24000 32000 44100 48000\tFLAC\t16 24\n"));
+        QVERIFY(r.out.contains("\nopus\topus\t8000 16000 24000 48000\tOgg Opus\t16\n") && r.out.count('\n') == 5);
     }
 
     void existingFile_replacedOnlyWithForceOrWhenEmpty_data()
@@ -364,7 +365,7 @@ private slots:
         QTest::newRow("negative rate") << QStringList{"-r", "-1", "x"} << 2 << "48000";
         QTest::newRow("rate not offered") << QStringList{"-r", "96000", "x"} << 2 << "44100";
         QTest::newRow("three channels") << QStringList{"-c", "3", "x"} << 2 << "mono";
-        QTest::newRow("24 bits") << QStringList{"-b", "24", "x"} << 2 << "8 or 16";
+        QTest::newRow("12 bits") << QStringList{"-b", "12", "x"} << 2 << "8, 16, 24 or 32";
         QTest::newRow("zero duration") << QStringList{"-t", "0", "x"} << 2 << "duration";
         QTest::newRow("garbage duration") << QStringList{"-t", "soon", "x"} << 2 << "duration";
         QTest::newRow("empty name") << QStringList{""} << 2 << "empty";

@@ -2,6 +2,7 @@
 // and what an interrupted writer leaves.
 
 #include "engine/AudioFailure.h"
+#include "engine/SampleCodec.h"
 #include "engine/WavAudioFile.h"
 #include "support/WavReadBack.h"
 
@@ -33,8 +34,9 @@ QByteArray sweep(const WaveFormat &f, double seconds)
         x = x * 1664525u + 1013904223u;
         const double v = 0.4 * (0.6 + 0.4 * std::sin(2.1 * t + c)) * std::sin(2 * M_PI * (200 + 300 * t + 50 * c) * t)
                          + 0.01 * (double(x >> 16) / 32768.0 - 1);
-        const qint16 s = qint16(std::lround(v * 32767));
-        out += f.bitsPerSample == 8 ? QByteArray(1, char(128 + std::lround(v * 127))) : QByteArray(reinterpret_cast<const char *>(&s), 2);
+        char s[4];
+        sampleCodec::fromFloat(float(v), s, f.bitsPerSample);
+        out += QByteArray(s, f.bytesPerSample());
     }
     return out;
 }
@@ -96,6 +98,10 @@ private slots:
         QTest::addColumn<int>("bits");
         QTest::addColumn<int>("sfFormat");
         QTest::newRow("flac 44100 stereo") << int(FileType::Flac) << 44100 << 2 << 16 << (SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+        QTest::newRow("wav 48000 stereo 24-bit") << int(FileType::Wav) << 48000 << 2 << 24 << (SF_FORMAT_WAV | SF_FORMAT_PCM_24);
+        QTest::newRow("wav 44100 mono float") << int(FileType::Wav) << 44100 << 1 << 32 << (SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+        QTest::newRow("flac 48000 stereo 24-bit") << int(FileType::Flac) << 48000 << 2 << 24 << (SF_FORMAT_FLAC | SF_FORMAT_PCM_24);
+        QTest::newRow("flac 44100 mono from float") << int(FileType::Flac) << 44100 << 1 << 32 << (SF_FORMAT_FLAC | SF_FORMAT_PCM_24);
         QTest::newRow("flac 8000 mono 8-bit") << int(FileType::Flac) << 8000 << 1 << 8 << (SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
         QTest::newRow("opus 48000 stereo") << int(FileType::OggOpus) << 48000 << 2 << 16 << (SF_FORMAT_OGG | SF_FORMAT_OPUS);
         QTest::newRow("opus 16000 mono 8-bit") << int(FileType::OggOpus) << 16000 << 1 << 8 << (SF_FORMAT_OGG | SF_FORMAT_OPUS);
@@ -120,8 +126,23 @@ private slots:
         QVERIFY2(back.opened, qPrintable(back.error));
         QVERIFY(back.format == sfFormat && back.sampleRate == rate && back.channels == channels);
         const QVector<short> in = pcmToShorts(pcm, bits);
-        if (FileType(type) == FileType::Flac)
+        if (FileType(type) == FileType::Flac && bits <= 16)
             QCOMPARE(back.samples, in);   // 8-bit as 16-bit: the sample shifted up
+        if (!fileTypes::isLossy(FileType(type)) && bits > 16) {
+            // Every bit of a 24-bit sample, every float (FLAC: the float rounded to 24 bits).
+            const int held = FileType(type) == FileType::Flac ? 24 : bits;
+            SF_INFO info{};
+            SNDFILE *sf = sf_open(QFile::encodeName(file).constData(), SFM_READ, &info);
+            QVector<float> got(info.frames * info.channels), want;
+            QVERIFY(sf && sf_readf_float(sf, got.data(), info.frames) == info.frames);
+            sf_close(sf);
+            for (qsizetype i = 0; i < pcm.size(); i += f.bytesPerSample()) {
+                char s[4];
+                sampleCodec::fromFloat(sampleCodec::toFloat(pcm.constData() + i, bits), s, held);
+                want << sampleCodec::toFloat(s, held);
+            }
+            QVERIFY(got == want);
+        }
         QVERIFY(std::abs(back.frames - pcm.size() / f.bytesPerFrame()) <= rate / 50);
         const double c = correlation(in, back.samples, channels);
         QVERIFY2(c >= 0.95, qPrintable(QString::number(c)));

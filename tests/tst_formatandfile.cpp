@@ -71,7 +71,8 @@ private slots:
         QTest::newRow("11025") << 11025 << 1 << 16 << "F2 P1 B2";
         QTest::newRow("32000") << 32000 << 2 << 8 << "F6 P2 B1";
         QTest::newRow("rate of its own") << 37800 << 2 << 16 << "F8 P2 B2";
-        QTest::newRow("odd channels and bits") << 22050 << 3 << 24 << "F4 P2 B2";
+        QTest::newRow("odd channels and bits") << 22050 << 3 << 12 << "F4 P2 B2";
+        QTest::newRow("float") << 16000 << 2 << 32 << "F3 P2 B4";
     }
     void formatDialog_opensOnTheSharedFormat()
     {
@@ -216,17 +217,18 @@ private slots:
         QCOMPARE(d.font().pointSizeF(), 8.0);
 
         d.show();
-        QCOMPARE(d.Client->size(), QSize(374, 337));   // the file type below the format
+        QCOMPARE(d.Client->size(), QSize(374, 358));   // the file type below the format, the depths in two rows
         QCOMPARE(d.Client->y(), d.MenuBar->height());   // the menu bar is above the client area
-        QCOMPARE(d.size(), QSize(374, 337 + d.MenuBar->height()));
+        QCOMPARE(d.size(), QSize(374, 358 + d.MenuBar->height()));
         QCOMPARE(d.minimumSize(), d.maximumSize());
         QVERIFY(!(d.windowFlags() & Qt::WindowContextHelpButtonHint));
         QVERIFY(!d.isSizeGripEnabled());
-        QCOMPARE(d.cmdOk->geometry(), QRect(206, 300, 75, 24));       // wide enough for "Abbrechen"
-        QCOMPARE(d.cmdCancel->geometry(), QRect(287, 300, 75, 24));
+        QCOMPARE(d.cmdOk->geometry(), QRect(206, 321, 75, 24));       // wide enough for "Abbrechen"
+        QCOMPARE(d.cmdCancel->geometry(), QRect(287, 321, 75, 24));
         QCOMPARE(d.F2->mapTo(d.Client, QPoint()), QPoint(18, 45));     // box 240,315 + 30,360
         QCOMPARE(d.P2->mapTo(d.Client, QPoint()), QPoint(113, 106));   // box 255,1530 + 1440,60
         QCOMPARE(d.B2->mapTo(d.Client, QPoint()), QPoint(116, 160));   // box 270,2355 + 1470,45
+        QCOMPARE(d.B3->mapTo(d.Client, QPoint()), QPoint(20, 181));    // a second row: 24 bits, float
         // Every caption fits its button, and each group label covers the top
         // of its frame (dark line at 10, 96, 150; white one a pixel below).
         for (QRadioButton *b : d.findChildren<QRadioButton *>())
@@ -406,6 +408,27 @@ private slots:
         QVERIFY(again.loadPastWizard());
         QCOMPARE(again.file->fileType(), FileType::OggOpus);
         QCOMPARE(CaptureView(*again.window).TextWavFile->text(), again.documents() + QStringLiteral("Wav/1.opus"));
+
+        // Floats: WAV keeps them, FLAC holds them in 24 bits and says so, and
+        // the float choice comes back with WAV.
+        const CaptureView w(*again.window);
+        useFormatDialog(w, [&](FormWAV &d) {
+            choose(d, FileType::Wav);
+            d.B4->click();
+            choose(d, FileType::Flac);
+            QVERIFY(d.B3->isChecked() && !d.B4->isEnabled() && !d.B1->isEnabled() && d.B2->isEnabled());
+            QVERIFY(d.LabelTypeNote->text().contains(QStringLiteral("24 bits")));
+            choose(d, FileType::Wav);
+            QVERIFY(d.B4->isChecked());
+            d.cmdOk->click();
+        });
+        QCOMPARE(again.file->format.bitsPerSample, 32);
+        QCOMPARE(w.LabelFomartStr->text(), QStringLiteral("WAV 48,000 Hz; Stereo; 32 bit float"));
+        w.TextWavFile->setText(again.documents() + QStringLiteral("take.flac"));
+        w.CmdStart->click();
+        QCOMPARE(again.file->fileType(), FileType::Flac);
+        QCOMPARE(again.file->format.bitsPerSample, 24);
+        w.CmdStop->click();
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include "engine/AudioFailure.h"
 #include "engine/PulseAudioRecord.h"
+#include "engine/SampleCodec.h"
 #include "engine/WaveFormat.h"
 #include "support/SoundTest.h"
 
@@ -223,8 +224,11 @@ private slots:
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("channels");
         QTest::addColumn<int>("bits");
-        QTest::newRow("48000 Hz stereo 16-bit") << QStringLiteral("card1") << 48000 << 2 << 16;
-        QTest::newRow("8000 Hz mono 8-bit") << QStringLiteral("card8k") << 8000 << 1 << 8;
+        QTest::addColumn<int>("captureBits");   // 16-bit sound comes back unchanged in 24 bits and as floats
+        QTest::newRow("48000 Hz stereo 16-bit") << QStringLiteral("card1") << 48000 << 2 << 16 << 16;
+        QTest::newRow("8000 Hz mono 8-bit") << QStringLiteral("card8k") << 8000 << 1 << 8 << 8;
+        QTest::newRow("48000 Hz stereo 24-bit") << QStringLiteral("card1") << 48000 << 2 << 16 << 24;
+        QTest::newRow("48000 Hz stereo float") << QStringLiteral("card1") << 48000 << 2 << 16 << 32;
     }
 
     void capture_isBitExact()
@@ -233,6 +237,7 @@ private slots:
         QFETCH(int, rate);
         QFETCH(int, channels);
         QFETCH(int, bits);
+        QFETCH(int, captureBits);
         // A card that runs at 8 kHz mono, so no resampling stands between
         // the signal and the capture.
         QString module;
@@ -256,8 +261,12 @@ private slots:
                                                                 : QStringLiteral("Stereo Mix (Fake_Card_8k)");
         QVERIFY(waitFor([&] { return chooseLine(rec, mixName); }, 3000));
 
-        const WaveFormat f{rate, qint16(channels), bits};
-        const QByteArray signal = noise(rate * 2, channels, bits, 1234);
+        const WaveFormat f{rate, qint16(channels), captureBits};
+        const QByteArray played = noise(rate * 2, channels, bits, 1234);
+        QByteArray signal(played.size() / (bits / 8) * f.bytesPerSample(), Qt::Uninitialized);
+        for (qsizetype i = 0; i < played.size() / (bits / 8); ++i)
+            sampleCodec::fromFloat(sampleCodec::toFloat(played.constData() + i * (bits / 8), bits),
+                                   signal.data() + i * f.bytesPerSample(), captureBits);
         QSignalSpy blocks(&rec, &AudioRecord::EndArrayRecord);
         QByteArray captured;
         connect(&rec, &AudioRecord::EndArrayRecord, this, [&] { captured += rec.GetBlock(); });
@@ -269,7 +278,7 @@ private slots:
             QElapsedTimer clock;
             clock.start();
             QTest::qWait(300);
-            auto player = play(sink, signal, rate, channels, bits);
+            auto player = play(sink, played, rate, channels, bits);
             if (!player || !waitFor([&] { return player->state() == QProcess::NotRunning; }, 15000))
                 return false;
             QTest::qWait(500);

@@ -139,7 +139,8 @@ private slots:
         row("exponent", "WAVFreq=2.205e4\nPreviewIndex=0.4e1\n", "22050 2 16 4");
         row("16-bit overflow does not wrap", "WAVChannel=2\nWAVChannel=65537\n", "44100 2 16 2");
         row("32-bit overflow", "PreviewIndex=1\nPreviewIndex=4294967297\n", "44100 2 16 1");
-        row("zero and impossible take defaults", "WAVFreq=0\nWAVChannel=3\nWAVBit=24\n", "44100 2 16 2");
+        row("zero and impossible take defaults", "WAVFreq=0\nWAVChannel=3\nWAVBit=12\n", "44100 2 16 2");
+        row("24 bits and float kept", "WAVBit=24\nWAVBit=32\n", "44100 2 32 2");
         row("negative and zero take defaults", "WAVFreq=-44100\nWAVChannel=0\nWAVBit=0\n", "44100 2 16 2");
         row("rate below 1000, the rest missing", "WAVFreq=999\nWAVChannel=1\n", "44100 1 16 2");
         row("rate above 192000", "WAVFreq=192001\nWAVBit=8\n", "44100 2 8 2");

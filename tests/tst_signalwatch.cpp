@@ -5,13 +5,22 @@
 
 #include <QTest>
 
+#include <cstring>
+
 namespace {
 
-// Frames of one sample value in every channel, as the file holds them.
+// Frames of one sample value in every channel, as the file holds them (for
+// floats the value is in steps of 24 bits: 8388608 is full scale).
 QByteArray frames(const WaveFormat &f, qint64 count, int value)
 {
-    const char low = char(value & 0xFF), high = char((value >> 8) & 0xFF);
-    const QByteArray sample = f.bitsPerSample == 8 ? QByteArray(1, low) : QByteArray(1, low) + high;
+    QByteArray sample(f.bytesPerSample(), Qt::Uninitialized);
+    if (f.isFloat()) {
+        const float v = float(value) / 8388608.0f;
+        std::memcpy(sample.data(), &v, 4);
+    } else {
+        for (int i = 0; i < f.bytesPerSample(); ++i)
+            sample[i] = char((value >> (8 * i)) & 0xFF);
+    }
     return sample.repeated(f.channels * count);
 }
 
@@ -38,6 +47,8 @@ private slots:
         QTest::newRow("22050 mono 16: digital silence") << WaveFormat{22050, 1, 16} << 0 << -37;
         QTest::newRow("44100 stereo 16: -61 and -59 dBFS") << WaveFormat{44100, 2, 16} << -29 << 37;
         QTest::newRow("48000 stereo 16: -60.2 and -59.9 dBFS") << WaveFormat{48000, 2, 16} << 32 << 33;
+        QTest::newRow("48000 stereo 24: -60.0 dBFS either side") << WaveFormat{48000, 2, 24} << -8388 << 8389;
+        QTest::newRow("44100 mono float: -60.0 dBFS either side") << WaveFormat{44100, 1, 32} << 8388 << -8389;
     }
 
     void noSound_afterTenSecondsBelowMinus60Dbfs()
@@ -67,6 +78,10 @@ private slots:
         QTest::newRow("8 bits: 0 is full scale") << WaveFormat{8000, 2, 8} << QList<int>{255, 0, 1} << QList<int>{254, 2};
         QTest::newRow("16 bits") << WaveFormat{44100, 1, 16} << QList<int>{32767, -32768, -32767}
                                  << QList<int>{32766, -32766};
+        QTest::newRow("24 bits: a 16-bit step from the top") << WaveFormat{48000, 2, 24}
+                                 << QList<int>{8388607, -8388608, -8388352} << QList<int>{8388351, -8388351};
+        QTest::newRow("float: at and past full scale") << WaveFormat{48000, 1, 32}
+                                 << QList<int>{8388608, -9000000, 8388352} << QList<int>{8388351, -8388351};
     }
 
     void fullScale_countedOncePerRun_overTheLastTenSeconds()

@@ -139,11 +139,16 @@ private slots:
 
         w.SetWaveFormat({48000, 2, 16});
         QCOMPARE(w.FormatDescriptor(), 0x1020BB80);
+        w.SetWaveFormat({96000, 1, 24});
+        QCOMPARE(w.FormatUnit(), 3);
+        w.SetWaveFormat({44100, 2, 32});   // floats
+        QCOMPARE(w.FormatDescriptor(), 44100 | (2 << 20) | (32 << 24));
         w.SetWaveFormat({22050, 2, 8});
         QCOMPARE(w.FormatUnit(), 2);
 
         const WaveFormat bad[] = {waveFormat(999, 1, 16), waveFormat(192001, 1, 16), waveFormat(44100, 0, 16),
-                                  waveFormat(44100, 3, 16), waveFormat(44100, 2, 12), waveFormat(44100, 2, 24)};
+                                  waveFormat(44100, 3, 16), waveFormat(44100, 2, 12), waveFormat(44100, 2, 20),
+                                  waveFormat(44100, 2, 64)};
         for (const WaveFormat &f : bad) {
             QCOMPARE(failureNumber([&] { w.SetWaveFormat(f); }),
                      int(AudioFailure::InvalidArgument));

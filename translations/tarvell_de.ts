@@ -196,6 +196,22 @@
         <source>%1 files are made from 16-bit sound.</source>
         <translation>%1-Dateien entstehen aus 16-Bit-Ton.</translation>
     </message>
+    <message>
+        <source>24 Bit</source>
+        <translation>24 Bit</translation>
+    </message>
+    <message>
+        <source>32 Bit Float</source>
+        <translation>32 Bit Float</translation>
+    </message>
+    <message>
+        <source>Keeps sound that goes past full scale, to be turned down when it is edited.</source>
+        <translation>Behält Ton über der Vollaussteuerung, um ihn beim Bearbeiten leiser zu machen.</translation>
+    </message>
+    <message>
+        <source>%1 files keep float sound in 24 bits.</source>
+        <translation>%1-Dateien halten Float-Ton in 24 Bit.</translation>
+    </message>
 </context>
 <context>
     <name>FrmPlayWav</name>
@@ -743,6 +759,10 @@ Yes opens %1 in your web browser.</source>
         <source>%1 Files (*.%2)</source>
         <translation>%1-Dateien (*.%2)</translation>
     </message>
+    <message>
+        <source>32 bit float</source>
+        <translation>32 Bit Float</translation>
+    </message>
 </context>
 <context>
     <name>frmCapture</name>
@@ -1075,10 +1095,6 @@ Yes opens %1 in your web browser.</source>
 <context>
     <name>tarvell-rec</name>
     <message>
-        <source>--%1 &quot;%2&quot; is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, stereo), 8 or 16 bits</source>
-        <translation>--%1 „%2“ wird nicht angeboten; die Formate sind Raten von %3 Hz, 1 oder 2 Kanäle (mono, stereo), 8 oder 16 Bit</translation>
-    </message>
-    <message>
         <source> (see --help)</source>
         <translation> (siehe --help)</translation>
     </message>
@@ -1289,6 +1305,10 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>  lost %1</source>
         <translation>  verloren %1</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, stereo), 8, 16, 24 or 32 (float) bits</source>
+        <translation>--%1 „%2“ wird nicht angeboten; die Formate sind Raten von %3 Hz, 1 oder 2 Kanäle (mono, stereo), 8, 16, 24 oder 32 (float) Bit</translation>
     </message>
 </context>
 </TS>

@@ -196,6 +196,22 @@
         <source>%1 files are made from 16-bit sound.</source>
         <translation>Los archivos %1 se hacen con sonido de 16 bits.</translation>
     </message>
+    <message>
+        <source>24 Bit</source>
+        <translation>24 bits</translation>
+    </message>
+    <message>
+        <source>32 Bit Float</source>
+        <translation>32 bits flotante</translation>
+    </message>
+    <message>
+        <source>Keeps sound that goes past full scale, to be turned down when it is edited.</source>
+        <translation>Conserva el sonido que pasa de la escala completa, para bajarlo al editarlo.</translation>
+    </message>
+    <message>
+        <source>%1 files keep float sound in 24 bits.</source>
+        <translation>Los archivos %1 guardan el sonido flotante en 24 bits.</translation>
+    </message>
 </context>
 <context>
     <name>FrmPlayWav</name>
@@ -743,6 +759,10 @@ Yes opens %1 in your web browser.</source>
         <source>%1 Files (*.%2)</source>
         <translation>Archivos %1 (*.%2)</translation>
     </message>
+    <message>
+        <source>32 bit float</source>
+        <translation>32 bits flotante</translation>
+    </message>
 </context>
 <context>
     <name>frmCapture</name>
@@ -1075,10 +1095,6 @@ Yes opens %1 in your web browser.</source>
 <context>
     <name>tarvell-rec</name>
     <message>
-        <source>--%1 &quot;%2&quot; is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, stereo), 8 or 16 bits</source>
-        <translation>--%1 «%2» no se ofrece; los formatos son frecuencias de %3 Hz, 1 o 2 canales (mono, estéreo), 8 o 16 bits</translation>
-    </message>
-    <message>
         <source> (see --help)</source>
         <translation> (vea --help)</translation>
     </message>
@@ -1289,6 +1305,10 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>  lost %1</source>
         <translation>  perdido %1</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, stereo), 8, 16, 24 or 32 (float) bits</source>
+        <translation>--%1 «%2» no se ofrece; los formatos son frecuencias de %3 Hz, 1 o 2 canales (mono, estéreo), 8, 16, 24 o 32 (float) bits</translation>
     </message>
 </context>
 </TS>

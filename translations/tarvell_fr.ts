@@ -196,6 +196,22 @@
         <source>%1 files are made from 16-bit sound.</source>
         <translation>Les fichiers %1 sont faits à partir de son 16 bits.</translation>
     </message>
+    <message>
+        <source>24 Bit</source>
+        <translation>24 bits</translation>
+    </message>
+    <message>
+        <source>32 Bit Float</source>
+        <translation>32 bits flottant</translation>
+    </message>
+    <message>
+        <source>Keeps sound that goes past full scale, to be turned down when it is edited.</source>
+        <translation>Garde le son qui dépasse la pleine échelle, pour le baisser au montage.</translation>
+    </message>
+    <message>
+        <source>%1 files keep float sound in 24 bits.</source>
+        <translation>Les fichiers %1 gardent le son flottant en 24 bits.</translation>
+    </message>
 </context>
 <context>
     <name>FrmPlayWav</name>
@@ -743,6 +759,10 @@ Yes opens %1 in your web browser.</source>
         <source>%1 Files (*.%2)</source>
         <translation>Fichiers %1 (*.%2)</translation>
     </message>
+    <message>
+        <source>32 bit float</source>
+        <translation>32 bits flottant</translation>
+    </message>
 </context>
 <context>
     <name>frmCapture</name>
@@ -1075,10 +1095,6 @@ Yes opens %1 in your web browser.</source>
 <context>
     <name>tarvell-rec</name>
     <message>
-        <source>--%1 &quot;%2&quot; is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, stereo), 8 or 16 bits</source>
-        <translation>--%1 « %2 » n’est pas proposé ; les formats sont les fréquences %3 Hz, 1 ou 2 canaux (mono, stéréo), 8 ou 16 bits</translation>
-    </message>
-    <message>
         <source> (see --help)</source>
         <translation> (voir --help)</translation>
     </message>
@@ -1289,6 +1305,10 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>  lost %1</source>
         <translation>  perdu %1</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, stereo), 8, 16, 24 or 32 (float) bits</source>
+        <translation>--%1 « %2 » n’est pas proposé ; les formats sont les fréquences %3 Hz, 1 ou 2 canaux (mono, stéréo), 8, 16, 24 ou 32 (float) bits</translation>
     </message>
 </context>
 </TS>

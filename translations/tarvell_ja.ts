@@ -196,6 +196,22 @@
         <source>%1 files are made from 16-bit sound.</source>
         <translation>%1 ファイルは 16 ビットの音から作成されます。</translation>
     </message>
+    <message>
+        <source>24 Bit</source>
+        <translation>24 bit</translation>
+    </message>
+    <message>
+        <source>32 Bit Float</source>
+        <translation>32 bit 浮動小数点</translation>
+    </message>
+    <message>
+        <source>Keeps sound that goes past full scale, to be turned down when it is edited.</source>
+        <translation>フルスケールを超える音も保持し、編集時に音量を下げられます。</translation>
+    </message>
+    <message>
+        <source>%1 files keep float sound in 24 bits.</source>
+        <translation>%1 ファイルは浮動小数点の音を 24 ビットで保存します。</translation>
+    </message>
 </context>
 <context>
     <name>FrmPlayWav</name>
@@ -743,6 +759,10 @@ Yes opens %1 in your web browser.</source>
         <source>%1 Files (*.%2)</source>
         <translation>%1 ファイル (*.%2)</translation>
     </message>
+    <message>
+        <source>32 bit float</source>
+        <translation>32 bit 浮動小数点</translation>
+    </message>
 </context>
 <context>
     <name>frmCapture</name>
@@ -1075,10 +1095,6 @@ Yes opens %1 in your web browser.</source>
 <context>
     <name>tarvell-rec</name>
     <message>
-        <source>--%1 &quot;%2&quot; is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, stereo), 8 or 16 bits</source>
-        <translation>--%1 &quot;%2&quot; は指定できません。指定できる形式は、レート %3 Hz、チャンネル数 1 または 2 (mono、stereo)、8 または 16 ビットです</translation>
-    </message>
-    <message>
         <source> (see --help)</source>
         <translation> (--help を参照)</translation>
     </message>
@@ -1289,6 +1305,10 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>  lost %1</source>
         <translation>  欠落 %1</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, stereo), 8, 16, 24 or 32 (float) bits</source>
+        <translation>--%1 &quot;%2&quot; は指定できません。指定できる形式は、レート %3 Hz、チャンネル数 1 または 2 (mono、stereo)、8、16、24 または 32 (float) ビットです</translation>
     </message>
 </context>
 </TS>

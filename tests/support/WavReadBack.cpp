@@ -1,5 +1,7 @@
 #include "support/WavReadBack.h"
 
+#include "engine/SampleCodec.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QtEndian>
@@ -39,6 +41,7 @@ SndfileResult readWithSndfile(const QString &path, qint64 startFrame, qint64 max
     r.channels = info.channels;
     r.format = info.format;
     r.frames = info.frames;
+    sf_command(f, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);   // a float file's ±1.0 as ±32767
     qint64 count = std::max<qint64>(0, info.frames - startFrame);
     if (maxFrames >= 0)
         count = std::min(count, maxFrames);
@@ -141,6 +144,9 @@ QVector<short> pcmToShorts(const QByteArray &pcm, int bitsPerSample)
     if (bitsPerSample == 8) {
         for (char c : pcm)
             out.append(short((int(quint8(c)) - 128) * 256));
+    } else if (bitsPerSample > 16) {
+        for (qsizetype i = 0; i + bitsPerSample / 8 <= pcm.size(); i += bitsPerSample / 8)
+            out.append(short(sampleCodec::to16(pcm.constData() + i, bitsPerSample)));
     } else {
         for (int i = 0; i + 1 < pcm.size(); i += 2)
             out.append(short(le16(pcm, i)));
