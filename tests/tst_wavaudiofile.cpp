@@ -76,7 +76,7 @@ void checkWav(const QString &path, const WaveFormat &f, const QByteArray &data, 
     QVERIFY2(s.opened, qPrintable(s.error));
     QCOMPARE(s.sampleRate, f.sampleRate);
     QCOMPARE(s.channels, int(f.channels));
-    QCOMPARE(s.format, SF_FORMAT_WAV | (f.bitsPerSample == 8 ? SF_FORMAT_PCM_U8 : SF_FORMAT_PCM_16));
+    QCOMPARE(s.format, SF_FORMAT_WAV | (f.bitsPerSample == 8 ? SF_FORMAT_PCM_U8 : f.bitsPerSample == 24 ? SF_FORMAT_PCM_24 : SF_FORMAT_PCM_16));
     QCOMPARE(s.frames, frames);
     QVERIFY(s.samples == pcmToShorts(data, f.bitsPerSample));
 
@@ -163,7 +163,7 @@ private slots:
         QTest::addColumn<int>("bits");
         for (int rate : {8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000})
             for (int channels : {1, 2})
-                for (int bits : {8, 16})
+                for (int bits : {8, 16, 24})
                     QTest::addRow("%d Hz %dch %d-bit", rate, channels, bits) << rate << channels << bits;
     }
 
