@@ -6,7 +6,20 @@ void StallMeter::noteArrival(qint64 nowUs, qint64 position)
 {
     if (m_lastArrivalUs >= 0 && nowUs - m_lastArrivalUs >= StallUs)
         markStall(position);
+    if (m_firstArrivalUs < 0) {
+        m_firstArrivalUs = nowUs;
+        m_firstPosition = position;
+    }
     m_lastArrivalUs = nowUs;
+    m_lastPosition = position;
+}
+
+// The sound that came before the latest arrival is older than that arrival,
+// so this errs by up to one delivery on the high side, never on the low.
+qint64 StallMeter::missingByArrivals() const
+{
+    const qint64 elapsed = (m_lastArrivalUs - m_firstArrivalUs) * m_rate / 1'000'000;
+    return std::max<qint64>(0, elapsed - (m_lastPosition - m_firstPosition));
 }
 
 void StallMeter::markStall(qint64 position)
@@ -48,8 +61,11 @@ void StallMeter::noteReport(qint64 serverUs, qint64 producedUs, qint64 deviceUs,
     // Settled: what the server fell behind for good is what never came.
     if (!m_before.empty()) {
         const qint64 lostUs = lowest(m_after) - lowest(m_before);
-        if (lostUs >= LeastLossUs) {
-            m_lostFrames += (lostUs * m_rate + 500'000) / 1'000'000;
+        qint64 lost = lostUs >= LeastLossUs ? (lostUs * m_rate + 500'000) / 1'000'000 : 0;
+        if (m_firstArrivalUs >= 0)
+            lost = std::min(lost, std::max<qint64>(0, missingByArrivals() - m_lostFrames));
+        if (lost * 1'000'000 >= LeastLossUs * m_rate) {
+            m_lostFrames += lost;
             m_lossAt = m_stallAt;
         }
     }

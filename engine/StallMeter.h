@@ -19,6 +19,11 @@
 //
 // Positions are frames of the recording kept so far, so a loss found a second
 // after the stall is still placed where the sound stopped coming.
+//
+// The server's word is held to what our own clock saw: no more can be missing
+// than the time since the first sound less the sound that came. PipeWire's
+// pulse server, after a stop, may report itself behind by more than it failed
+// to deliver (seen: 1.1 s told, 0.4 s missing).
 class StallMeter
 {
 public:
@@ -46,8 +51,12 @@ private:
     void markStall(qint64 position);
     static qint64 lowest(const std::deque<qint64> &values);
 
+    // The most that can be missing by our clock, in frames.
+    qint64 missingByArrivals() const;
+
     int m_rate;
-    qint64 m_lastArrivalUs = -1;
+    qint64 m_firstArrivalUs = -1, m_firstPosition = 0;
+    qint64 m_lastArrivalUs = -1, m_lastPosition = 0;
     std::deque<qint64> m_before;   // T - P of the latest normal reports
     std::deque<qint64> m_after;    // ... since the stall being settled
     bool m_inStall = false;
