@@ -38,8 +38,14 @@ void SignalWatch::feed(const char *pcm, qsizetype bytes)
         takeFrame(reinterpret_cast<const unsigned char *>(m_partial.constData()));
         m_partial.clear();
     }
-    for (; end - p >= m_bytesPerFrame; p += m_bytesPerFrame)
-        takeFrame(p);
+    const qint64 whole = (end - p) / m_bytesPerFrame;
+    if (m_format.bitsPerSample == 16) {
+        take16(p, whole);
+    } else {
+        for (qint64 f = 0; f < whole; ++f)
+            takeFrame(p + f * m_bytesPerFrame);
+    }
+    p += whole * m_bytesPerFrame;
     m_partial.append(reinterpret_cast<const char *>(p), end - p);
 }
 
@@ -61,7 +67,44 @@ void SignalWatch::takeFrame(const unsigned char *frame)
         }
         loudest = std::max(loudest, magnitude);
     }
+    take(loudest);
+}
 
+void SignalWatch::take16(const unsigned char *frames, qint64 count)
+{
+    constexpr qint64 Block = 64;
+    const int channels = m_format.channels;
+    for (qint64 at = 0; at < count; at += Block) {
+        const qint64 n = std::min(Block, count - at);
+        const unsigned char *block = frames + at * 2 * channels;
+        int lowest = 1 << 16, highest = 0;
+        for (qint64 f = 0; f < n; ++f) {
+            int loudest = 0;
+            for (int c = 0; c < channels; ++c) {
+                const unsigned char *s = block + 2 * (f * channels + c);
+                loudest = std::max(loudest, std::abs(int(qint16(quint16(s[0] | s[1] << 8)))));
+            }
+            lowest = std::min(lowest, loudest);
+            highest = std::max(highest, loudest);
+        }
+        if (highest < m_clipFrom && (lowest >= m_soundFrom || highest < m_soundFrom)) {
+            // The first frame does what every other one would do again.
+            take(lowest);
+            const qint64 rest = n - 1;
+            if (lowest < m_soundFrom && m_quietFrames < m_noSoundFrames && m_quietFrames + rest >= m_noSoundFrames)
+                ++m_noSoundStretches;
+            if (lowest < m_soundFrom)
+                m_quietFrames += rest;
+            m_frames += rest;
+        } else {
+            for (qint64 f = 0; f < n; ++f)
+                takeFrame(block + f * 2 * channels);
+        }
+    }
+}
+
+void SignalWatch::take(int loudest)
+{
     if (loudest >= m_soundFrom) {
         if (m_quietFrames >= m_noSoundFrames)
             m_noSoundDoneMs += toMs(m_quietFrames);

@@ -13,7 +13,8 @@
 // the same watch, so they warn alike.
 //
 // It is fed the PCM exactly as it goes into the file (AudioFile::WriteBlock:
-// unsigned 8-bit or signed 16-bit little-endian, interleaved, any rate), in
+// unsigned 8-bit, signed 16 or 24-bit or 32-bit float, little-endian,
+// interleaved, any rate), in
 // pieces of any size. Its clock is the sound it was fed, not the wall clock:
 // a paused stretch is never written, so it never counts.
 class SignalWatch
@@ -27,7 +28,9 @@ public:
     static constexpr qint64 NoSoundAfterMs = 10000;
     // A sample at full scale is one at most this many steps from the largest
     // magnitude its format holds: in 16 bits 32767, -32767 and -32768, in
-    // 8 bits 255, 1 and 0. (The level display's CLIP light uses the same rule.)
+    // 8 bits 255, 1 and 0, in 24 bits and floats the same share of full scale
+    // (a float past full scale counts as at it). (The level display's CLIP
+    // light uses the same rule.)
     static constexpr int FullScaleSteps = 1;
     // One clip is a run of consecutive frames with a sample at full scale;
     // they are counted over this much of the latest sound.
@@ -70,6 +73,10 @@ private:
     qint64 toMs(qint64 frames) const { return m_format.sampleRate > 0 ? frames * 1000 / m_format.sampleRate : 0; }
     qint64 slotOf(qint64 frame) const { return frame * (1000 / SlotMs) / m_format.sampleRate; }
     void takeFrame(const unsigned char *frame);
+    void take(int loudest);   // the frame's largest magnitude
+    // 16-bit frames a block at a time where none crosses a threshold (the
+    // common case: steady sound, or steady quiet); the rest frame by frame.
+    void take16(const unsigned char *frames, qint64 count);
 
     WaveFormat m_format{0, 0, 0};   // fed nothing until restart() with a valid format
     int m_bytesPerFrame = 0;
