@@ -292,13 +292,6 @@ void PulseCapture::forEachFrame(const char *data, qint64 frames, Fn &&fn) const
         const auto *p = reinterpret_cast<const quint8 *>(data);
         for (qint64 f = 0; f < frames; ++f, p += step)
             fn((int(p[0]) - 128) * 256, (int(p[step - 1]) - 128) * 256);
-    } else if (m_format.bitsPerSample == 16) {
-        for (qint64 f = 0; f < frames; ++f, data += 2 * step) {
-            qint16 left = 0, right = 0;
-            std::memcpy(&left, data, 2);
-            std::memcpy(&right, data + 2 * (step - 1), 2);
-            fn(left, right);
-        }
     } else {
         const int bits = m_format.bitsPerSample, bytes = m_format.bytesPerSample();
         for (qint64 f = 0; f < frames; ++f, data += bytes * step)

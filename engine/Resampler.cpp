@@ -54,12 +54,6 @@ void Resampler::convert(const char *data, qint64 frames, QByteArray &out)
     m_in.resize(samples);
     if (!data) {
         std::fill(m_in.begin(), m_in.end(), 0.0f);
-    } else if (m_bits == 16) {
-        for (size_t i = 0; i < samples; ++i) {
-            qint16 s;
-            std::memcpy(&s, data + 2 * i, 2);
-            m_in[i] = float(s) / 32768.0f;
-        }
     } else {
         const int bytes = m_bits / 8;
         for (size_t i = 0; i < samples; ++i)

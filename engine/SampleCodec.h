@@ -34,6 +34,9 @@ inline float toFloat(const char *at, int bits)
     }
 }
 
+// A float as a 24-bit sample, rounded and held within its range.
+inline qint32 floatTo24(float v) { return qint32(std::clamp(std::lrint(double(v) * 8388608.0), -8388608L, 8388607L)); }
+
 // Rounded and held within the integer types' range; a float is stored as it is.
 inline void fromFloat(float v, char *at, int bits)
 {
@@ -48,7 +51,7 @@ inline void fromFloat(float v, char *at, int bits)
         break;
     }
     case 24: {
-        const auto s = quint32(qint32(std::clamp(std::lrint(double(v) * 8388608.0), -8388608L, 8388607L)));
+        const auto s = quint32(floatTo24(v));
         at[0] = char(s & 0xFF);
         at[1] = char(s >> 8 & 0xFF);
         at[2] = char(s >> 16 & 0xFF);

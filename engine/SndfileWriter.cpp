@@ -110,13 +110,9 @@ bool SndfileWriter::write(const QByteArray &block)
         m_ints.resize(samples);
         for (size_t i = 0; i < samples; ++i) {
             const char *at = data + qsizetype(i) * m_format.bytesPerSample();
-            if (bits == 24) {
-                m_ints[i] = sampleCodec::read24(reinterpret_cast<const unsigned char *>(at)) * 256;
-            } else {
-                char s24[3];
-                sampleCodec::fromFloat(sampleCodec::toFloat(at, bits), s24, 24);
-                m_ints[i] = sampleCodec::read24(reinterpret_cast<const unsigned char *>(s24)) * 256;
-            }
+            m_ints[i] = (bits == 24 ? sampleCodec::read24(reinterpret_cast<const unsigned char *>(at))
+                                    : sampleCodec::floatTo24(sampleCodec::toFloat(at, bits)))
+                        * 256;
         }
         written = sf_writef_int(m_file, m_ints.data(), frames);
     } else if (m_type == FileType::Flac) {
