@@ -24,7 +24,7 @@ const struct
     bool Options::*flag = nullptr;
     QString Options::*name = nullptr;
 } Table[] = {{"d device", "DEVICE", {}, &Options::device}, {"l line", "LINE", {}, &Options::line},
-             {"a app", "APP", {}, &Options::app}, {"r rate", "HZ"}, {"c channels", "N"}, {"b bits", "N"},
+             {"a app", "APP", {}, &Options::app}, {"also", "SOURCE", {}, &Options::also}, {"layout", "LAYOUT"}, {"r rate", "HZ"}, {"c channels", "N"}, {"b bits", "N"},
              {"t duration", "TIME"}, {"type", "TYPE"}, {"quality", "QUALITY"}, {"force", nullptr, &Options::force}, {"q quiet", nullptr, &Options::quiet},
              {"list", nullptr, &Options::list}, {"list-formats", nullptr, &Options::listFormats},
              {"json", nullptr, &Options::json}, {"h help", nullptr, &Options::help},
@@ -178,6 +178,19 @@ Parsed parseArguments(const QStringList &arguments)
                                     .arg(duration));
     if (emptyName)
         return refuse(BadValue, QCoreApplication::translate("tarvell-rec", "an empty device, line or application name"));
+    if (const QString layout = parser.value(QStringLiteral("layout")); isSet("layout")) {
+        if (!isSet("also"))
+            return refuse(Usage, QCoreApplication::translate("tarvell-rec", "--layout goes with --also"));
+        if (layout != QLatin1String("split") && layout != QLatin1String("mixed"))
+            return refuse(BadValue, QCoreApplication::translate("tarvell-rec", "--layout \"%1\" is not offered; the layouts are split and mixed").arg(layout));
+        o.mixed = layout == QLatin1String("mixed");
+    }
+    // Split: each source in a channel of its own.
+    if (isSet("also") && !o.mixed) {
+        if (isSet("channels") && o.format.channels != 2)
+            return refuse(BadValue, QCoreApplication::translate("tarvell-rec", "--also puts each source in a channel of its own: record in stereo, or give --layout mixed"));
+        o.format.channels = 2;
+    }
     if (isSet("app") && (isSet("device") || isSet("line")))
         return refuse(Usage, QCoreApplication::translate("tarvell-rec", "--app chooses the line itself: not with --device or --line"));
     return out;

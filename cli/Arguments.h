@@ -43,6 +43,8 @@ struct Options
     QString device;            // name or number; empty: the server's default source's device
     QString line;              // name or number; empty: that device's line as the window would pick it
     QString app;               // an application's name or stream number; empty: none
+    QString also;              // a second source: a line's name or number, or "app:NAME"; empty: none
+    bool mixed = false;        // the two sources mixed together rather than each in a channel
     WaveFormat format;         // 44100 Hz, stereo, 16 bits unless asked otherwise (48000 Hz for Opus)
     FileType type = FileType::Wav;      // --type, else the file name's extension, else WAV
     Quality quality = Quality::Music;   // of a lossy type

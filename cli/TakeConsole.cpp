@@ -2,6 +2,7 @@
 
 #include "cli/Arguments.h"
 #include "engine/AudioRecord.h"
+#include "engine/Conversation.h"
 #include "engine/LevelMath.h"
 #include "engine/StopSignals.h"
 #include "engine/Take.h"
@@ -111,9 +112,11 @@ int checkTarget(const Options &o)
     return Recorded;
 }
 
-TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress)
-    : m_rec(rec), m_take(take), m_showProgress(showProgress)
+TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress, const Conversation *conversation)
+    : m_rec(rec), m_take(take), m_showProgress(showProgress), m_conversation(conversation)
 {
+    if (conversation)
+        followConversation();
     try {
         m_deviceName = rec.DeviceName();
     } catch (...) {
@@ -154,6 +157,23 @@ TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress)
         connect(&m_take, edge, this, [this, text] { sayApart(text.arg(secondsText(m_take.framesWritten()))); });
 }
 
+// What happens to one of the two sources is said with its name.
+void TakeConsole::followConversation()
+{
+    const Conversation *c = m_conversation;
+    const auto at = [this] { return secondsText(m_take.framesWritten()); };
+    connect(c, &Conversation::noSoundBegan, this, [this, c, at](Conversation::Source source) {
+        sayApart(QCoreApplication::translate("tarvell-rec", "no sound from %1 at %2 for %3 s").arg(c->sourceName(source), at()).arg(SignalWatch::NoSoundAfterMs / 1000));
+    });
+    connect(c, &Conversation::secondWaitingChanged, this, [this, c, at](const QString &application) {
+        if (!application.isEmpty())
+            sayApart(QCoreApplication::translate("tarvell-rec", "%1 stopped playing at %2; its half is silent until its next sound").arg(application, at()));
+    });
+    connect(c, &Conversation::secondFailed, this, [this, c, at](const QString &reason) {
+        sayApart(QCoreApplication::translate("tarvell-rec", "%1 is no longer recorded (%2); its half is silent from %3 on").arg(c->sourceName(Conversation::Second), reason, at()));
+    });
+}
+
 int TakeConsole::start(const Options &o)
 {
     const auto *stopSignals = new StopSignals({SIGINT, SIGTERM, SIGHUP}, this);
@@ -164,6 +184,10 @@ int TakeConsole::start(const Options &o)
     if (m_take.start(withTypeExtension(o.file, o.type))) {
         if (const qint32 from = m_rec.convertedFromRate(); from > 0)
             say(QCoreApplication::translate("tarvell-rec", "the device runs at %1 Hz; converting to %2 Hz").arg(from).arg(m_take.format().sampleRate));
+        if (const Conversation *c = m_conversation; c && m_showProgress)
+            say(c->layout() == Conversation::Layout::Split
+                    ? QCoreApplication::translate("tarvell-rec", "recording %1 in the left channel and %2 in the right").arg(c->sourceName(Conversation::First), c->sourceName(Conversation::Second))
+                    : QCoreApplication::translate("tarvell-rec", "recording %1 and %2 mixed").arg(c->sourceName(Conversation::First), c->sourceName(Conversation::Second)));
         m_sinceDrawn.start();
         drawProgress(true);
         return Recorded;
@@ -192,6 +216,8 @@ void TakeConsole::onEnded()
     }
     if (const qint64 lost = m_take.lostFrames(); lost > 0 && !m_showProgress)
         say(QCoreApplication::translate("tarvell-rec", "%1: %2 of sound was lost while recording").arg(path, secondsText(lost)));
+    if (const qint64 lost = m_conversation ? m_conversation->secondLostFrames() : 0; lost > 0)
+        say(QCoreApplication::translate("tarvell-rec", "%1: %2 of the sound of %3 was lost while recording").arg(path, secondsText(lost), m_conversation->sourceName(Conversation::Second)));
     if (const SignalWatch::Summary s = m_take.watch().summary(); s.any()) {
         QStringList what;
         if (s.noSoundStretches > 0)

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 class AudioRecord;
+class Conversation;
 class Take;
 
 namespace cli {
@@ -40,7 +41,8 @@ public:
     static constexpr int TickMs = 250;
 
     // showProgress: draw the progress line on standard error (a terminal).
-    TakeConsole(AudioRecord &rec, Take &take, bool showProgress);
+    // conversation: the take's second source, told apart in what is said.
+    TakeConsole(AudioRecord &rec, Take &take, bool showProgress, const Conversation *conversation = nullptr);
 
     // Starts the take into the file and for the duration asked for, to be
     // stopped by Ctrl+C, SIGTERM and SIGHUP. Recorded when the take runs;
@@ -49,6 +51,7 @@ public:
 
 private:
     void onEnded();
+    void followConversation();
     // A line of its own; the progress line comes back at its next turn.
     void sayApart(const QString &text);
     void drawProgress(bool now);
@@ -60,6 +63,7 @@ private:
     AudioRecord &m_rec;
     Take &m_take;
     bool m_showProgress;
+    const Conversation *m_conversation;
     QString m_deviceName;
     int m_peakLeft = 0;
     int m_peakRight = 0;

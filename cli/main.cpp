@@ -4,6 +4,7 @@
 #include "cli/Arguments.h"
 #include "cli/Devices.h"
 #include "cli/TakeConsole.h"
+#include "engine/Conversation.h"
 #include "engine/PulseAudioRecord.h"
 #include "engine/Take.h"
 #include "engine/Translations.h"
@@ -73,11 +74,23 @@ int main(int argc, char **argv)
                           : cli::chooseApplication(rec, o.app, &error)))
         return cli::refuse(cli::NoSuchDevice, error);
 
+    // A conversation: the second source has a recorder of its own.
+    PulseAudioRecord second;
+    second.setTimerInterval(cli::TakeConsole::TickMs);
+    second.setDisplayKept(false);
+    const QString alsoApp = o.also.startsWith(QLatin1String("app:")) ? o.also.mid(4) : QString();
+    if (!o.also.isEmpty() && !(alsoApp.isEmpty() ? cli::chooseLine(second, QString(), o.also, &error)
+                                             : cli::chooseApplication(second, alsoApp, &error)))
+        return cli::refuse(cli::NoSuchDevice, error);
+    Conversation conversation(rec, second, o.mixed ? Conversation::Layout::Mixed : Conversation::Layout::Split);
+
     WavAudioFile file;
     file.SetWaveFormat(o.format);
     file.SetFileType(o.type, o.quality);   // the arguments made sure it holds the format
     Take take(rec, file);
-    cli::TakeConsole console(rec, take, !o.quiet && ::isatty(STDERR_FILENO));
+    if (!o.also.isEmpty())
+        take.setFilter(&conversation);
+    cli::TakeConsole console(rec, take, !o.quiet && ::isatty(STDERR_FILENO), o.also.isEmpty() ? nullptr : &conversation);
     if (const int code = console.start(o); code != cli::Recorded)
         return code;
     return app.exec();

@@ -120,6 +120,18 @@ public:
     // Description of the last failure, empty if none.
     virtual QString lastError() const = 0;
 
+    // --- when the sound was captured ---
+    // The frame numbered `frame` (counted as CurrentSamples counts them) was
+    // captured at `us` microseconds on the system's clock, as the server's
+    // timing tells; frame < 0 while that is not known. Two captures on one
+    // machine are put in step with it.
+    struct CaptureClock
+    {
+        qint64 frame = -1;
+        qint64 us = 0;
+    };
+    virtual CaptureClock captureClock() const { return {}; }
+
     // --- one application ---
     // The server's number of the stream an application's line records; -1
     // for any other line.

@@ -152,6 +152,7 @@ void PulseAudioRecord::StartCapture()
     m_blockNumber = 0;
     m_holeFrames = m_lostFrames = 0;
     m_lossAt = -1;
+    m_clock = {};
     m_lastError.clear();
     m_status = -1;
 
@@ -179,6 +180,7 @@ bool PulseAudioRecord::startOn(const SourceLine &line, QString *error)
         return false;
     m_captureLine = line;
     m_waiting = false;
+    m_streamStart = m_frames;
     return true;
 }
 
@@ -262,6 +264,8 @@ void PulseAudioRecord::absorb(PulseCapture::Taken &&taken)
     m_holeFrames = taken.holeFrames;
     m_lostFrames = taken.lostFrames;
     m_lossAt = taken.lossAt;
+    if (taken.clockFrame >= 0)
+        m_clock = {m_streamStart + taken.clockFrame, taken.clockUs};
 }
 
 void PulseAudioRecord::onTick()

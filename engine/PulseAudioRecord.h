@@ -77,6 +77,7 @@ public:
     QString lastError() const override { return m_lastError; }
     qint32 SourceStream() const override;
     QString WaitingFor() const override { return m_waiting ? m_captureLine.application : QString(); }
+    CaptureClock captureClock() const override { return m_clock; }
 
     // The server's name of the source the current device records from.
     QString captureSourceName() const;
@@ -125,6 +126,8 @@ private:
     qint64 m_holeFrames = 0;
     qint64 m_lostFrames = 0;
     qint64 m_lossAt = -1;   // in frames since the capture began
+    qint64 m_streamStart = 0;   // m_frames when the running stream began (an application's next one)
+    CaptureClock m_clock;
     QString m_lastError;
     QByteArray m_assembling;                    // captured, not yet handed out
     qint64 m_blockTaken = 0;                    // bytes of the block in progress already handed out

@@ -48,6 +48,7 @@ bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QS
         m_framesReceived = m_keptFrames = m_holeFrames = m_droppedFrames = 0;
         m_stalls = StallMeter(format.sampleRate);
         m_lossAt = -1;
+        m_clockFrame = -1;
         m_failed = false;
         m_deviceRemoved = false;
         m_error.clear();
@@ -340,6 +341,11 @@ void PulseCapture::onTiming(pa_stream *s, int success, void *userdata)
         return;
     const qint64 producedUs = qint64(pa_bytes_to_usec(uint64_t(info->write_index), streamFormat) + info->source_usec);
     std::lock_guard g(self->m_mutex);
+    // The frame the server last wrote into the stream was captured as long
+    // before the timing was taken as the source still holds.
+    const qint64 written = qint64(info->write_index) / qint64(pa_frame_size(streamFormat));
+    self->m_clockFrame = self->m_resampler ? self->m_resampler->outputFrames(written) : written;
+    self->m_clockUs = qint64(pa_timeval_load(&info->timestamp)) - qint64(info->source_usec);
     const qint64 lostBefore = self->m_stalls.lostFrames();
     self->m_stalls.noteReport(qint64(pa_timeval_load(&info->timestamp)), producedUs, qint64(info->source_usec),
                               self->m_keptFrames);
@@ -358,6 +364,8 @@ PulseCapture::Taken PulseCapture::take()
     t.holeFrames = m_holeFrames;
     t.lostFrames = m_droppedFrames + m_stalls.lostFrames();
     t.lossAt = m_lossAt;
+    t.clockFrame = m_clockFrame;
+    t.clockUs = m_clockUs;
     t.failed = m_failed;
     t.deviceRemoved = m_deviceRemoved;
     t.error = m_error;

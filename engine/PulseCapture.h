@@ -58,6 +58,8 @@ public:
         qint64 holeFrames = 0;   // totals since start
         qint64 lostFrames = 0;
         qint64 lossAt = -1;      // frames kept before the latest loss began
+        qint64 clockFrame = -1;  // frame clockFrame was captured at clockUs (system clock); -1: not known
+        qint64 clockUs = 0;
         bool failed = false;
         bool deviceRemoved = false;   // failed because the source went away
         QString error;
@@ -112,6 +114,8 @@ private:
     qint64 m_droppedFrames = 0;   // our own buffer was full
     StallMeter m_stalls{44100};   // what the server never delivered
     qint64 m_lossAt = -1;
+    qint64 m_clockFrame = -1;
+    qint64 m_clockUs = 0;
     // Loop thread only.
     bool m_timingAsked = false;
     std::chrono::steady_clock::time_point m_timingAskedAt;

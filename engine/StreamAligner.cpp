@@ -92,6 +92,7 @@ void StreamAligner::resync(double at)
     m_fed = std::max(m_inStart, qint64(std::llround(at)));
     m_converted = double(m_fed);
     m_ratio = 1.0;
+    m_correcting = false;
     soxr_set_io_ratio(m_soxr, m_ratio, 0);
     m_ready.clear();
     m_reading = true;
@@ -164,7 +165,9 @@ void StreamAligner::align(qint64 firstFrames, std::vector<float> &out, bool atEn
         }
 
         // In step: read a little faster where the second's place is ahead.
-        const double ratio = 1.0 + std::clamp((want - nextPlace()) / (m_rate * CorrectionSeconds), -MaxAdjust, MaxAdjust);
+        const double off = want - nextPlace();
+        m_correcting = m_correcting ? std::abs(off) > 0.5 : std::abs(off) > CorrectFromMs * m_rate / 1000;
+        const double ratio = m_correcting ? 1.0 + std::clamp(off / (m_rate * CorrectionSeconds), -MaxAdjust, MaxAdjust) : 1.0;
         if (ratio != m_ratio) {
             m_ratio = ratio;
             soxr_set_io_ratio(m_soxr, m_ratio, size_t(Chunk));

@@ -30,7 +30,10 @@ class StreamAligner
 public:
     static constexpr int ResyncMs = 50;
     static constexpr int MaxWaitMs = 1000;
-    // A difference in place is made good over about this long...
+    // Two streams on one clock are read frame for frame (the converter at 1:1,
+    // its place unmoved); a difference in place larger than this is made good...
+    static constexpr double CorrectFromMs = 2.0;
+    // ...over about this long...
     static constexpr double CorrectionSeconds = 4.0;
     // ...by reading the second at most this much faster or slower.
     static constexpr double MaxAdjust = 0.005;
@@ -90,6 +93,7 @@ private:
     qint64 m_fed = 0;          // the second's next frame into the converter
     double m_converted = 0;    // the second's place just past what came out
     double m_ratio = 1.0;
+    bool m_correcting = false;   // the difference is being made good
     std::vector<float> m_ready;   // converted, not handed out
     qint64 m_done = 0;
 };

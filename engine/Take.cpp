@@ -62,9 +62,13 @@ bool Take::start(const QString &path)
         return false;
     }
 
+    QString why;
+    if (m_filter && !m_filter->open(m_format, &why)) {
+        failStart(StartFailure::CaptureRefused, why);
+        return false;
+    }
     // Capture runs: now the file. Nothing is lost meanwhile; the first Timer
     // event writes all captured since.
-    QString why;
     try {
         m_file.CreateWaveFile(path, 0);
     } catch (...) {
@@ -98,6 +102,8 @@ void Take::failStart(StartFailure failure, const QString &reason)
     } catch (...) {
     }
     dropCaptured();
+    if (m_filter)
+        m_filter->close();
 }
 
 void Take::dropCaptured()
@@ -129,7 +135,9 @@ void Take::resume()
     // Capture never stopped. What it took in while paused, and any sound
     // lost meanwhile, was never going to be in the file.
     try {
-        m_rec.GetPartialBlock();
+        const QByteArray left = m_rec.GetPartialBlock();
+        if (m_filter)
+            writeRaw(m_filter->skip(left.size() / m_frameBytes));
         m_notReadSeen = std::max(m_notReadSeen, m_rec.lostFrames());
         m_leftOutSeen = std::max(m_leftOutSeen, m_rec.holeFrames());
     } catch (...) {
@@ -165,7 +173,14 @@ void Take::onTimer()
 
 void Take::onBlock()
 {
-    // A block not fetched while paused is dropped by the recorder.
+    // A block not fetched while paused is dropped by the recorder; a filter
+    // hears of it.
+    if (m_state == State::Paused && m_filter) {
+        try {
+            writeRaw(m_filter->skip(m_rec.GetBlock().size() / m_frameBytes));
+        } catch (...) {
+        }
+    }
     if (m_state != State::Recording)
         return;
     writeFetched(&AudioRecord::GetBlock);

@@ -19,8 +19,23 @@ class TakeFilter
 {
 public:
     virtual ~TakeFilter() = default;
+    // The take starts in this format, its capture running, its file not yet
+    // made. False (and why) refuses the start; close() follows.
+    virtual bool open(const WaveFormat &format, QString *why)
+    {
+        Q_UNUSED(format);
+        Q_UNUSED(why);
+        return true;
+    }
     // What this captured piece becomes in the file (possibly nothing yet).
     virtual QByteArray pass(const QByteArray &captured) = 0;
+    // The next frames captured are left out (they came in while paused):
+    // what is still held back from before them that belongs in the file.
+    virtual QByteArray skip(qint64 frames)
+    {
+        Q_UNUSED(frames);
+        return {};
+    }
     // The take ends: what is still held back that belongs in the file.
     virtual QByteArray close() = 0;
 };

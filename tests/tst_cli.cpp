@@ -5,6 +5,7 @@
 
 #include "cli/Arguments.h"
 #include "engine/PulseAudioRecord.h"
+#include "support/Correlation.h"
 #include "support/SoundTest.h"
 #include "support/WavReadBack.h"
 
@@ -483,6 +484,85 @@ private slots:
             player->kill();
             player->waitForFinished();
         }
+    }
+
+    // --also: the microphone (here a null sink's monitor) in the left channel,
+    // an application in the right, in step.
+    void conversation_eachSourceInItsChannel_inStep()
+    {
+        const auto channel = [](const readback::SndfileResult &take, int c, qint64 from, qint64 frames) {
+            QVector<double> out;
+            for (qint64 f = from; f < from + frames && 2 * f + 1 < take.samples.size(); ++f)
+                out << take.samples[2 * f + c];
+            return out;
+        };
+        const auto mono = [](const QByteArray &pcm) {
+            QVector<double> out(pcm.size() / 4);
+            const auto *s = reinterpret_cast<const qint16 *>(pcm.constData());
+            for (qsizetype i = 0; i < out.size(); ++i)
+                out[i] = (s[2 * i] + s[2 * i + 1]) / 2.0;
+            return out;
+        };
+        // Voices, not white noise: nothing above 7 kHz.
+        const auto voice = [](quint32 seed) {
+            QByteArray pcm = noise(48000 * 5, 2, 16, seed);
+            auto *s = reinterpret_cast<qint16 *>(pcm.data());
+            const qsizetype frames = pcm.size() / 4;
+            std::vector<double> taps(63);
+            for (int i = 0; i < 63; ++i) {
+                const double x = i - 31, fc = 7000.0 / 48000;
+                taps[size_t(i)] = (x == 0 ? 2 * fc : std::sin(2 * M_PI * fc * x) / (M_PI * x)) * (0.54 - 0.46 * std::cos(2 * M_PI * i / 62));
+            }
+            QVector<qint16> out(pcm.size() / 2);
+            for (qsizetype f = 0; f < frames; ++f)
+                for (int c = 0; c < 2; ++c) {
+                    double v = 0;
+                    for (int i = 0; i < 63 && f - i >= 0; ++i)
+                        v += taps[size_t(i)] * s[2 * (f - i) + c];
+                    out[2 * f + c] = qint16(std::clamp(v * 2, -32767.0, 32767.0));
+                }
+            return QByteArray(reinterpret_cast<const char *>(out.constData()), pcm.size());
+        };
+        const QByteArray mic = voice(31), chat = voice(32);
+        auto talking = play(QStringLiteral("micfeed"), mic, 48000, 2, 16);
+        auto app = play(QStringLiteral("card1"), chat, 48000, 2, 16, {QStringLiteral("--client-name=Chat")});
+        QVERIFY(waitFor([] { return pactl({"list", "short", "sink-inputs"}).count(QLatin1Char('\n')) >= 2; }, 3000));
+        QTest::qWait(300);
+        const QString split = path(QStringLiteral("call.wav")), same = path(QStringLiteral("same.wav"));
+        Result r = run({"-d", "Fake_Mic", "--also", "app:chat", "-r", "48000", "-t", "2", split});
+        QCOMPARE(r.exit, 0);
+        // The same application in both halves (the whole output, and it alone):
+        // the two channels must be one sound at the same frame.
+        const Result r2 = run({"-l", Card1Mix, "--also", "app:chat", "-r", "48000", "-t", "1", same});
+        QCOMPARE(r2.exit, 0);
+        for (QProcess *player : {talking.get(), app.get()}) {
+            player->kill();
+            player->waitForFinished();
+        }
+
+        const auto take = readback::readWithSndfile(split);
+        QCOMPARE(take.frames, 2 * 48000);
+        // Each channel found in its own source, and the other source played at
+        // that moment (give or take 100 ms) not found in it.
+        const QVector<double> sources[] = {mono(mic.left(4 * 48000 * 3)), mono(chat.left(4 * 48000 * 3))};
+        for (int c = 0; c < 2; ++c) {
+            const QVector<double> probe = channel(take, c, 24000, 16384);
+            const auto own = Correlation::bestMatch(sources[c], probe);
+            const qsizetype from = std::max<qsizetype>(0, own.at - 4800);
+            const double other = Correlation::bestMatch(sources[1 - c].mid(from, probe.size() + 9600), probe).correlation;
+            // The variable-rate converter the second passes through keeps 0.985 of it.
+            QVERIFY2(own.correlation >= (c == 0 ? 0.99 : 0.98) && other <= 0.1, qPrintable(QStringLiteral("channel %1: %2 and %3").arg(c).arg(own.correlation).arg(other)));
+        }
+        const auto both = readback::readWithSndfile(same);
+        const qint64 around = 24000, reach = 4800;
+        const auto match = Correlation::bestMatch(channel(both, 0, around - reach, 1024 + 2 * reach), channel(both, 1, around, 1024));
+        const double lagMs = (match.at - reach) / 48.0;
+        qInfo("one sound in both halves: %.2f ms apart (correlation %.4f)", lagMs, match.correlation);
+        QVERIFY2(match.correlation > 0.98, qPrintable(QString::number(match.correlation)));
+        // PipeWire's pulse server times a monitor's streams apart (by 43 ms
+        // here): known, not yet made good.
+        if (qEnvironmentVariable("TARVELL_TEST_SOUND_SERVER_KIND") != QLatin1String("pipewire"))
+            QVERIFY2(std::abs(lagMs) <= 5, qPrintable(QString::number(lagMs)));
     }
 
     void warnings_noSoundAfterTenSeconds_thenClipping_saidAsTheyHappen()

@@ -74,6 +74,17 @@
     </message>
 </context>
 <context>
+    <name>Conversation</name>
+    <message>
+        <source>A conversation with each source in a channel of its own is recorded in stereo.</source>
+        <translation>Ein Gespräch mit jeder Quelle in einem eigenen Kanal wird in Stereo aufgenommen.</translation>
+    </message>
+    <message>
+        <source>The second source cannot be recorded: %1</source>
+        <translation>Die zweite Quelle kann nicht aufgenommen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>FileChoice</name>
     <message>
         <source>Speech</source>
@@ -1309,6 +1320,42 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>--%1 &quot;%2&quot; is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, stereo), 8, 16, 24 or 32 (float) bits</source>
         <translation>--%1 „%2“ wird nicht angeboten; die Formate sind Raten von %3 Hz, 1 oder 2 Kanäle (mono, stereo), 8, 16, 24 oder 32 (float) Bit</translation>
+    </message>
+    <message>
+        <source>--layout goes with --also</source>
+        <translation>--layout gehört zu --also</translation>
+    </message>
+    <message>
+        <source>--layout &quot;%1&quot; is not offered; the layouts are split and mixed</source>
+        <translation>--layout &quot;%1&quot; wird nicht angeboten; die Anordnungen sind split und mixed</translation>
+    </message>
+    <message>
+        <source>--also puts each source in a channel of its own: record in stereo, or give --layout mixed</source>
+        <translation>--also legt jede Quelle in einen eigenen Kanal: in Stereo aufnehmen oder --layout mixed angeben</translation>
+    </message>
+    <message>
+        <source>no sound from %1 at %2 for %3 s</source>
+        <translation>kein Ton von %1 bei %2 seit %3 s</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing at %2; its half is silent until its next sound</source>
+        <translation>%1 hat bei %2 aufgehört zu spielen; seine Hälfte bleibt bis zum nächsten Ton still</translation>
+    </message>
+    <message>
+        <source>%1 is no longer recorded (%2); its half is silent from %3 on</source>
+        <translation>%1 wird nicht mehr aufgenommen (%2); seine Hälfte ist ab %3 still</translation>
+    </message>
+    <message>
+        <source>recording %1 in the left channel and %2 in the right</source>
+        <translation>Aufnahme von %1 im linken Kanal und %2 im rechten</translation>
+    </message>
+    <message>
+        <source>recording %1 and %2 mixed</source>
+        <translation>Aufnahme von %1 und %2 gemischt</translation>
+    </message>
+    <message>
+        <source>%1: %2 of the sound of %3 was lost while recording</source>
+        <translation>%1: %2 vom Ton von %3 gingen bei der Aufnahme verloren</translation>
     </message>
 </context>
 </TS>

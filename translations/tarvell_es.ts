@@ -74,6 +74,17 @@
     </message>
 </context>
 <context>
+    <name>Conversation</name>
+    <message>
+        <source>A conversation with each source in a channel of its own is recorded in stereo.</source>
+        <translation>Una conversación con cada fuente en su propio canal se graba en estéreo.</translation>
+    </message>
+    <message>
+        <source>The second source cannot be recorded: %1</source>
+        <translation>No se puede grabar la segunda fuente: %1</translation>
+    </message>
+</context>
+<context>
     <name>FileChoice</name>
     <message>
         <source>Speech</source>
@@ -1309,6 +1320,42 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>--%1 &quot;%2&quot; is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, stereo), 8, 16, 24 or 32 (float) bits</source>
         <translation>--%1 «%2» no se ofrece; los formatos son frecuencias de %3 Hz, 1 o 2 canales (mono, estéreo), 8, 16, 24 o 32 (float) bits</translation>
+    </message>
+    <message>
+        <source>--layout goes with --also</source>
+        <translation>--layout va con --also</translation>
+    </message>
+    <message>
+        <source>--layout &quot;%1&quot; is not offered; the layouts are split and mixed</source>
+        <translation>--layout «%1» no se ofrece; las disposiciones son split y mixed</translation>
+    </message>
+    <message>
+        <source>--also puts each source in a channel of its own: record in stereo, or give --layout mixed</source>
+        <translation>--also pone cada fuente en su propio canal: grabe en estéreo o indique --layout mixed</translation>
+    </message>
+    <message>
+        <source>no sound from %1 at %2 for %3 s</source>
+        <translation>sin sonido de %1 en %2 durante %3 s</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing at %2; its half is silent until its next sound</source>
+        <translation>%1 dejó de sonar en %2; su mitad queda en silencio hasta su próximo sonido</translation>
+    </message>
+    <message>
+        <source>%1 is no longer recorded (%2); its half is silent from %3 on</source>
+        <translation>%1 ya no se graba (%2); su mitad queda en silencio desde %3</translation>
+    </message>
+    <message>
+        <source>recording %1 in the left channel and %2 in the right</source>
+        <translation>grabando %1 en el canal izquierdo y %2 en el derecho</translation>
+    </message>
+    <message>
+        <source>recording %1 and %2 mixed</source>
+        <translation>grabando %1 y %2 mezclados</translation>
+    </message>
+    <message>
+        <source>%1: %2 of the sound of %3 was lost while recording</source>
+        <translation>%1: se perdieron %2 del sonido de %3 durante la grabación</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,17 @@
     </message>
 </context>
 <context>
+    <name>Conversation</name>
+    <message>
+        <source>A conversation with each source in a channel of its own is recorded in stereo.</source>
+        <translation>Une conversation avec chaque source dans son propre canal s&apos;enregistre en stéréo.</translation>
+    </message>
+    <message>
+        <source>The second source cannot be recorded: %1</source>
+        <translation>La deuxième source ne peut pas être enregistrée : %1</translation>
+    </message>
+</context>
+<context>
     <name>FileChoice</name>
     <message>
         <source>Speech</source>
@@ -1309,6 +1320,42 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>--%1 &quot;%2&quot; is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, stereo), 8, 16, 24 or 32 (float) bits</source>
         <translation>--%1 « %2 » n’est pas proposé ; les formats sont les fréquences %3 Hz, 1 ou 2 canaux (mono, stéréo), 8, 16, 24 ou 32 (float) bits</translation>
+    </message>
+    <message>
+        <source>--layout goes with --also</source>
+        <translation>--layout va avec --also</translation>
+    </message>
+    <message>
+        <source>--layout &quot;%1&quot; is not offered; the layouts are split and mixed</source>
+        <translation>--layout « %1 » n&apos;est pas proposé ; les dispositions sont split et mixed</translation>
+    </message>
+    <message>
+        <source>--also puts each source in a channel of its own: record in stereo, or give --layout mixed</source>
+        <translation>--also met chaque source dans son propre canal : enregistrez en stéréo ou indiquez --layout mixed</translation>
+    </message>
+    <message>
+        <source>no sound from %1 at %2 for %3 s</source>
+        <translation>aucun son de %1 à %2 depuis %3 s</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing at %2; its half is silent until its next sound</source>
+        <translation>%1 a cessé de jouer à %2 ; sa moitié reste silencieuse jusqu&apos;à son prochain son</translation>
+    </message>
+    <message>
+        <source>%1 is no longer recorded (%2); its half is silent from %3 on</source>
+        <translation>%1 n&apos;est plus enregistré (%2) ; sa moitié est silencieuse à partir de %3</translation>
+    </message>
+    <message>
+        <source>recording %1 in the left channel and %2 in the right</source>
+        <translation>enregistrement de %1 dans le canal gauche et de %2 dans le droit</translation>
+    </message>
+    <message>
+        <source>recording %1 and %2 mixed</source>
+        <translation>enregistrement de %1 et %2 mélangés</translation>
+    </message>
+    <message>
+        <source>%1: %2 of the sound of %3 was lost while recording</source>
+        <translation>%1 : %2 du son de %3 ont été perdus pendant l&apos;enregistrement</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,17 @@
     </message>
 </context>
 <context>
+    <name>Conversation</name>
+    <message>
+        <source>A conversation with each source in a channel of its own is recorded in stereo.</source>
+        <translation>ソースごとに別のチャンネルに入れる会話はステレオで録音します。</translation>
+    </message>
+    <message>
+        <source>The second source cannot be recorded: %1</source>
+        <translation>2 つ目のソースを録音できません: %1</translation>
+    </message>
+</context>
+<context>
     <name>FileChoice</name>
     <message>
         <source>Speech</source>
@@ -1309,6 +1320,42 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>--%1 &quot;%2&quot; is not offered; the formats are rates %3 Hz, 1 or 2 channels (mono, stereo), 8, 16, 24 or 32 (float) bits</source>
         <translation>--%1 &quot;%2&quot; は指定できません。指定できる形式は、レート %3 Hz、チャンネル数 1 または 2 (mono、stereo)、8、16、24 または 32 (float) ビットです</translation>
+    </message>
+    <message>
+        <source>--layout goes with --also</source>
+        <translation>--layout は --also と共に指定します</translation>
+    </message>
+    <message>
+        <source>--layout &quot;%1&quot; is not offered; the layouts are split and mixed</source>
+        <translation>--layout &quot;%1&quot; は使えません。レイアウトは split と mixed です</translation>
+    </message>
+    <message>
+        <source>--also puts each source in a channel of its own: record in stereo, or give --layout mixed</source>
+        <translation>--also は各ソースを別のチャンネルに入れます。ステレオで録音するか、--layout mixed を指定してください</translation>
+    </message>
+    <message>
+        <source>no sound from %1 at %2 for %3 s</source>
+        <translation>%2 から %3 秒間 %1 の音がありません</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing at %2; its half is silent until its next sound</source>
+        <translation>%1 は %2 で再生を止めました。次の音まで、その半分は無音になります</translation>
+    </message>
+    <message>
+        <source>%1 is no longer recorded (%2); its half is silent from %3 on</source>
+        <translation>%1 はもう録音されていません (%2)。%3 からその半分は無音です</translation>
+    </message>
+    <message>
+        <source>recording %1 in the left channel and %2 in the right</source>
+        <translation>%1 を左チャンネルに、%2 を右チャンネルに録音中</translation>
+    </message>
+    <message>
+        <source>recording %1 and %2 mixed</source>
+        <translation>%1 と %2 を混ぜて録音中</translation>
+    </message>
+    <message>
+        <source>%1: %2 of the sound of %3 was lost while recording</source>
+        <translation>%1: 録音中に %3 の音が %2 失われました</translation>
     </message>
 </context>
 </TS>
