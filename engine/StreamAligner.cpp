@@ -8,8 +8,14 @@
 namespace {
 
 constexpr qint64 Chunk = 512;
-// Frames the converter holds back before its first output.
+// Frames the converter holds back before its first output...
 constexpr qint64 ConverterLead = 512;
+// ...and how far behind its input its output lies (2.4 frames, the rest
+// in its phase).
+constexpr qint64 ConverterDelay = 2;
+// From reading frame for frame to reading through the converter: a
+// crossfade this long.
+constexpr qint64 Fade = 256;
 // Clock readings jitter by a millisecond or so: each moves the offset by
 // this share of its difference.
 constexpr double OffsetSmoothing = 0.05;
@@ -69,7 +75,7 @@ void StreamAligner::pushSecond(const float *samples, qint64 count)
     m_inEnd += count;
     // What was read (or can no longer be) goes; a second that is not read
     // keeps its latest minute.
-    const qint64 keepFrom = m_reading ? m_fed : m_inEnd - 60LL * m_rate;
+    const qint64 keepFrom = m_reading ? (m_converting ? m_fed : m_direct) - ConverterLead : m_inEnd - 60LL * m_rate;
     if (keepFrom - m_inStart > m_rate) {
         m_in.erase(m_in.begin(), m_in.begin() + (keepFrom - m_inStart));
         m_inStart = keepFrom;
@@ -88,14 +94,27 @@ double StreamAligner::lag() const
 
 void StreamAligner::resync(double at)
 {
-    soxr_clear(m_soxr);
-    m_fed = std::max(m_inStart, qint64(std::llround(at)));
-    m_converted = double(m_fed);
-    m_ratio = 1.0;
-    m_correcting = false;
-    soxr_set_io_ratio(m_soxr, m_ratio, 0);
+    m_direct = std::max(m_inStart, qint64(std::llround(at)));
+    m_converting = false;
     m_ready.clear();
     m_reading = true;
+}
+
+// Reading through the converter from where reading frame for frame stands:
+// it is fed from a little before, and what comes out for frames before that
+// place is dropped.
+void StreamAligner::startConverting()
+{
+    const qint64 from = std::max(m_inStart, m_direct - ConverterLead);
+    soxr_clear(m_soxr);
+    m_ratio = 1.0;
+    soxr_set_io_ratio(m_soxr, m_ratio, 0);
+    m_fed = from;
+    m_converted = double(from - ConverterDelay);
+    m_skipOut = m_direct - from + ConverterDelay;
+    m_ready.clear();
+    m_converting = true;
+    m_fadeLeft = Fade;
 }
 
 void StreamAligner::convert(qint64 frames)
@@ -107,7 +126,9 @@ void StreamAligner::convert(qint64 frames)
         size_t used = 0, made = 0;
         soxr_process(m_soxr, m_in.data() + (m_fed - m_inStart), size_t(n), &used, out.data(), out.size(), &made);
         m_fed += qint64(used);
-        m_ready.insert(m_ready.end(), out.begin(), out.begin() + qint64(made));
+        const qint64 skipped = std::min(m_skipOut, qint64(made));
+        m_skipOut -= skipped;
+        m_ready.insert(m_ready.end(), out.begin() + skipped, out.begin() + qint64(made));
         m_converted += double(made) * m_ratio;
         if (used == 0 && made == 0)
             break;
@@ -164,16 +185,37 @@ void StreamAligner::align(qint64 firstFrames, std::vector<float> &out, bool atEn
             resync(want);
         }
 
-        // In step: read a little faster where the second's place is ahead.
-        const double off = want - nextPlace();
-        m_correcting = m_correcting ? std::abs(off) > 0.5 : std::abs(off) > CorrectFromMs * m_rate / 1000;
-        const double ratio = m_correcting ? 1.0 + std::clamp(off / (m_rate * CorrectionSeconds), -MaxAdjust, MaxAdjust) : 1.0;
+        // Two streams on one clock: frame for frame, as long as they stay in step.
+        if (!m_converting && std::abs(want - double(m_direct)) > CorrectFromMs * m_rate / 1000)
+            startConverting();
+        if (!m_converting) {
+            const qint64 have = std::min(n, m_inEnd - m_direct);
+            if (have < n && due <= 0)
+                return;
+            out.insert(out.end(), m_in.begin() + (m_direct - m_inStart), m_in.begin() + (m_direct - m_inStart + have));
+            m_direct += have;
+            m_done += have;
+            if (have < n) {   // the second's sound ends here for now
+                m_reading = false;
+                if (const qint64 rest = due - have; rest > 0)
+                    silence(rest, out);
+            }
+            continue;
+        }
+
+        // Read a little faster where the second's place is ahead.
+        const double ratio = 1.0 + std::clamp((want - nextPlace()) / (m_rate * CorrectionSeconds), -MaxAdjust, MaxAdjust);
         if (ratio != m_ratio) {
             m_ratio = ratio;
             soxr_set_io_ratio(m_soxr, m_ratio, size_t(Chunk));
         }
         convert(n);
         if (qint64(m_ready.size()) >= n) {
+            // Fading in from what was read frame for frame.
+            for (qint64 i = 0; i < n && m_fadeLeft > 0 && m_direct < m_inEnd; ++i, --m_fadeLeft, ++m_direct) {
+                const float w = float(Fade - m_fadeLeft) / Fade;
+                m_ready[size_t(i)] = w * m_ready[size_t(i)] + (1 - w) * m_in[size_t(m_direct - m_inStart)];
+            }
             dropConverted(n, out);
             continue;
         }

@@ -30,8 +30,9 @@ class StreamAligner
 public:
     static constexpr int ResyncMs = 50;
     static constexpr int MaxWaitMs = 1000;
-    // Two streams on one clock are read frame for frame (the converter at 1:1,
-    // its place unmoved); a difference in place larger than this is made good...
+    // Two streams on one clock are read frame for frame, bit for bit; once
+    // they are further apart than this, through the converter, which makes
+    // the difference good...
     static constexpr double CorrectFromMs = 2.0;
     // ...over about this long...
     static constexpr double CorrectionSeconds = 4.0;
@@ -74,7 +75,8 @@ private:
     void dropConverted(qint64 frames, std::vector<float> &out);
     void silence(qint64 frames, std::vector<float> &out);
     double wanted() const { return double(m_done) + m_offset; }
-    double nextPlace() const { return m_converted - double(m_ready.size()) * m_ratio; }
+    double nextPlace() const { return m_converting ? m_converted - double(m_ready.size()) * m_ratio : double(m_direct); }
+    void startConverting();
 
     int m_rate;
     soxr *m_soxr = nullptr;
@@ -90,10 +92,13 @@ private:
     qint64 m_inEnd = 0;
 
     bool m_reading = false;
+    bool m_converting = false;   // through the converter; else frame for frame
+    qint64 m_direct = 0;       // the second's next frame read frame for frame (or faded from)
+    qint64 m_fadeLeft = 0;
     qint64 m_fed = 0;          // the second's next frame into the converter
+    qint64 m_skipOut = 0;      // what comes out of the converter for frames already read
     double m_converted = 0;    // the second's place just past what came out
     double m_ratio = 1.0;
-    bool m_correcting = false;   // the difference is being made good
     std::vector<float> m_ready;   // converted, not handed out
     qint64 m_done = 0;
 };
