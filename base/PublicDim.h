@@ -34,13 +34,15 @@ inline bool AutoStopRecord = false;
 
 // The record wizard's choices.
 inline bool WizardAccepted = false;
-inline int WizardSource = 0;       // 1 media file, 2 another application, 3 URL
+inline int WizardSource = 0;       // 1 media file, 2 another application, 3 URL, 4 a conversation
 inline QString WizardMediaFile;
 inline QString WizardWavFile;
 inline QString WizardURL;
 inline int WizardMediaAction = 0;  // 1 play and record now, 2 play now record later, 3 open now play later
 inline bool WizardRecordNow = false;
 inline QString WizardApplication;  // the application to record alone; empty: all sound
+inline QString WizardInput;        // a conversation's microphone: its device
+inline bool WizardMixed = false;   // a conversation mixed together, not each in a channel
 
 // "hh:mm:ss" for a number of seconds; the hours grow past two digits.
 QString FormatTime(double seconds);

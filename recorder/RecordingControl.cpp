@@ -114,7 +114,7 @@ void RecordingControl::record()
 
     if (isPaused()) {
         m_take->resume();
-        setPanelText(1, tr("Recording..."));
+        setPanelText(1, recordingText());
         return;
     }
     if (!isRecording()) {
@@ -216,7 +216,7 @@ void RecordingControl::startTake()
     const bool started = m_take->start(PublicDim::WavFileName);
     emit captureChanged();
     if (started) {
-        setPanelText(1, tr("Recording..."));
+        setPanelText(1, recordingText());
         m_controls.panels[0]->setToolTip(QString());
         return;
     }
@@ -329,10 +329,22 @@ void RecordingControl::reportEnd()
     });
 }
 
+void RecordingControl::setRecordingWhat(const QString &what)
+{
+    m_what = what;
+    if (!isRecording())
+        showIdleState();
+}
+
+QString RecordingControl::recordingText() const
+{
+    return m_what.isEmpty() ? tr("Recording...") : tr("Recording %1...").arg(m_what);
+}
+
 void RecordingControl::showIdleState()
 {
     const bool connected = !m_rec || valueOrSkip<bool>([&] { return m_rec->ServerConnected(); }, true);
-    setPanelText(1, connected ? tr("Ready to record") : tr("No sound server"));
+    setPanelText(1, !connected ? tr("No sound server") : m_what.isEmpty() ? tr("Ready to record") : tr("Ready to record %1").arg(m_what));
     m_controls.panels[0]->setToolTip(connected ? QString()
                                                : tr("There is no connection to the sound server (PulseAudio "
                                                                 "or PipeWire). The lists fill and monitoring starts again "
@@ -431,7 +443,7 @@ void RecordingControl::showWarnings(qint64 recordedMs)
     // Panel 1 shows one: waiting for the application, sound lost just now,
     // else no sound, else clipping, else the last loss; the tooltip lists
     // them all.
-    QString shown = tr("Recording...");
+    QString shown = recordingText();
     for (const QString &text : {waiting, newLoss ? loss : QString(), noSound, clipping, loss}) {
         if (!text.isEmpty()) {
             shown = text;

@@ -58,6 +58,9 @@ public:
     // the last take had.
     void showIdleState();
     QString panelText(int panel) const;   // 1-based, as the window numbers them
+    // What is recorded, when panel 1 should name it ("Fake_Mic and Chat");
+    // empty: the line the lists show, not named.
+    void setRecordingWhat(const QString &what);
     void setPanelText(int panel, const QString &text);
 
 signals:
@@ -86,6 +89,7 @@ private:
     // Panel 1 widens for a text longer than it was made for (a warning).
     void fitPanels();
     void pinPanels();
+    QString recordingText() const;
 
     Controls m_controls;
     QWidget *m_owner;
@@ -93,6 +97,7 @@ private:
     Take *m_take = nullptr;
     AudioFile *m_file = nullptr;
     QString m_failure;          // why the open take ended early, reported once it has
+    QString m_what;             // what panel 1 names
     int m_panelWidth = 0;       // what panels 1 and 2 were made for
     bool m_panelWide = false;   // panel 1 holds a longer text (a warning)
     bool m_panelsPinned = false;   // the panels' sizes are fixed (see pinPanels)

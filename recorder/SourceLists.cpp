@@ -344,6 +344,34 @@ QList<ApplicationLine> applicationLines(const AudioRecord &rec)
 }
 } // namespace
 
+QStringList SourceLists::inputs() const
+{
+    QStringList names;
+    if (!m_rec)
+        return names;
+    const DeviceSnapshot snapshot = valueOrSkip<DeviceSnapshot>([&] { return m_rec->devices(); }, {});
+    for (const CaptureDeviceInfo &device : snapshot.devices) {
+        // Devices with a line of their own; an application's line is no microphone.
+        if (std::none_of(device.lines.begin(), device.lines.end(), [](const SourceLineInfo &l) { return l.stream < 0; }))
+            continue;
+        if (device.index == snapshot.defaultDevice)
+            names.prepend(device.name);
+        else
+            names << device.name;
+    }
+    return names;
+}
+
+bool SourceLists::chooseDevice(const QString &name)
+{
+    const int row = m_controls.device->findText(name);
+    if (!m_rec || row < 0)
+        return false;
+    if (row != m_controls.device->currentIndex())
+        selectRow(m_controls.device, row);
+    return true;
+}
+
 QStringList SourceLists::applications() const
 {
     QStringList names;

@@ -63,6 +63,10 @@ public:
     // lists as they were) when that device or line is not here now.
     bool chooseRemembered(const QString &device, const QString &lineIdentity);
 
+    // The capture devices, the server's default source's first.
+    QStringList inputs() const;
+    // Shows and records that device (on its own line); false when it is not here.
+    bool chooseDevice(const QString &name);
     // The lines of the applications playing now, by name.
     QStringList applications() const;
     // Shows and records the line of that name (found on any device); false

@@ -4,6 +4,7 @@
 #include "base/Dialogs.h"
 #include "base/PublicDim.h"
 #include "base/Settings.h"
+#include "engine/Conversation.h"
 #include "base/SkipOnError.h"
 #include "base/WindowPlacement.h"
 #include "base/modSpecialFolder.h"
@@ -331,7 +332,9 @@ void frmCapture::buildWizardHandOff()
 {
     m_handOff = std::make_unique<WizardHandOff>(WizardHandOff::Window{
         [this] { Menu_PR_Click(); }, TextMedia, TextWavFile, MediaPlayer1, m_mediaRecording.get(),
-        [this](const QString &line) { return m_sources->chooseApplication(line); }, [this] { CmdStart_Click(); }});
+        [this](const QString &line) { return m_sources->chooseApplication(line); },
+        [this](const QString &device, const QString &application, bool mixed) { return chooseConversation(device, application, mixed); },
+        [this] { CmdStart_Click(); }});
 }
 
 void frmCapture::buildStatusBar()

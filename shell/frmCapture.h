@@ -17,6 +17,7 @@
 class AudioDisplay;
 class AudioFile;
 class AudioRecord;
+class Conversation;
 class FrmPlayWav;
 class MediaPlayer;
 class QAction;
@@ -92,6 +93,13 @@ public:
     void DisplayFormatStr() override;
     void ProcessWizard() override;
     QStringList wizardApplications() override;
+    QStringList wizardInputs() override;
+    // A conversation: the device (the microphone) in the lists, and the
+    // application's line, recorded with it by a second recorder, into each
+    // take until the lists are changed. False when either is not here.
+    bool chooseConversation(const QString &device, const QString &application, bool mixed);
+    bool inConversation() const { return m_conversation != nullptr; }
+    void endConversation();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -253,6 +261,9 @@ private:
     Components m_components;
     SingleInstance m_instance;
     std::unique_ptr<AudioRecord> m_record;
+    std::unique_ptr<AudioRecord> m_secondRecord;    // a conversation's other side
+    std::unique_ptr<Conversation> m_conversation;   // (both outlive the take that uses them)
+    QMetaObject::Connection m_conversationEnds;
     bool m_displayInSight = false;
     std::unique_ptr<AudioFile> m_file;
     FileType m_shownType = FileType::Wav;   // the type the format text last showed

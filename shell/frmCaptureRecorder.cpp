@@ -9,6 +9,8 @@
 #include "base/SkipOnError.h"
 #include "engine/AudioFile.h"
 #include "engine/AudioRecord.h"
+#include "engine/Conversation.h"
+#include "engine/DeviceSnapshot.h"
 #include "media/MediaPlayer.h"
 #include "recorder/AudioDisplay.h"
 #include "recorder/RecordingControl.h"
@@ -181,4 +183,41 @@ void frmCapture::captureRunningChanged()
 QStringList frmCapture::wizardApplications()
 {
     return m_sources->applications();
+}
+
+QStringList frmCapture::wizardInputs()
+{
+    return m_sources->inputs();
+}
+
+bool frmCapture::chooseConversation(const QString &device, const QString &application, bool mixed)
+{
+    endConversation();
+    if (!m_sources->chooseDevice(device))
+        return false;
+    std::unique_ptr<AudioRecord> second = m_components.makeRecorder();
+    const LinePlace at = valueOrSkip<DeviceSnapshot>([&] { return second->devices(); }, {}).findApplication(application);
+    if (!at.found())
+        return false;
+    skipOnError([&] { second->setDeviceIndex(at.device); });
+    skipOnError([&] { second->setSourceIndex(at.line); });
+    m_secondRecord = std::move(second);
+    m_conversation = std::make_unique<Conversation>(*m_record, *m_secondRecord,
+                                                    mixed ? Conversation::Layout::Mixed : Conversation::Layout::Split);
+    m_take->setFilter(m_conversation.get());
+    m_recording->setRecordingWhat(tr("%1 and %2").arg(device, application));
+    // A line chosen by hand ends the conversation.
+    m_conversationEnds = connect(m_sources, &SourceLists::sourceApplied, this, &frmCapture::endConversation);
+    return true;
+}
+
+void frmCapture::endConversation()
+{
+    if (!m_conversation || m_take->isOpen())
+        return;
+    disconnect(m_conversationEnds);
+    m_take->setFilter(m_mediaRecording->filter());
+    m_recording->setRecordingWhat(QString());
+    m_conversation.reset();
+    m_secondRecord.reset();
 }

@@ -165,6 +165,61 @@ private slots:
         chatPlayer->waitForFinished();
     }
 
+    // Your microphone (a null sink's monitor here) and a call program: each
+    // in its channel of the file, and the status bar names both.
+    void conversation_recordsTheMicrophoneLeftAndTheApplicationRight()
+    {
+        const QByteArray mic = noise(Rate * 6, 2, 16, 41), chat = noise(Rate * 6, 2, 16, 42);
+        auto talking = play(QStringLiteral("micfeed"), mic, Rate, 2, 16);
+        auto call = play(QStringLiteral("card1"), chat, Rate, 2, 16, {QStringLiteral("--client-name=Chat")});
+        QVERIFY(talking && call);
+        RealWindow r;
+        QVERIFY(r.load());
+        frmWizard *z = r.wizard();
+        QVERIFY(z);
+        const QString path = r.h.documents() + QStringLiteral("call.wav");
+        z->Option7->setChecked(true);
+        z->CmdNext->click();
+        QVERIFY(waitFor([&] {
+            z->CmdBack->click();
+            z->CmdNext->click();
+            return z->ComboApp->findText(QStringLiteral("Chat"), Qt::MatchStartsWith) >= 0;
+        }, 5000));
+        QVERIFY(z->ComboInput->isVisible() && !z->CheckMixed->isChecked());
+        z->ComboApp->setCurrentIndex(z->ComboApp->findText(QStringLiteral("Chat"), Qt::MatchStartsWith));
+        z->ComboInput->setCurrentText(QStringLiteral("Fake_Mic"));
+        z->TextWavFile->setText(path);
+        z->CmdNext->click();
+        const CaptureView v(*r.w);
+        QVERIFY(r.w->recordingState() == RecordingState::Recording);
+        QVERIFY2(r.w->panelText(1).contains(QStringLiteral("Fake_Mic and Chat")), qPrintable(r.w->panelText(1)));
+        QTest::qWait(2500);
+        v.CmdStop->click();
+        for (QProcess *player : {talking.get(), call.get()}) {
+            player->kill();
+            player->waitForFinished();
+        }
+
+        // Each channel is its source's mono mix, found in it.
+        const SndfileResult file = readWithSndfile(path);
+        QVERIFY(file.opened && file.channels == 2 && file.frames > Rate * 2);
+        const auto mono = [](const QByteArray &pcm, qsizetype from) {
+            QVector<double> out;
+            const auto *s = reinterpret_cast<const qint16 *>(pcm.constData());
+            for (qsizetype f = from; f < pcm.size() / 4; ++f)
+                out << (s[2 * f] + s[2 * f + 1]) / 2.0;
+            return out;
+        };
+        const QByteArray sources[] = {mic, chat};
+        for (int c = 0; c < 2; ++c) {
+            QVector<double> probe;
+            for (qsizetype f = Rate; f < Rate + 4096; ++f)
+                probe << file.samples[2 * f + c];
+            const auto match = Correlation::bestMatch(mono(sources[c], 0).mid(0, Rate * 4), probe);
+            QVERIFY2(match.correlation > 0.99, qPrintable(QStringLiteral("channel %1: %2").arg(c).arg(match.correlation)));
+        }
+    }
+
     void mediaFile_playAndRecordNow_recordsTheMediasSound()
     {
         RealWindow r;

@@ -655,6 +655,14 @@ Möchten Sie sie ersetzen?</translation>
         <source>Sound was lost during this recording: %1 (%2 s in all).</source>
         <translation>Während dieser Aufnahme ging Ton verloren: %1 (insgesamt %2 s).</translation>
     </message>
+    <message>
+        <source>Recording %1...</source>
+        <translation>%1 wird aufgenommen...</translation>
+    </message>
+    <message>
+        <source>Ready to record %1</source>
+        <translation>Bereit, %1 aufzunehmen</translation>
+    </message>
 </context>
 <context>
     <name>Resampler</name>
@@ -993,6 +1001,10 @@ Yes opens %1 in your web browser.</source>
         <source>Next level display style</source>
         <translation>Nächster Stil der Pegelanzeige</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
 </context>
 <context>
     <name>frmWizard</name>
@@ -1101,6 +1113,32 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>Please input the URL</source>
         <translation>Bitte geben Sie die URL ein</translation>
+    </message>
+    <message>
+        <source>Record a conversation.<byte value="xd"/>
+(Your microphone and another application)</source>
+        <translation>Ein Gespräch aufnehmen.<byte value="xd"/>
+(Ihr Mikrofon und eine andere Anwendung)</translation>
+    </message>
+    <message>
+        <source>&amp;Microphone:</source>
+        <translation>&amp;Mikrofon:</translation>
+    </message>
+    <message>
+        <source>There is no microphone to record from</source>
+        <translation>Es gibt kein Mikrofon zum Aufnehmen</translation>
+    </message>
+    <message>
+        <source>No application is playing now: start the call, then choose it here</source>
+        <translation>Gerade spielt keine Anwendung: starten Sie den Anruf und wählen Sie ihn dann hier</translation>
+    </message>
+    <message>
+        <source>Mi&amp;x together</source>
+        <translation>Mi&amp;schen</translation>
+    </message>
+    <message>
+        <source>Off: your microphone in the left channel, the other side in the right, to edit each later. On: one sound, each at half its level.</source>
+        <translation>Aus: Ihr Mikrofon im linken Kanal, die Gegenseite im rechten, um beide später zu bearbeiten. An: ein Ton, jeder mit halbem Pegel.</translation>
     </message>
 </context>
 <context>

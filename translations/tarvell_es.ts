@@ -655,6 +655,14 @@ Do you want to replace it?</source>
         <source>Sound was lost during this recording: %1 (%2 s in all).</source>
         <translation>Se perdió sonido durante esta grabación: %1 (%2 s en total).</translation>
     </message>
+    <message>
+        <source>Recording %1...</source>
+        <translation>Grabando %1...</translation>
+    </message>
+    <message>
+        <source>Ready to record %1</source>
+        <translation>Listo para grabar %1</translation>
+    </message>
 </context>
 <context>
     <name>Resampler</name>
@@ -993,6 +1001,10 @@ Yes opens %1 in your web browser.</source>
         <source>Next level display style</source>
         <translation>Siguiente estilo del indicador de nivel</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
 </context>
 <context>
     <name>frmWizard</name>
@@ -1101,6 +1113,32 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>Please input the URL</source>
         <translation>Escriba la URL</translation>
+    </message>
+    <message>
+        <source>Record a conversation.<byte value="xd"/>
+(Your microphone and another application)</source>
+        <translation>Grabar una conversación.<byte value="xd"/>
+(Su micrófono y otra aplicación)</translation>
+    </message>
+    <message>
+        <source>&amp;Microphone:</source>
+        <translation>&amp;Micrófono:</translation>
+    </message>
+    <message>
+        <source>There is no microphone to record from</source>
+        <translation>No hay ningún micrófono del que grabar</translation>
+    </message>
+    <message>
+        <source>No application is playing now: start the call, then choose it here</source>
+        <translation>Ninguna aplicación está sonando: inicie la llamada y elíjala aquí</translation>
+    </message>
+    <message>
+        <source>Mi&amp;x together</source>
+        <translation>Me&amp;zclar</translation>
+    </message>
+    <message>
+        <source>Off: your microphone in the left channel, the other side in the right, to edit each later. On: one sound, each at half its level.</source>
+        <translation>Desactivado: su micrófono en el canal izquierdo, el otro lado en el derecho, para editarlos después. Activado: un solo sonido, cada uno a la mitad de su nivel.</translation>
     </message>
 </context>
 <context>

@@ -655,6 +655,14 @@ Voulez-vous le remplacer ?</translation>
         <source>Sound was lost during this recording: %1 (%2 s in all).</source>
         <translation>Du son a été perdu pendant cet enregistrement : %1 (%2 s au total).</translation>
     </message>
+    <message>
+        <source>Recording %1...</source>
+        <translation>Enregistrement de %1...</translation>
+    </message>
+    <message>
+        <source>Ready to record %1</source>
+        <translation>Prêt à enregistrer %1</translation>
+    </message>
 </context>
 <context>
     <name>Resampler</name>
@@ -993,6 +1001,10 @@ Yes opens %1 in your web browser.</source>
         <source>Next level display style</source>
         <translation>Style d’affichage du niveau suivant</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
 </context>
 <context>
     <name>frmWizard</name>
@@ -1101,6 +1113,32 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>Please input the URL</source>
         <translation>Veuillez saisir l’URL</translation>
+    </message>
+    <message>
+        <source>Record a conversation.<byte value="xd"/>
+(Your microphone and another application)</source>
+        <translation>Enregistrer une conversation.<byte value="xd"/>
+(Votre microphone et une autre application)</translation>
+    </message>
+    <message>
+        <source>&amp;Microphone:</source>
+        <translation>&amp;Microphone :</translation>
+    </message>
+    <message>
+        <source>There is no microphone to record from</source>
+        <translation>Il n&apos;y a pas de microphone à enregistrer</translation>
+    </message>
+    <message>
+        <source>No application is playing now: start the call, then choose it here</source>
+        <translation>Aucune application ne joue en ce moment : lancez l&apos;appel, puis choisissez-le ici</translation>
+    </message>
+    <message>
+        <source>Mi&amp;x together</source>
+        <translation>Mélan&amp;ger</translation>
+    </message>
+    <message>
+        <source>Off: your microphone in the left channel, the other side in the right, to edit each later. On: one sound, each at half its level.</source>
+        <translation>Désactivé : votre microphone dans le canal gauche, l&apos;autre côté dans le droit, pour les retoucher ensuite. Activé : un seul son, chacun à la moitié de son niveau.</translation>
     </message>
 </context>
 <context>

@@ -655,6 +655,14 @@ Do you want to replace it?</source>
         <source>Sound was lost during this recording: %1 (%2 s in all).</source>
         <translation>この録音中に音が欠落しました: %1 (合計 %2 秒)。</translation>
     </message>
+    <message>
+        <source>Recording %1...</source>
+        <translation>%1 を録音中...</translation>
+    </message>
+    <message>
+        <source>Ready to record %1</source>
+        <translation>%1 の録音準備完了</translation>
+    </message>
 </context>
 <context>
     <name>Resampler</name>
@@ -993,6 +1001,10 @@ Yes opens %1 in your web browser.</source>
         <source>Next level display style</source>
         <translation>次のレベル表示スタイル</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 と %2</translation>
+    </message>
 </context>
 <context>
     <name>frmWizard</name>
@@ -1101,6 +1113,32 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>Please input the URL</source>
         <translation>URL を入力してください</translation>
+    </message>
+    <message>
+        <source>Record a conversation.<byte value="xd"/>
+(Your microphone and another application)</source>
+        <translation>会話を録音する。<byte value="xd"/>
+(自分のマイクと別のアプリケーション)</translation>
+    </message>
+    <message>
+        <source>&amp;Microphone:</source>
+        <translation>マイク(&amp;M):</translation>
+    </message>
+    <message>
+        <source>There is no microphone to record from</source>
+        <translation>録音できるマイクがありません</translation>
+    </message>
+    <message>
+        <source>No application is playing now: start the call, then choose it here</source>
+        <translation>再生中のアプリケーションがありません。通話を始めてから、ここで選んでください</translation>
+    </message>
+    <message>
+        <source>Mi&amp;x together</source>
+        <translation>混ぜる(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Off: your microphone in the left channel, the other side in the right, to edit each later. On: one sound, each at half its level.</source>
+        <translation>オフ: マイクを左チャンネル、相手を右チャンネルに入れ、後でそれぞれ編集できます。オン: 1 つの音に、それぞれ半分の音量で。</translation>
     </message>
 </context>
 <context>

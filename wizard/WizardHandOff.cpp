@@ -43,6 +43,14 @@ void WizardHandOff::ProcessWizard()
         WavFileName = WizardWavFile;
         if (WizardRecordNow)
             skipOnError([&] { m_window.record(); });
+    } else if (WizardSource == 4) {
+        // A conversation: the microphone and the other side, then as for an
+        // application.
+        skipOnError([&] { m_window.chooseConversation(WizardInput, WizardApplication, WizardMixed); });
+        skipOnError([&] { m_window.recordingName->setText(WizardWavFile); });
+        WavFileName = WizardWavFile;
+        if (WizardRecordNow)
+            skipOnError([&] { m_window.record(); });
     } else if (WizardSource == 3) {
         // A URL: open it, and record without waiting for the stream to begin.
         skipOnError([&] { m_window.recordingName->setText(WizardWavFile); });

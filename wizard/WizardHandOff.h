@@ -25,6 +25,9 @@ public:
         MediaRecording *mediaRecording = nullptr;
         // Shows and records the line of that name; false when it is not playing.
         std::function<bool(const QString &line)> chooseApplication;
+        // Records the device (the microphone) and the application's line (all
+        // sound when empty) together: a conversation.
+        std::function<bool(const QString &device, const QString &application, bool mixed)> chooseConversation;
         std::function<void()> record;              // the Record button
     };
 

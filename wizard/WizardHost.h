@@ -21,6 +21,8 @@ public:
     virtual void DisplayFormatStr() = 0;
     // The applications playing now, by the names of their lines.
     virtual QStringList wizardApplications() = 0;
+    // The devices a conversation's microphone may be, the default first.
+    virtual QStringList wizardInputs() = 0;
     // Acts on the choices stored in the shared wizard variables, once the
     // wizard has been finished and has unloaded.
     virtual void ProcessWizard() = 0;

@@ -30,20 +30,23 @@ using Twips::Box;
 // The stored layout, in twips: the client area, and each control relative to
 // its page or (for the rule and the buttons) to the client area.
 constexpr int ClientWidth = 4965;
-constexpr int ClientHeight = 2640;
+// Taller than first drawn by one row (Grow), for the conversation's choices.
+constexpr int Grow = 435;
+constexpr int ClientHeight = 2640 + Grow;
 
 constexpr int PageLeft = 210;
 constexpr int PageTop = 150;
-constexpr int Pic1Width = 4560, Pic1Height = 1710;
+constexpr int Pic1Width = 4560, Pic1Height = 1710 + Grow;   // up to Option7
 constexpr int Pic2Width = 4350, Pic2Height = 915;
 constexpr int Pic3Width = 4695, Pic3Height = 1290;
-constexpr int Pic4Width = 4665, Pic4Height = 1710;
+constexpr int Pic4Width = 4665, Pic4Height = 1710 + Grow;
 constexpr int Pic5Width = 4560, Pic5Height = 1710;
 
 constexpr Box Label1Box{75, 135, 3675, 210};
 constexpr Box Option1Box{75, 435, 3240, 315};
 constexpr Box Option6Box{75, 810, 2700, 270};
 constexpr Box Option2Box{75, 1140, 3840, 405};
+constexpr Box Option7Box{75, 1635, 3840, 405};
 
 constexpr Box Label2Box{120, 75, 3660, 210};
 constexpr Box TextMediaBox{135, 420, 2970, 285};
@@ -63,19 +66,23 @@ constexpr Box Check1Box{45, 1245, 2010, 225};
 // Beside "Record now.": whose sound, for another application.
 constexpr Box LabelAppBox{2100, 1260, 630, 210};
 constexpr Box ComboAppBox{2760, 1215, 1770, 315};
+// Below them, for a conversation: the microphone, and how the two are laid out.
+constexpr Box LabelInputBox{45, 1665, 1170, 210};
+constexpr Box ComboInputBox{1245, 1620, 1440, 315};
+constexpr Box CheckMixedBox{2760, 1665, 1770, 225};
 
 constexpr Box Label5Box{165, 150, 2670, 270};
 constexpr Box TextURLBox{135, 480, 4260, 315};
 
 // Line1 runs from (105, 1965) to (4860, 1965), Line2 one pixel below it.
 constexpr int RuleLeft = 105, RuleRight = 4860;
-constexpr int Line1Y = 1965, Line2Y = 1980;
+constexpr int Line1Y = 1965 + Grow, Line2Y = 1980 + Grow;
 
 // A little wider than first drawn (1020 twips), with the same gaps between
 // them, so that "Next >" fits in every language.
-constexpr Box CmdBackBox{690, 2115, 1080, 360};
-constexpr Box CmdNextBox{1905, 2115, 1080, 360};
-constexpr Box CmdCancelBox{3135, 2115, 1080, 360};
+constexpr Box CmdBackBox{690, 2115 + Grow, 1080, 360};
+constexpr Box CmdNextBox{1905, 2115 + Grow, 1080, 360};
+constexpr Box CmdCancelBox{3135, 2115 + Grow, 1080, 360};
 
 const char *const NextCaption = QT_TRANSLATE_NOOP("frmWizard", "&Next >");
 const char *const FinishCaption = QT_TRANSLATE_NOOP("frmWizard", "&Finish");
@@ -161,6 +168,10 @@ frmWizard::frmWizard(WizardHost *host)
                                                         "(From a game, a media player, etc.)"),
                                          Pic1),
                         Option2Box, "Option2");
+    Option7 = captioned(new QRadioButton(tr("Record a conversation.\r\n"
+                                            "(Your microphone and another application)"),
+                                         Pic1),
+                        Option7Box, "Option7");
     Option1->setChecked(true);
 
     Pic2 = page(this, Pic2Width, Pic2Height, "Pic2");
@@ -192,6 +203,13 @@ frmWizard::frmWizard(WizardHost *host)
     ComboApp->setToolTip(tr("Record everything the computer plays, or one application alone"));
     ComboApp->view()->setMinimumWidth(Twips::px(4500));   // names longer than the box are read in the list
     LabelApp->setBuddy(ComboApp);
+    LabelInput = captioned(new QLabel(tr("&Microphone:"), Pic4), LabelInputBox, "LabelInput");
+    ComboInput = place(new QComboBox(Pic4), ComboInputBox, "ComboInput");
+    ComboInput->view()->setMinimumWidth(Twips::px(4500));
+    LabelInput->setBuddy(ComboInput);
+    CheckMixed = captioned(new QCheckBox(tr("Mi&x together"), Pic4), CheckMixedBox, "CheckMixed");
+    CheckMixed->setToolTip(tr("Off: your microphone in the left channel, the other side in the right, to edit each "
+                              "later. On: one sound, each at half its level."));
     Label2->setBuddy(TextMedia);
     Label3->setBuddy(TextWavFile);
 
@@ -277,18 +295,33 @@ void frmWizard::ShowPage()
         Pic4->show();
         Check1->setVisible(withRecordNow);
         CmdNext->setText(tr(FinishCaption));
-        // Another application: all sound, or one of those playing now.
-        const bool application = Option2->isChecked();
+        // Another application: all sound, or one of those playing now; a
+        // conversation adds the microphone and the layout.
+        const bool conversation = Option7->isChecked();
+        const bool application = Option2->isChecked() || conversation;
+        for (QWidget *w : std::initializer_list<QWidget *>{LabelInput, ComboInput, CheckMixed})
+            w->setVisible(conversation);
+        if (conversation) {
+            const QString chosen = ComboInput->currentText();
+            ComboInput->clear();
+            QStringList inputs;
+            skipOnError([&] { inputs = m_main ? m_main->wizardInputs() : QStringList(); });
+            ComboInput->addItems(inputs);
+            ComboInput->setCurrentIndex(std::max(0, int(inputs.indexOf(chosen))));
+        }
         LabelApp->setVisible(application);
         ComboApp->setVisible(application);
         if (application) {
-            const QString chosen = ComboApp->currentIndex() > 0 ? ComboApp->currentText() : QString();
+            const QString chosen = ComboApp->currentText();
             ComboApp->clear();
-            ComboApp->addItem(tr("All sound"));
+            // A conversation is with one application (the other side).
+            const int first = conversation ? 0 : 1;
+            if (!conversation)
+                ComboApp->addItem(tr("All sound"));
             QStringList apps;
             skipOnError([&] { apps = m_main ? m_main->wizardApplications() : QStringList(); });
             ComboApp->addItems(apps);
-            ComboApp->setCurrentIndex(std::max(0, int(apps.indexOf(chosen)) + 1));
+            ComboApp->setCurrentIndex(std::max(0, int(apps.indexOf(chosen)) + first));
         }
     };
 
@@ -309,8 +342,8 @@ void frmWizard::ShowPage()
         } else if (CurrentPage == 4) {
             FinishWizard();
         }
-    } else if (Option2->isChecked()) {
-        // another application: method, output
+    } else if (Option2->isChecked() || Option7->isChecked()) {
+        // another application, or a conversation with one: method, output
         if (CurrentPage == 0) {
             Pic1->show();
             CmdNext->setText(tr(NextCaption));
@@ -354,7 +387,7 @@ void frmWizard::CmdNext_Click()
     if (m_finished)
         return;
     const bool media = Option1->isChecked();
-    const bool application = Option2->isChecked();
+    const bool application = Option2->isChecked() || Option7->isChecked();
     const bool url = Option6->isChecked();
 
     if (CurrentPage == 1 && media) {
@@ -371,6 +404,12 @@ void frmWizard::CmdNext_Click()
             refuse(tr("Please input the filename"), false, [&] { Command5_Click(); });
             return;
         }
+    }
+    if (CurrentPage == 1 && Option7->isChecked() && (ComboApp->count() == 0 || ComboInput->count() == 0)) {
+        refuse(ComboInput->count() == 0 ? tr("There is no microphone to record from")
+                                        : tr("No application is playing now: start the call, then choose it here"),
+               false, [&] { ComboApp->setFocus(); });
+        return;
     }
     if (CurrentPage == 1 && url) {
         TextURL->setText(withoutOuterBlanks(TextURL->text()));
@@ -403,6 +442,8 @@ void frmWizard::FinishWizard()
         WizardSource = 2;
     else if (Option6->isChecked())
         WizardSource = 3;
+    else if (Option7->isChecked())
+        WizardSource = 4;
     WizardMediaFile = TextMedia->text();
     WizardWavFile = TextWavFile->text();
     WizardURL = TextURL->text();
@@ -414,7 +455,9 @@ void frmWizard::FinishWizard()
         WizardMediaAction = 3;
     // Also when Check1 was hidden: its state is kept all the same.
     WizardRecordNow = Check1->isChecked();
-    WizardApplication = Option2->isChecked() && ComboApp->currentIndex() > 0 ? ComboApp->currentText() : QString();
+    WizardApplication = Option7->isChecked() || (Option2->isChecked() && ComboApp->currentIndex() > 0) ? ComboApp->currentText() : QString();
+    WizardInput = Option7->isChecked() ? ComboInput->currentText() : QString();
+    WizardMixed = Option7->isChecked() && CheckMixed->isChecked();
 
     // Unloading shows the main window; from here on this window is gone and
     // nothing of it may be touched.

@@ -42,6 +42,7 @@ public:
     QRadioButton *Option1 = nullptr;    // media file
     QRadioButton *Option6 = nullptr;    // URL
     QRadioButton *Option2 = nullptr;    // another application
+    QRadioButton *Option7 = nullptr;    // a conversation: the microphone and another application
 
     QFrame *Pic2 = nullptr;             // the media file page
     QLabel *Label2 = nullptr;
@@ -63,6 +64,9 @@ public:
     QCheckBox *Check1 = nullptr;        // "Record now."
     QLabel *LabelApp = nullptr;         // "Fr&om:", another application only
     QComboBox *ComboApp = nullptr;      // "All sound", then each application playing now
+    QLabel *LabelInput = nullptr;       // "&Microphone:", a conversation only
+    QComboBox *ComboInput = nullptr;    // the capture devices
+    QCheckBox *CheckMixed = nullptr;    // the two mixed together, not each in a channel
 
     QFrame *Pic5 = nullptr;             // the URL page
     QLabel *Label5 = nullptr;
