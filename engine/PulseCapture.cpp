@@ -58,7 +58,6 @@ bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QS
 
     {
         PulseServer::Lock lock(m_server);
-        m_timingAsked = false;
         m_resampler.reset();
         pa_context *context = m_server.context();
         if (!context || pa_context_get_state(context) != PA_CONTEXT_READY) {
@@ -149,7 +148,11 @@ void PulseCapture::closeStream()
         return;
     pa_stream_set_read_callback(m_stream, nullptr, nullptr);
     pa_stream_set_state_callback(m_stream, nullptr, nullptr);
-    m_timingAsked = false;
+    if (m_timingAsked) {
+        pa_operation_cancel(m_timingAsked);
+        pa_operation_unref(m_timingAsked);
+        m_timingAsked = nullptr;
+    }
     if (pa_stream_get_state(m_stream) == PA_STREAM_READY || pa_stream_get_state(m_stream) == PA_STREAM_CREATING)
         pa_stream_disconnect(m_stream);
     pa_stream_unref(m_stream);
@@ -324,17 +327,17 @@ void PulseCapture::askForTiming()
     const auto now = std::chrono::steady_clock::now();
     if (m_timingAsked || now - m_timingAskedAt < TimingInterval)
         return;
-    if (pa_operation *o = pa_stream_update_timing_info(m_stream, &PulseCapture::onTiming, this)) {
-        pa_operation_unref(o);
-        m_timingAsked = true;
+    if ((m_timingAsked = pa_stream_update_timing_info(m_stream, &PulseCapture::onTiming, this)))
         m_timingAskedAt = now;
-    }
 }
 
 void PulseCapture::onTiming(pa_stream *s, int success, void *userdata)
 {
     auto *self = static_cast<PulseCapture *>(userdata);
-    self->m_timingAsked = false;
+    if (self->m_timingAsked) {
+        pa_operation_unref(self->m_timingAsked);
+        self->m_timingAsked = nullptr;
+    }
     const pa_timing_info *info = success ? pa_stream_get_timing_info(s) : nullptr;
     const pa_sample_spec *streamFormat = pa_stream_get_sample_spec(s);
     if (!info || !streamFormat || info->write_index_corrupt || info->write_index < 0)

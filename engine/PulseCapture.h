@@ -117,7 +117,9 @@ private:
     qint64 m_clockFrame = -1;
     qint64 m_clockUs = 0;
     // Loop thread only.
-    bool m_timingAsked = false;
+    // The question in flight: cancelled with its stream, so that its answer
+    // never reaches a capture that stopped (or is gone).
+    pa_operation *m_timingAsked = nullptr;
     std::chrono::steady_clock::time_point m_timingAskedAt;
     bool m_failed = false;
     bool m_deviceRemoved = false;
