@@ -5,6 +5,12 @@
 
 #include <algorithm>
 
+namespace {
+
+constexpr size_t DisplayFrames = 16384;
+
+} // namespace
+
 Conversation::Conversation(AudioRecord &first, AudioRecord &second, Layout layout, QObject *parent)
     : QObject(parent), m_first(first), m_second(second), m_layout(layout)
 {
@@ -55,6 +61,7 @@ bool Conversation::open(const WaveFormat &format, QString *why)
         m_noSoundTold[s] = 0;
     }
     m_secondLost = 0;
+    m_displayAt = m_displayFilled = 0;
     m_secondWaiting.clear();
     m_secondFailure.clear();
     // Every block of the second is taken as it comes: one not fetched in its
@@ -114,6 +121,18 @@ QByteArray Conversation::close()
     const QByteArray rest = aligned(true);
     m_open = false;
     return rest;
+}
+
+QVector<qint16> Conversation::displayData(int count) const
+{
+    const size_t frames = std::min<size_t>(size_t(std::max(count, 0)) / 2, m_displayFilled);
+    QVector<qint16> out(qsizetype(2 * frames));
+    size_t at = (m_displayAt + DisplayFrames - frames) % DisplayFrames;
+    for (size_t i = 0; i < frames; ++i, at = (at + 1) % DisplayFrames) {
+        out[qsizetype(2 * i)] = m_display[2 * at];
+        out[qsizetype(2 * i + 1)] = m_display[2 * at + 1];
+    }
+    return out;
 }
 
 void Conversation::takeSecond(const QByteArray &pcm)
@@ -189,6 +208,15 @@ QByteArray Conversation::aligned(bool atEnd)
         sampleCodec::fromFloat(mono, alone[First].data() + f * bytes, bits);
         sampleCodec::fromFloat(second, alone[Second].data() + f * bytes, bits);
     }
+    // The display's copy: the file's channels as 16 bits.
+    m_display.resize(2 * DisplayFrames);
+    for (qint64 f = 0; f < frames; ++f) {
+        const char *at = out.constData() + f * frameBytes;
+        m_display[2 * m_displayAt] = qint16(sampleCodec::to16(at, bits));
+        m_display[2 * m_displayAt + 1] = qint16(sampleCodec::to16(at + (channels - 1) * bytes, bits));
+        m_displayAt = (m_displayAt + 1) % DisplayFrames;
+    }
+    m_displayFilled = std::min<size_t>(DisplayFrames, m_displayFilled + size_t(frames));
     m_held.remove(0, frames * frameBytes);
     for (Source s : {First, Second}) {
         m_watch[s].feed(alone[s]);

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 #include <memory>
 #include <vector>
@@ -54,6 +55,10 @@ public:
     qint64 secondLostFrames() const { return m_secondLost; }
     // The application the second waits for; empty otherwise.
     QString secondWaitingFor() const { return m_secondWaiting; }
+    // The latest count samples of what went into the file, as 16-bit stereo
+    // (interleaved, mono doubled), oldest first: in split, the left channel
+    // is the first source and the right the second.
+    QVector<qint16> displayData(int count) const;
     // Why the second's capture ended before the take; empty if it did not.
     QString secondFailure() const { return m_secondFailure; }
 
@@ -81,6 +86,9 @@ private:
     std::vector<float> m_mono;
     std::vector<float> m_secondOut;
     QString m_names[2];
+    std::vector<qint16> m_display;   // ring of stereo frames
+    size_t m_displayAt = 0;
+    size_t m_displayFilled = 0;
     SignalWatch m_watch[2];
     int m_noSoundTold[2] = {0, 0};
     qint64 m_secondLost = 0;

@@ -101,7 +101,10 @@ void frmCapture::AudioRecord_Timer(qint32, qint32, qint32)
     skipOnError([&] {
         const qint64 count = qint64(m_file->FormatUnit()) * 1024;
         if (count <= std::numeric_limits<qint32>::max())
-            AudioDisplay21->ShowSamples(m_record->GetDisplayData(qint32(count)));
+            // A conversation shows what goes into the file: in split, its
+            // two sources side by side.
+            AudioDisplay21->ShowSamples(m_conversation && IsRecording() ? m_conversation->displayData(int(count))
+                                                                        : m_record->GetDisplayData(qint32(count)));
     });
 }
 
