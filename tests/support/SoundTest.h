@@ -28,6 +28,8 @@ QString pactl(const QStringList &args, bool *ok = nullptr);
 // Deterministic white noise: frames x channels samples of the given format,
 // raw as the server and WAV files carry it (u8 or s16le, interleaved).
 QByteArray noise(int frames, int channels, int bits, quint32 seed, double amplitude = 0.5);
+// The same noise with nothing above 7 kHz, as a voice: 48 kHz stereo, 16 bits.
+QByteArray voiceLike(int frames, quint32 seed);
 
 // Plays raw PCM into a sink with pacat; the process ends when the sound has
 // been played. The caller keeps it alive until then. pacatArgs: more options
