@@ -299,13 +299,14 @@ private slots:
 
     void cancelOrCloseBox_changeNothing_butAFormatSetMeanwhileStays_data()
     {
-        QTest::addColumn<bool>("closeBox");
-        QTest::newRow("Cancel") << false;
-        QTest::newRow("close box") << true;
+        QTest::addColumn<int>("how");   // 0 Cancel, 1 the close box, 2 Escape in a field
+        QTest::newRow("Cancel") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("Escape") << 2;
     }
     void cancelOrCloseBox_changeNothing_butAFormatSetMeanwhileStays()
     {
-        QFETCH(bool, closeBox);
+        QFETCH(int, how);
         Wizard t;
         frmCapture &w = t.w();
         const CaptureView v(w);
@@ -337,7 +338,10 @@ private slots:
         QVERIFY(owner == z);
         QCOMPARE(z->LabelFomartStr->text(), QStringLiteral("WAV 8,000 Hz; Mono; 8 bit"));
         const QString box = v.TextWavFile->text();
-        closeBox ? void(z->close()) : z->CmdCancel->click();
+        if (how == 2)
+            QTest::keyClick(z->TextWavFile, Qt::Key_Escape);
+        else
+            how == 1 ? void(z->close()) : z->CmdCancel->click();
 
         QCOMPARE(wizardVariables(), before);
         QVERIFY(w.isVisible() && !w.wizardWindow());

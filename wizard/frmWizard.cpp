@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -517,6 +518,15 @@ void frmWizard::Form_Unload()
         return;
     skipOnError([&] { m_main->wizardHostWindow()->show(); });
     skipOnError([&] { m_main->DisplayFormatStr(); });
+}
+
+void frmWizard::keyPressEvent(QKeyEvent *event)
+{
+    // Escape cancels, as in any dialog; a list that is open takes it first.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        CmdCancel->click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void frmWizard::closeEvent(QCloseEvent *event)

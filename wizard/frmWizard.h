@@ -99,6 +99,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // A check of CmdNext_Click that failed: its message, then its follow-up.
