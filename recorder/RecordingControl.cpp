@@ -11,6 +11,7 @@
 #include "engine/AudioFailure.h"
 #include "engine/AudioFile.h"
 #include "engine/AudioRecord.h"
+#include "engine/Conversation.h"
 #include "engine/TakeTarget.h"
 
 #include <QCoreApplication>
@@ -399,13 +400,30 @@ void RecordingControl::showWarnings(qint64 recordedMs)
     const qint64 windowS = SignalWatch::ClipWindowMs / 1000;
     QStringList tip;
 
+    // A conversation's sources are watched each alone: a silent microphone
+    // deserves a warning while the other side talks.
+    QList<std::pair<QString, const SignalWatch *>> watched{{QString(), &watch}};
+    if (m_conversation)
+        watched = {{m_conversation->sourceName(Conversation::First), &m_conversation->watch(Conversation::First)},
+                   {m_conversation->sourceName(Conversation::Second), &m_conversation->watch(Conversation::Second)}};
     QString noSound;
-    if (watch.noSound()) {
-        noSound = tr("No sound for %1 s: check the Source").arg(SignalWatch::NoSoundAfterMs / 1000);
-        tip << tr("No sound for %1, since %2: everything is below %3 dBFS. Check the Source, its "
-                              "Volume, and that something plays into it.")
-                   .arg(lengthText(watch.quietMs()),
-                        PublicDim::FormatTime(double((watch.watchedMs() - watch.quietMs()) / 1000)))
+    for (const auto &[name, w] : watched) {
+        if (!w->noSound())
+            continue;
+        const QString since = PublicDim::FormatTime(double((w->watchedMs() - w->quietMs()) / 1000));
+        if (name.isEmpty()) {
+            noSound = tr("No sound for %1 s: check the Source").arg(SignalWatch::NoSoundAfterMs / 1000);
+            tip << tr("No sound for %1, since %2: everything is below %3 dBFS. Check the Source, its "
+                      "Volume, and that something plays into it.")
+                       .arg(lengthText(w->quietMs()), since)
+                       .arg(SignalWatch::NoSoundBelowDbfs);
+            continue;
+        }
+        if (noSound.isEmpty())
+            noSound = tr("No sound from %1 for %2 s").arg(name).arg(SignalWatch::NoSoundAfterMs / 1000);
+        tip << tr("No sound from %1 for %2, since %3: everything is below %4 dBFS. Check it, its volume, "
+                  "and that something plays into it.")
+                   .arg(name, lengthText(w->quietMs()), since)
                    .arg(SignalWatch::NoSoundBelowDbfs);
     }
 
@@ -438,6 +456,23 @@ void RecordingControl::showWarnings(qint64 recordedMs)
         tip.prepend(tr("%1 has stopped playing. The recording goes on when it plays again; nothing else "
                                    "is recorded meanwhile. Stop ends the recording.")
                         .arg(app));
+    }
+    // The other side of a conversation that has gone quiet or gone: the
+    // take goes on with the first source, and its half is silent meanwhile.
+    if (m_conversation && waiting.isEmpty()) {
+        const QString first = m_conversation->sourceName(Conversation::First);
+        const QString second = m_conversation->sourceName(Conversation::Second);
+        if (const QString app = m_conversation->secondWaitingFor(); !app.isEmpty()) {
+            waiting = tr("Waiting for %1...").arg(app);
+            tip.prepend(tr("%1 has stopped playing. Its side is silent until it plays again; %2 is "
+                           "recorded meanwhile. Stop ends the recording.")
+                            .arg(app, first));
+        } else if (const QString why = m_conversation->secondFailure(); !why.isEmpty()) {
+            waiting = tr("%1 is no longer recorded").arg(second);
+            tip.prepend(tr("%1 is no longer recorded (%2): its side is silent from then on; %3 is still "
+                           "recorded.")
+                            .arg(second, why, first));
+        }
     }
 
     // Panel 1 shows one: waiting for the application, sound lost just now,

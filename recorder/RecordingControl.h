@@ -8,6 +8,7 @@
 
 class AudioFile;
 class AudioRecord;
+class Conversation;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -61,6 +62,9 @@ public:
     // What is recorded, when panel 1 should name it ("Fake_Mic and Chat");
     // empty: the line the lists show, not named.
     void setRecordingWhat(const QString &what);
+    // A take of two sources: its warnings say which source they are about.
+    // nullptr: one source. Not owned; the caller unsets it before it goes.
+    void setConversation(const Conversation *conversation) { m_conversation = conversation; }
     void setPanelText(int panel, const QString &text);
 
 signals:
@@ -96,6 +100,7 @@ private:
     AudioRecord *m_rec = nullptr;
     Take *m_take = nullptr;
     AudioFile *m_file = nullptr;
+    const Conversation *m_conversation = nullptr;
     QString m_failure;          // why the open take ended early, reported once it has
     QString m_what;             // what panel 1 names
     int m_panelWidth = 0;       // what panels 1 and 2 were made for

@@ -208,6 +208,7 @@ bool frmCapture::chooseConversation(const QString &device, const QString &applic
     m_conversation = std::make_unique<Conversation>(*m_record, *m_secondRecord,
                                                     mixed ? Conversation::Layout::Mixed : Conversation::Layout::Split);
     m_take->setFilter(m_conversation.get());
+    m_recording->setConversation(m_conversation.get());
     m_recording->setRecordingWhat(tr("%1 and %2").arg(device, application));
     // A line chosen by hand ends the conversation.
     m_conversationEnds = connect(m_sources, &SourceLists::sourceApplied, this, &frmCapture::endConversation);
@@ -221,6 +222,7 @@ void frmCapture::endConversation()
     disconnect(m_conversationEnds);
     m_take->setFilter(m_mediaRecording->filter());
     m_recording->setRecordingWhat(QString());
+    m_recording->setConversation(nullptr);
     m_conversation.reset();
     m_secondRecord.reset();
 }

@@ -459,6 +459,47 @@ private slots:
         QCOMPARE(h.dialogs.count(QStringLiteral("message")), 2);   // said once
     }
 
+    // A conversation's warnings name the source they are about: a silent
+    // microphone while the other side talks, the other side gone.
+    void conversationWarnings_nameTheirSource()
+    {
+        CaptureHarness h;
+        h.setUpRecorder = [](FakeRecorder &r) {
+            r.devices = {{QStringLiteral("Card A"), true, {{QStringLiteral("Microphone")}, {QStringLiteral("Chat")}}, 0}};
+            r.devices[0].lines[1].stream = 7;
+        };
+        h.writeSettings();
+        QVERIFY(h.loadPastWizard());
+        frmCapture &w = *h.window;
+        const CaptureView v(w);
+        FakeRecorder *mic = h.rec;
+        QVERIFY(w.chooseConversation(QStringLiteral("Card A"), QStringLiteral("Chat"), false));
+        FakeRecorder *chat = std::exchange(h.rec, mic);
+        QVERIFY(chat != mic);
+        const QLabel *panel = childNamed<QLabel>(w, "StatusPanel1");
+
+        v.CmdStart->click();
+        QVERIFY(chat->capturing);
+        const QByteArray talk = QByteArray("\x00\x10\x00\x10", 4).repeated(4800);   // 0.1 s at -18 dBFS
+        for (qint64 i = 1; i <= 110; ++i) {
+            // Both captured at the same moment, as their clocks say.
+            mic->clock = chat->clock = {i * 4800, i * 100000};
+            chat->deliver(talk);
+            mic->partial = QByteArray(talk.size(), 0);
+            mic->tick(0);
+        }
+        QVERIFY2(w.panelText(1).startsWith(QStringLiteral("No sound from Microphone for 10 s")), qPrintable(w.panelText(1)));
+        QVERIFY2(!panel->toolTip().contains(QStringLiteral("from Chat")), qPrintable(panel->toolTip()));
+
+        emit chat->CaptureError(-1, QStringLiteral("the stream was killed"));
+        mic->partial = QByteArray(talk.size(), 0);
+        mic->tick(0);
+        QCOMPARE(w.panelText(1), QStringLiteral("Chat is no longer recorded"));
+        QVERIFY2(panel->toolTip().startsWith(QStringLiteral("Chat is no longer recorded (the stream was killed)")),
+                 qPrintable(panel->toolTip()));
+        v.CmdStop->click();
+    }
+
     void soundWarnings_showAsTheyHappen_andTheLastTakeStaysAfterStop()
     {
         CaptureHarness h;

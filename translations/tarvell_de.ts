@@ -585,7 +585,7 @@ Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>No sound for %1, since %2: everything is below %3 dBFS. Check the Source, its Volume, and that something plays into it.</source>
-        <translation>Kein Ton seit %1, seit %2: alles liegt unter %3 dBFS. Prüfen Sie die Quelle, ihre Lautstärke und ob etwas in sie hineinspielt.</translation>
+        <translation>Kein Ton für %1, seit %2: alles liegt unter %3 dBFS. Prüfen Sie die Quelle, ihre Lautstärke und ob etwas in sie hineinspielt.</translation>
     </message>
     <message>
         <source>Clipping: %1 in %2 s</source>
@@ -662,6 +662,26 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Ready to record %1</source>
         <translation>Bereit, %1 aufzunehmen</translation>
+    </message>
+    <message>
+        <source>No sound from %1 for %2 s</source>
+        <translation>Kein Ton von %1 seit %2 s</translation>
+    </message>
+    <message>
+        <source>No sound from %1 for %2, since %3: everything is below %4 dBFS. Check it, its volume, and that something plays into it.</source>
+        <translation>Kein Ton von %1 für %2, seit %3: alles liegt unter %4 dBFS. Prüfen Sie die Quelle, ihre Lautstärke und ob etwas hineinspielt.</translation>
+    </message>
+    <message>
+        <source>%1 has stopped playing. Its side is silent until it plays again; %2 is recorded meanwhile. Stop ends the recording.</source>
+        <translation>%1 spielt nicht mehr. Seine Seite bleibt still, bis es wieder spielt; %2 wird weiter aufgenommen. Stopp beendet die Aufnahme.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer recorded</source>
+        <translation>%1 wird nicht mehr aufgenommen</translation>
+    </message>
+    <message>
+        <source>%1 is no longer recorded (%2): its side is silent from then on; %3 is still recorded.</source>
+        <translation>%1 wird nicht mehr aufgenommen (%2): seine Seite bleibt von da an still; %3 wird weiter aufgenommen.</translation>
     </message>
 </context>
 <context>

@@ -663,6 +663,26 @@ Do you want to replace it?</source>
         <source>Ready to record %1</source>
         <translation>Listo para grabar %1</translation>
     </message>
+    <message>
+        <source>No sound from %1 for %2 s</source>
+        <translation>Sin sonido de %1 durante %2 s</translation>
+    </message>
+    <message>
+        <source>No sound from %1 for %2, since %3: everything is below %4 dBFS. Check it, its volume, and that something plays into it.</source>
+        <translation>Sin sonido de %1 durante %2, desde %3: todo está por debajo de %4 dBFS. Compruebe la fuente, su volumen y que algo suene en ella.</translation>
+    </message>
+    <message>
+        <source>%1 has stopped playing. Its side is silent until it plays again; %2 is recorded meanwhile. Stop ends the recording.</source>
+        <translation>%1 ha dejado de sonar. Su lado queda en silencio hasta que vuelva a sonar; mientras tanto se graba %2. Detener termina la grabación.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer recorded</source>
+        <translation>%1 ya no se graba</translation>
+    </message>
+    <message>
+        <source>%1 is no longer recorded (%2): its side is silent from then on; %3 is still recorded.</source>
+        <translation>%1 ya no se graba (%2): su lado queda en silencio desde entonces; %3 se sigue grabando.</translation>
+    </message>
 </context>
 <context>
     <name>Resampler</name>

@@ -663,6 +663,26 @@ Voulez-vous le remplacer ?</translation>
         <source>Ready to record %1</source>
         <translation>Prêt à enregistrer %1</translation>
     </message>
+    <message>
+        <source>No sound from %1 for %2 s</source>
+        <translation>Aucun son de %1 depuis %2 s</translation>
+    </message>
+    <message>
+        <source>No sound from %1 for %2, since %3: everything is below %4 dBFS. Check it, its volume, and that something plays into it.</source>
+        <translation>Aucun son de %1 pendant %2, depuis %3 : tout est sous %4 dBFS. Vérifiez la source, son volume, et que quelque chose y joue.</translation>
+    </message>
+    <message>
+        <source>%1 has stopped playing. Its side is silent until it plays again; %2 is recorded meanwhile. Stop ends the recording.</source>
+        <translation>%1 a cessé de jouer. Son côté reste silencieux jusqu&apos;à ce qu&apos;il rejoue ; %2 est enregistré entre-temps. Arrêt termine l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer recorded</source>
+        <translation>%1 n&apos;est plus enregistré</translation>
+    </message>
+    <message>
+        <source>%1 is no longer recorded (%2): its side is silent from then on; %3 is still recorded.</source>
+        <translation>%1 n&apos;est plus enregistré (%2) : son côté reste silencieux désormais ; %3 est toujours enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>Resampler</name>

@@ -663,6 +663,26 @@ Do you want to replace it?</source>
         <source>Ready to record %1</source>
         <translation>%1 の録音準備完了</translation>
     </message>
+    <message>
+        <source>No sound from %1 for %2 s</source>
+        <translation>%1 から %2 秒間音がありません</translation>
+    </message>
+    <message>
+        <source>No sound from %1 for %2, since %3: everything is below %4 dBFS. Check it, its volume, and that something plays into it.</source>
+        <translation>%1 から %2 の間音がありません (%3 から): すべて %4 dBFS 未満です。ソース、その音量、何かが再生されているかを確認してください。</translation>
+    </message>
+    <message>
+        <source>%1 has stopped playing. Its side is silent until it plays again; %2 is recorded meanwhile. Stop ends the recording.</source>
+        <translation>%1 の再生が止まりました。再び再生されるまでその側は無音になります。その間 %2 は録音されます。停止で録音を終了します。</translation>
+    </message>
+    <message>
+        <source>%1 is no longer recorded</source>
+        <translation>%1 は録音されていません</translation>
+    </message>
+    <message>
+        <source>%1 is no longer recorded (%2): its side is silent from then on; %3 is still recorded.</source>
+        <translation>%1 は録音されていません (%2): その側はこれ以降無音です。%3 は引き続き録音されます。</translation>
+    </message>
 </context>
 <context>
     <name>Resampler</name>

@@ -37,6 +37,7 @@ public:
         qint32 volume = 65535;
         bool hasBalance = true;
         qint32 balance = 50;
+        qint32 stream = -1;   // an application's line: its stream number
     };
     struct Device
     {
@@ -47,6 +48,8 @@ public:
     };
 
     QList<Device> devices;
+    CaptureClock clock;             // what captureClock() reports
+    CaptureClock captureClock() const override { return clock; }
     int device = 0;
     int line = 0;
     mutable QStringList log;
@@ -170,7 +173,7 @@ public:
                 continue;
             CaptureDeviceInfo info{devices[d].name, d, {}};
             for (int l = 0; l < devices[d].lines.size(); ++l)
-                info.lines.append({devices[d].lines[l].name, devices[d].lines[l].name, deviceRate, -1,
+                info.lines.append({devices[d].lines[l].name, devices[d].lines[l].name, deviceRate, devices[d].lines[l].stream,
                                    devices[d].selected == l});
             out.devices.append(info);
         }
