@@ -14,6 +14,7 @@
 #include <QFile>
 
 #include <csignal>
+#include <optional>
 
 #include <unistd.h>
 
@@ -74,23 +75,26 @@ int main(int argc, char **argv)
                           : cli::chooseApplication(rec, o.app, &error)))
         return cli::refuse(cli::NoSuchDevice, error);
 
-    // A conversation: the second source has a recorder of its own.
-    PulseAudioRecord second;
-    second.setTimerInterval(cli::TakeConsole::TickMs);
-    second.setDisplayKept(false);
-    const QString alsoApp = o.also.startsWith(QLatin1String("app:")) ? o.also.mid(4) : QString();
-    if (!o.also.isEmpty() && !(alsoApp.isEmpty() ? cli::chooseLine(second, QString(), o.also, &error)
-                                             : cli::chooseApplication(second, alsoApp, &error)))
-        return cli::refuse(cli::NoSuchDevice, error);
-    Conversation conversation(rec, second, o.mixed ? Conversation::Layout::Mixed : Conversation::Layout::Split);
+    // A conversation: the second source has a recorder (and a connection) of its own.
+    std::optional<PulseAudioRecord> second;
+    std::optional<Conversation> conversation;
+    if (!o.also.isEmpty()) {
+        second.emplace();
+        second->setTimerInterval(cli::TakeConsole::TickMs);
+        second->setDisplayKept(false);
+        const QString app = o.also.startsWith(QLatin1String("app:")) ? o.also.mid(4) : QString();
+        if (!(app.isEmpty() ? cli::chooseLine(*second, QString(), o.also, &error) : cli::chooseApplication(*second, app, &error)))
+            return cli::refuse(cli::NoSuchDevice, error);
+        conversation.emplace(rec, *second, o.mixed ? Conversation::Layout::Mixed : Conversation::Layout::Split);
+    }
 
     WavAudioFile file;
     file.SetWaveFormat(o.format);
     file.SetFileType(o.type, o.quality);   // the arguments made sure it holds the format
     Take take(rec, file);
-    if (!o.also.isEmpty())
-        take.setFilter(&conversation);
-    cli::TakeConsole console(rec, take, !o.quiet && ::isatty(STDERR_FILENO), o.also.isEmpty() ? nullptr : &conversation);
+    if (conversation)
+        take.setFilter(&*conversation);
+    cli::TakeConsole console(rec, take, !o.quiet && ::isatty(STDERR_FILENO), conversation ? &*conversation : nullptr);
     if (const int code = console.start(o); code != cli::Recorded)
         return code;
     return app.exec();

@@ -74,32 +74,47 @@ void SignalWatch::take16(const unsigned char *frames, qint64 count)
 {
     constexpr qint64 Block = 64;
     const int channels = m_format.channels;
+    int loudness[Block];
     for (qint64 at = 0; at < count; at += Block) {
         const qint64 n = std::min(Block, count - at);
         const unsigned char *block = frames + at * 2 * channels;
-        int lowest = 1 << 16, highest = 0;
+        int highest = 0;
+        qint64 firstLoud = -1, lastLoud = -1;
         for (qint64 f = 0; f < n; ++f) {
             int loudest = 0;
             for (int c = 0; c < channels; ++c) {
                 const unsigned char *s = block + 2 * (f * channels + c);
                 loudest = std::max(loudest, std::abs(int(qint16(quint16(s[0] | s[1] << 8)))));
             }
-            lowest = std::min(lowest, loudest);
+            loudness[f] = loudest;
             highest = std::max(highest, loudest);
         }
-        if (highest < m_clipFrom && (lowest >= m_soundFrom || highest < m_soundFrom)) {
-            // The first frame does what every other one would do again.
-            take(lowest);
-            const qint64 rest = n - 1;
-            if (lowest < m_soundFrom && m_quietFrames < m_noSoundFrames && m_quietFrames + rest >= m_noSoundFrames)
-                ++m_noSoundStretches;
-            if (lowest < m_soundFrom)
-                m_quietFrames += rest;
-            m_frames += rest;
-        } else {
+        if (highest >= m_clipFrom) {
             for (qint64 f = 0; f < n; ++f)
-                takeFrame(block + f * 2 * channels);
+                take(loudness[f]);
+            continue;
         }
+        // Without a clip a block only moves the quiet stretch: what comes
+        // before its first sound adds to it (a block is far shorter than a
+        // stretch, so only that part can make one), its last sound starts it again.
+        for (qint64 f = 0; f < n; ++f) {
+            if (loudness[f] >= m_soundFrom) {
+                lastLoud = f;
+                if (firstLoud < 0)
+                    firstLoud = f;
+            }
+        }
+        const qint64 quietBefore = firstLoud < 0 ? n : firstLoud;
+        if (m_quietFrames < m_noSoundFrames && m_quietFrames + quietBefore >= m_noSoundFrames)
+            ++m_noSoundStretches;
+        m_quietFrames += quietBefore;
+        if (firstLoud >= 0) {
+            if (m_quietFrames >= m_noSoundFrames)
+                m_noSoundDoneMs += toMs(m_quietFrames);
+            m_quietFrames = n - 1 - lastLoud;
+        }
+        m_inClip = false;
+        m_frames += n;
     }
 }
 

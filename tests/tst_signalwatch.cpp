@@ -106,6 +106,36 @@ private slots:
         QCOMPARE(w.recentClips(), 0);
         QCOMPARE(w.summary().clips, qint64(clipped.size() + 1));
     }
+    // Whole blocks are read faster than frame by frame; they must count the
+    // same: quiet stretches that start, end and run on across blocks, a
+    // lone sound in a block, clips at a block's edge.
+    void blocks_countAsFrameByFrame()
+    {
+        const WaveFormat f{1000, 2, 16};   // a frame a millisecond: every frame shows in the times
+        QByteArray pcm;
+        const auto add = [&](qint64 count, int value) { pcm += frames(f, count, value); };
+        add(1000 * 10 + 63, 0);   // a stretch that begins inside a block
+        add(1, 500);              // ends on a lone sound
+        add(1000 * 12 + 5, 20);   // below -60 dBFS: another, longer
+        add(64, 500);
+        add(2, 32767);            // a clip straddling two blocks
+        add(1, 500);
+        add(1000 * 9, 0);         // quiet, but not long enough
+        add(3, 500);
+        add(1000 * 11, 0);        // a stretch still running at the end
+        SignalWatch whole(f), frameByFrame(f);
+        whole.feed(pcm);
+        for (qsizetype at = 0; at < pcm.size(); at += f.bytesPerFrame())
+            frameByFrame.feed(pcm.mid(at, f.bytesPerFrame()));
+        for (const SignalWatch *w : {&whole, &frameByFrame}) {
+            QCOMPARE(w->summary().noSoundStretches, 3);
+            QCOMPARE(w->summary().clips, qint64(1));
+            QCOMPARE(w->quietMs(), qint64(11000));
+            QVERIFY(w->noSound());
+        }
+        QCOMPARE(whole.summary().noSoundMs, qint64(10063 + 12005 + 11000));
+        QCOMPARE(frameByFrame.summary().noSoundMs, qint64(10063 + 12005 + 11000));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestSignalWatch)
