@@ -16,6 +16,8 @@
 #
 # OURS=tarvell-rec measures the command-line recorder instead of capture_tool
 # (the same engine, with the recorder's own writing and finishing).
+# TOGETHER=1 runs parecord beside ours, at the same time, so that both meet
+# the same load (the server's CPU is then given for both together).
 #
 # Both are built in $TARVELL_BUILD_DIR (default: build/ in the repository),
 # configured first if that folder has no build yet.
@@ -39,6 +41,7 @@ line="Stereo Mix (Fake_Card_1)"
 monitor=card1.monitor
 lead=2        # seconds the player runs before the first recording
 gap=1         # seconds between the two recordings
+together=${TOGETHER:-0}
 
 for cmd in cmake pulseaudio pacat parecord python3 /usr/bin/time; do
   command -v "$cmd" >/dev/null || { echo "missing: $cmd" >&2; exit 1; }
@@ -78,6 +81,7 @@ recorder_pid=
 cleanup() {
   local rc=$?
   [ -n "$recorder_pid" ] && kill -TERM "$recorder_pid" 2>/dev/null || true
+  [ -n "$parecord_pid" ] && kill -TERM "$parecord_pid" 2>/dev/null || true
   [ -n "$player_pid" ] && kill -TERM "$player_pid" 2>/dev/null || true
   [ -n "$player_pid" ] && wait "$player_pid" 2>/dev/null || true
   "$root/scripts/sound-server.sh" stop "$runtime" || true
@@ -143,6 +147,34 @@ child_of() {   # PID: its first child, waited for up to two seconds
   echo "$child"
 }
 
+# ---------------------------------------------------------------- parecord
+# /usr/bin/time ignores SIGINT itself, so the signal goes to parecord, its
+# child; parecord completes its WAV header when it exits on SIGINT. Its
+# SECONDS count from its launch (ours from the moment the stream is ready).
+now_us() { local t=${EPOCHREALTIME/[.,]/}; echo $((10#$t)); }   # microseconds, no fork
+start_parecord() {
+  t0=$(now_us)
+  /usr/bin/time -v -o "$work/parecord.time" \
+    parecord --latency-msec=50 --device=$monitor --rate=$rate --channels=$channels --format=s16le \
+    --file-format=wav "$work/parecord.wav" 2>"$work/parecord.err" &
+  parecord_time_pid=$!
+  parecord_pid=$(child_of "$parecord_time_pid")
+  [ -n "$parecord_pid" ] || { echo "parecord did not start" >&2; exit 1; }
+  private_peak "$parecord_pid" "$work/parecord.private" &
+  parecord_sampler_pid=$!
+}
+finish_parecord() {
+  local left_us=$(( seconds * 1000000 - ($(now_us) - t0) ))
+  if [ "$left_us" -gt 0 ]; then
+    sleep "$((left_us / 1000000)).$(printf %06d $((left_us % 1000000)))"
+  fi
+  kill -INT "$parecord_pid"
+  t1=$(now_us)
+  wait "$parecord_time_pid" || { echo "parecord failed:" >&2; cat "$work/parecord.err" >&2; exit 1; }
+  parecord_pid=
+  wait "$parecord_sampler_pid"
+}
+
 s0=$(server_ticks)
 if [ "$ours" = capture_tool ]; then
   /usr/bin/time -v -o "$work/ours.time" \
@@ -161,6 +193,7 @@ if [ -n "$recorder_pid" ]; then
   private_peak "$recorder_pid" "$work/ours.private" &
   sampler_pid=$!
 fi
+[ "$together" = 1 ] && start_parecord
 wait "$time_pid" || { echo "$ours failed:" >&2; cat "$work/ours.err" "$work/ours.out" >&2; exit 1; }
 recorder_pid=
 [ -n "$sampler_pid" ] && wait "$sampler_pid"
@@ -175,31 +208,11 @@ if [ "$ours" = tarvell-rec ]; then
 fi
 s1=$(server_ticks)
 
-sleep "$gap"
-
-# ---------------------------------------------------------------- parecord
-# /usr/bin/time ignores SIGINT itself, so the signal goes to parecord, its
-# child; parecord completes its WAV header when it exits on SIGINT. Its
-# SECONDS count from its launch (ours from the moment the stream is ready).
-now_us() { local t=${EPOCHREALTIME/[.,]/}; echo $((10#$t)); }   # microseconds, no fork
-t0=$(now_us)
-/usr/bin/time -v -o "$work/parecord.time" \
-  parecord --latency-msec=50 --device=$monitor --rate=$rate --channels=$channels --format=s16le \
-  --file-format=wav "$work/parecord.wav" 2>"$work/parecord.err" &
-time_pid=$!
-recorder_pid=$(child_of "$time_pid")
-[ -n "$recorder_pid" ] || { echo "parecord did not start" >&2; exit 1; }
-private_peak "$recorder_pid" "$work/parecord.private" &
-sampler_pid=$!
-left_us=$(( seconds * 1000000 - ($(now_us) - t0) ))
-if [ "$left_us" -gt 0 ]; then
-  sleep "$((left_us / 1000000)).$(printf %06d $((left_us % 1000000)))"
+if [ "$together" != 1 ]; then
+  sleep "$gap"
+  start_parecord
 fi
-kill -INT "$recorder_pid"
-t1=$(now_us)
-wait "$time_pid" || { echo "parecord failed:" >&2; cat "$work/parecord.err" >&2; exit 1; }
-recorder_pid=
-wait "$sampler_pid"
+finish_parecord
 s2=$(server_ticks)
 
 player_alive=yes
@@ -207,12 +220,13 @@ kill -0 "$player_pid" 2>/dev/null || player_alive=no
 
 # ---------------------------------------------------------------- table
 python3 - "$work" "$seconds" "$rate" "$player_alive" "$ours" \
-  "$(( s1 - s0 ))" "$(( s2 - s1 ))" "$clk_tck" "$((t1 - t0))" <<'EOF'
+  "$(( s1 - s0 ))" "$(( s2 - s1 ))" "$clk_tck" "$((t1 - t0))" "$together" <<'EOF'
 import struct, sys
 from array import array
 
 work, seconds, rate, player_alive, ours = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4], sys.argv[5]
 srv_ours, srv_pa, clk_tck, pa_wall = int(sys.argv[6]), int(sys.argv[7]), int(sys.argv[8]), int(sys.argv[9]) / 1e6
+together = sys.argv[10] == "1"
 expected = seconds * rate
 
 def time_report(path):
@@ -309,12 +323,14 @@ rows = [
     ("hole frames (recorder's own count)", tool["hole_frames"], "n/a", ""),
     ("frames missing inside the signal", show(o_gap), show(p_gap), ""),
     ("breaks in the signal", show(o_bad), show(p_bad), ""),
+    ("sound server CPU during both (s)", f"{(srv_ours + srv_pa) / clk_tck:.2f}", "", "") if together else
     ("sound server CPU during it (s)", f"{srv_ours / clk_tck:.2f}", f"{srv_pa / clk_tck:.2f}",
      ratio(srv_ours, srv_pa)),
 ]
 w0 = max(len(r[0]) for r in rows)
 w = [max(len(r[i]) for r in rows + [("", "ours", "parecord", "ours/parecord")]) for i in range(1, 4)]
-print(f"{ours} vs parecord --latency-msec=50: {seconds} s of card1's monitor, {rate} Hz stereo 16-bit")
+print(f"{ours} vs parecord --latency-msec=50: {seconds} s of card1's monitor, {rate} Hz stereo 16-bit,"
+      f" {'at the same time' if together else 'one after the other'}")
 print(f"{'':<{w0}}  {'ours':>{w[0]}}  {'parecord':>{w[1]}}  {'ours/parecord':>{w[2]}}")
 for r in rows:
     print(f"{r[0]:<{w0}}  {r[1]:>{w[0]}}  {r[2]:>{w[1]}}  {r[3]:>{w[2]}}")
