@@ -42,9 +42,10 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # No web site exists, so no Homepage field.
 
-# The libraries the programs link (Qt, libpulse, libsoxr, FFTW, the C++
-# runtime) are found by dpkg-shlibdeps (package dpkg-dev) in the built programs, with the
-# versions their symbols need; CPack adds them to the Depends below.
+# The libraries the programs link (Qt, libpulse, libsoxr, libsndfile,
+# libvorbisenc and libogg, FFTW, the C++ runtime) are found by dpkg-shlibdeps
+# (package dpkg-dev) in the built programs, with the versions their symbols
+# need; CPack adds them to the Depends below.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What no program links and dpkg-shlibdeps therefore cannot see:
 # - Qt Multimedia plays through GStreamer, which loads its elements at run time:

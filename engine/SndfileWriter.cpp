@@ -21,10 +21,9 @@ int sndfileFormat(FileType type, const WaveFormat &format)
         return SF_FORMAT_FLAC | (deepFlac(type, format) ? SF_FORMAT_PCM_24 : SF_FORMAT_PCM_16);
     case FileType::OggOpus:
         return SF_FORMAT_OGG | SF_FORMAT_OPUS;
-    case FileType::OggVorbis:
-        return SF_FORMAT_OGG | SF_FORMAT_VORBIS;
     case FileType::Mp3:
         return SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
+    case FileType::OggVorbis:   // VorbisWriter's
     case FileType::Wav:
         break;
     }
@@ -62,6 +61,16 @@ double SndfileWriter::encoderQuality(FileType type, Quality quality)
 QString SndfileWriter::open(int fd, FileType type, Quality quality, const WaveFormat &format)
 {
     close();
+    m_type = type;
+    m_format = format;
+    m_partial.clear();
+    if (type == FileType::OggVorbis) {
+        auto vorbis = std::make_unique<VorbisWriter>();
+        const QString error = vorbis->open(fd, encoderQuality(type, quality), format);
+        if (error.isEmpty())
+            m_vorbis = std::move(vorbis);
+        return error;
+    }
     SF_INFO info{};
     info.samplerate = format.sampleRate;
     info.channels = format.channels;
@@ -69,9 +78,6 @@ QString SndfileWriter::open(int fd, FileType type, Quality quality, const WaveFo
     m_file = sf_open_fd(fd, SFM_WRITE, &info, SF_FALSE);
     if (!m_file)
         return QString::fromLocal8Bit(sf_strerror(nullptr));
-    m_type = type;
-    m_format = format;
-    m_partial.clear();
     if (fileTypes::isLossy(type)) {
         double level = encoderQuality(type, quality);
         sf_command(m_file, SFC_SET_VBR_ENCODING_QUALITY, &level, sizeof level);
@@ -91,7 +97,7 @@ QString SndfileWriter::open(int fd, FileType type, Quality quality, const WaveFo
 
 bool SndfileWriter::write(const QByteArray &block)
 {
-    if (!m_file) {
+    if (!isOpen()) {
         errno = EBADF;
         return false;
     }
@@ -129,6 +135,8 @@ bool SndfileWriter::write(const QByteArray &block)
         const int bytes = m_format.bytesPerSample();
         for (size_t i = 0; i < samples; ++i)
             m_floats[i] = sampleCodec::toFloat(data + qsizetype(i) * bytes, bits);
+        if (m_vorbis)
+            return m_vorbis->write(m_floats.data(), frames);
         written = sf_writef_float(m_file, m_floats.data(), frames);
     }
     if (written == frames && sf_error(m_file) == SF_ERR_NO_ERROR)
@@ -140,6 +148,13 @@ bool SndfileWriter::write(const QByteArray &block)
 
 QString SndfileWriter::close()
 {
+    if (m_vorbis) {
+        const QString result = m_vorbis->close();
+        const int error = errno;
+        m_vorbis.reset();
+        errno = error;
+        return result;
+    }
     if (!m_file)
         return QString();
     errno = 0;

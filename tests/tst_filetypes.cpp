@@ -81,6 +81,27 @@ QByteArray contents(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+struct OggPage
+{
+    qint64 granule;
+    bool last;   // marked as the end of the stream
+};
+
+// The pages of an Ogg file, in order; as far as they are whole.
+QList<OggPage> oggPages(const QByteArray &bytes)
+{
+    QList<OggPage> pages;
+    const auto *d = reinterpret_cast<const uchar *>(bytes.constData());
+    for (qsizetype at = 0; at + 27 <= bytes.size() && bytes.mid(at, 4) == "OggS";) {
+        qsizetype length = 27 + d[at + 26];
+        for (int i = 0; i < d[at + 26] && at + 27 + i < bytes.size(); ++i)
+            length += d[at + 27 + i];
+        pages << OggPage{qFromLittleEndian<qint64>(d + at + 6), bool(d[at + 5] & 0x04)};
+        at += length;
+    }
+    return pages;
+}
+
 } // namespace
 
 class TestFileTypes : public QObject
@@ -106,6 +127,8 @@ private slots:
         QTest::newRow("opus 48000 stereo") << int(FileType::OggOpus) << 48000 << 2 << 16 << (SF_FORMAT_OGG | SF_FORMAT_OPUS);
         QTest::newRow("opus 16000 mono 8-bit") << int(FileType::OggOpus) << 16000 << 1 << 8 << (SF_FORMAT_OGG | SF_FORMAT_OPUS);
         QTest::newRow("vorbis 44100 stereo") << int(FileType::OggVorbis) << 44100 << 2 << 16 << (SF_FORMAT_OGG | SF_FORMAT_VORBIS);
+        QTest::newRow("vorbis 48000 stereo float") << int(FileType::OggVorbis) << 48000 << 2 << 32 << (SF_FORMAT_OGG | SF_FORMAT_VORBIS);
+        QTest::newRow("vorbis 8000 mono 8-bit") << int(FileType::OggVorbis) << 8000 << 1 << 8 << (SF_FORMAT_OGG | SF_FORMAT_VORBIS);
         QTest::newRow("mp3 44100 stereo") << int(FileType::Mp3) << 44100 << 2 << 16 << (SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III);
         QTest::newRow("mp3 22050 mono") << int(FileType::Mp3) << 22050 << 1 << 16 << (SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III);
     }
@@ -148,6 +171,37 @@ private slots:
         QVERIFY2(c >= 0.95, qPrintable(QString::number(c)));
     }
 
+    // Silence makes packets of a few bytes: a page that waited until it was
+    // full would hold many seconds, all lost to a killed recorder.
+    void vorbisPages_holdHalfASecondAtMost_andTheLastEndsTheStream()
+    {
+        const WaveFormat f{44100, 1, 16};
+        const qint64 frames = 20 * f.sampleRate + 123;
+        const QString file = path(QStringLiteral("silence.ogg"));
+        WavAudioFile w(path(QStringLiteral("journals-pages")));
+        w.SetWaveFormat(f);
+        w.SetFileType(FileType::OggVorbis, Quality::Speech);
+        w.CreateWaveFile(file, 0);
+        for (qint64 at = 0; at < frames; at += 4410)
+            w.WriteBlock(QByteArray(std::min<qint64>(4410, frames - at) * f.bytesPerFrame(), 0));
+        w.CloseFile();
+        const QByteArray bytes = contents(file);
+        const QList<OggPage> pages = oggPages(bytes);
+        qint64 before = 0, longest = 0;
+        for (const OggPage &page : pages) {
+            if (page.granule < 0)
+                continue;   // no packet ends on it
+            QVERIFY(page.granule >= before);
+            longest = std::max(longest, page.granule - before);
+            before = page.granule;
+        }
+        qInfo("%lld pages, %lld bytes; the most sound a page holds: %lld frames", qint64(pages.size()),
+              qint64(bytes.size()), longest);
+        QVERIFY2(longest > 0 && longest <= f.sampleRate / 2, qPrintable(QString::number(longest)));
+        QVERIFY(pages.last().last && std::none_of(pages.begin(), pages.end() - 1, [](const OggPage &p) { return p.last; }));
+        QCOMPARE(pages.last().granule, frames);   // the length exactly, for the decoder to trim to
+    }
+
     void typeAndFormat_refuseWhatTheOtherCannotHold()
     {
         WavAudioFile w(path(QStringLiteral("journals-refused")));
@@ -164,13 +218,19 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("limit");   // of the file's size; 0: the writer is killed instead
-        QTest::newRow("flac killed") << int(FileType::Flac) << 44100 << 0;
-        QTest::newRow("opus killed") << int(FileType::OggOpus) << 48000 << 0;
-        QTest::newRow("vorbis killed") << int(FileType::OggVorbis) << 44100 << 0;
-        QTest::newRow("mp3 killed") << int(FileType::Mp3) << 44100 << 0;
-        QTest::newRow("flac, disk full") << int(FileType::Flac) << 44100 << 100000;
-        QTest::newRow("opus, disk full") << int(FileType::OggOpus) << 48000 << 30000;
-        QTest::newRow("mp3, disk full") << int(FileType::Mp3) << 44100 << 30000;
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<bool>("silent");   // digital silence rather than the sweep
+        QTest::newRow("flac killed") << int(FileType::Flac) << 44100 << 0 << 2 << false;
+        QTest::newRow("opus killed") << int(FileType::OggOpus) << 48000 << 0 << 2 << false;
+        QTest::newRow("vorbis killed") << int(FileType::OggVorbis) << 44100 << 0 << 2 << false;
+        QTest::newRow("mp3 killed") << int(FileType::Mp3) << 44100 << 0 << 2 << false;
+        // Next to nothing to encode: a page is closed by time, not only when full.
+        QTest::newRow("vorbis killed, silence") << int(FileType::OggVorbis) << 44100 << 0 << 1 << true;
+        QTest::newRow("opus killed, silence") << int(FileType::OggOpus) << 48000 << 0 << 1 << true;
+        QTest::newRow("flac, disk full") << int(FileType::Flac) << 44100 << 100000 << 2 << false;
+        QTest::newRow("opus, disk full") << int(FileType::OggOpus) << 48000 << 30000 << 2 << false;
+        QTest::newRow("vorbis, disk full") << int(FileType::OggVorbis) << 44100 << 30000 << 2 << false;
+        QTest::newRow("mp3, disk full") << int(FileType::Mp3) << 44100 << 30000 << 2 << false;
     }
 
     void interruptedWriter_leavesAPlayableFile_repairedAndToldOnce()
@@ -178,11 +238,14 @@ private slots:
         QFETCH(int, type);
         QFETCH(int, rate);
         QFETCH(int, limit);
-        const WaveFormat f{rate, 2, 16};
+        QFETCH(int, channels);
+        QFETCH(bool, silent);
+        const WaveFormat f{rate, qint16(channels), 16};
         const QString ext = fileTypes::extension(FileType(type));
-        const QString journals = path(QStringLiteral("journals-%1-%2").arg(ext).arg(limit));
-        const QString file = path(QStringLiteral("cut-%1.").arg(limit) + ext);
-        const QByteArray pcm = sweep(f, 4);
+        const QString journals = path(QStringLiteral("journals-%1-%2-%3").arg(ext).arg(limit).arg(silent));
+        const QString file = path(QStringLiteral("cut-%1-%2.").arg(limit).arg(silent) + ext);
+        const QByteArray pcm = silent ? QByteArray(4 * f.bytesPerSecond(), 0) : sweep(f, 4);
+        const qint64 frames = pcm.size() / f.bytesPerFrame();
         // The writer hands over 4 s of sound (or what fits, and closes), then
         // stops still and is killed.
         int ready[2];
@@ -218,14 +281,14 @@ private slots:
         QVERIFY2(back.opened, qPrintable(back.error));
         // Killed: within a second of all handed over. Either way the file
         // knows its length, and FLAC holds the sound sample for sample.
-        const qint64 kept = back.samples.size() / 2;
-        qInfo("%lld of %lld frames kept, %lld in the header", kept, qint64(pcm.size() / 4), back.frames);
-        QVERIFY(limit ? kept > rate / 2 : kept >= pcm.size() / 4 - rate);
+        const qint64 kept = back.samples.size() / channels;
+        qInfo("%lld of %lld frames kept, %lld in the header", kept, frames, back.frames);
+        QVERIFY(limit ? kept > rate / 2 : kept >= frames - rate);
         QVERIFY(std::abs(back.frames - kept) <= rate / 30);
         QVERIFY(limit || (found[0].path == QFileInfo(file).absoluteFilePath() && found[0].format.sampleRate == rate
                           && std::abs(found[0].frames - kept) <= rate / 30));
         if (FileType(type) == FileType::Flac)
-            QCOMPARE(back.samples, pcmToShorts(pcm.left(kept * 4), 16));
+            QCOMPARE(back.samples, pcmToShorts(pcm.left(kept * f.bytesPerFrame()), 16));
         QVERIFY(next.RecoverInterrupted().isEmpty());
 
         // A journal that outlived a clean close is no reason to touch the file.

@@ -714,6 +714,17 @@ Yes opens %1 in your web browser.</source>
     </message>
 </context>
 <context>
+    <name>VorbisWriter</name>
+    <message>
+        <source>Cannot write the Ogg Vorbis stream: %1</source>
+        <translation>Der Ogg-Vorbis-Datenstrom kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The Vorbis encoder cannot make %1 Hz with %2 channel(s) at quality %3.</source>
+        <translation>Der Vorbis-Encoder kann %1 Hz mit %2 Kanal/Kanälen bei Qualität %3 nicht erzeugen.</translation>
+    </message>
+</context>
+<context>
     <name>WavAudioFile</name>
     <message>
         <source>Unsupported recording format: %1 Hz, %2 channel(s), %3 bits.</source>
