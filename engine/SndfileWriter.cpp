@@ -46,7 +46,7 @@ double SndfileWriter::encoderQuality(FileType type, Quality quality)
         // 48 and 80 kbit/s a channel (32, 96, 160 for stereo).
         return std::array{0.04, 0.168, 0.296}[q];
     case FileType::OggVorbis:
-        // Vorbis's own scale: about 80, 110 and 190 kbit/s for stereo music.
+        // Vorbis's own scale: about 110, 160 and 240 kbit/s for stereo music.
         return std::array{0.3, 0.5, 0.8}[q];
     case FileType::Mp3:
         // LAME's VBR levels V8, V4-5 and V1.

@@ -81,27 +81,6 @@ QByteArray contents(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-struct OggPage
-{
-    qint64 granule;
-    bool last;   // marked as the end of the stream
-};
-
-// The pages of an Ogg file, in order; as far as they are whole.
-QList<OggPage> oggPages(const QByteArray &bytes)
-{
-    QList<OggPage> pages;
-    const auto *d = reinterpret_cast<const uchar *>(bytes.constData());
-    for (qsizetype at = 0; at + 27 <= bytes.size() && bytes.mid(at, 4) == "OggS";) {
-        qsizetype length = 27 + d[at + 26];
-        for (int i = 0; i < d[at + 26] && at + 27 + i < bytes.size(); ++i)
-            length += d[at + 27 + i];
-        pages << OggPage{qFromLittleEndian<qint64>(d + at + 6), bool(d[at + 5] & 0x04)};
-        at += length;
-    }
-    return pages;
-}
-
 } // namespace
 
 class TestFileTypes : public QObject
@@ -169,37 +148,6 @@ private slots:
         QVERIFY(std::abs(back.frames - pcm.size() / f.bytesPerFrame()) <= rate / 50);
         const double c = correlation(in, back.samples, channels);
         QVERIFY2(c >= 0.95, qPrintable(QString::number(c)));
-    }
-
-    // Silence makes packets of a few bytes: a page that waited until it was
-    // full would hold many seconds, all lost to a killed recorder.
-    void vorbisPages_holdHalfASecondAtMost_andTheLastEndsTheStream()
-    {
-        const WaveFormat f{44100, 1, 16};
-        const qint64 frames = 20 * f.sampleRate + 123;
-        const QString file = path(QStringLiteral("silence.ogg"));
-        WavAudioFile w(path(QStringLiteral("journals-pages")));
-        w.SetWaveFormat(f);
-        w.SetFileType(FileType::OggVorbis, Quality::Speech);
-        w.CreateWaveFile(file, 0);
-        for (qint64 at = 0; at < frames; at += 4410)
-            w.WriteBlock(QByteArray(std::min<qint64>(4410, frames - at) * f.bytesPerFrame(), 0));
-        w.CloseFile();
-        const QByteArray bytes = contents(file);
-        const QList<OggPage> pages = oggPages(bytes);
-        qint64 before = 0, longest = 0;
-        for (const OggPage &page : pages) {
-            if (page.granule < 0)
-                continue;   // no packet ends on it
-            QVERIFY(page.granule >= before);
-            longest = std::max(longest, page.granule - before);
-            before = page.granule;
-        }
-        qInfo("%lld pages, %lld bytes; the most sound a page holds: %lld frames", qint64(pages.size()),
-              qint64(bytes.size()), longest);
-        QVERIFY2(longest > 0 && longest <= f.sampleRate / 2, qPrintable(QString::number(longest)));
-        QVERIFY(pages.last().last && std::none_of(pages.begin(), pages.end() - 1, [](const OggPage &p) { return p.last; }));
-        QCOMPARE(pages.last().granule, frames);   // the length exactly, for the decoder to trim to
     }
 
     void typeAndFormat_refuseWhatTheOtherCannotHold()
