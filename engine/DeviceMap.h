@@ -63,6 +63,7 @@ struct ServerState
     QList<ServerSource> sources;
     QList<ServerStream> streams;
     QString defaultSource;
+    QString defaultSink;               // where the server plays by default
 
     const ServerSource *source(const QString &name) const;
 };

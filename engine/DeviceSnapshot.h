@@ -39,6 +39,7 @@ struct DeviceSnapshot
     QList<CaptureDeviceInfo> devices;   // the valid devices, in the recorder's order
     qint32 defaultDevice = -1;          // device number of the server's default source; -1 none
     qint32 defaultLine = -1;            // its line on that device; -1 none
+    LinePlace defaultMix;               // the Stereo Mix of the server's default output; none: {-1, -1}
 
     const CaptureDeviceInfo *deviceNamed(const QString &name) const;   // nullptr when none
     const CaptureDeviceInfo *deviceNumbered(qint32 index) const;       // nullptr when none

@@ -428,6 +428,11 @@ DeviceSnapshot PulseAudioRecord::devices() const
         for (int l = 0; l < dev.lines.size(); ++l) {
             const SourceLine &line = dev.lines[l];
             const ServerSource *source = state.source(line.sourceName);
+            // What the computer plays: the Stereo Mix of the default output.
+            if (line.kind == SourceLine::PlaybackMix)
+                for (const ServerSink &sink : state.sinks)
+                    if (sink.name == state.defaultSink && sink.monitorSource == line.sourceName)
+                        snapshot.defaultMix = {qint32(d), qint32(l)};
             info.lines.append({line.name, line.identity(), source ? qint32(source->rate) : 0,
                                line.kind == SourceLine::Application ? qint32(line.stream) : -1, l == selected});
         }

@@ -263,8 +263,10 @@ void PulseServer::requestRefresh()
         m_context,
         [](pa_context *, const pa_server_info *i, void *u) {
             auto *s = static_cast<Snapshot *>(u);
-            if (i)
+            if (i) {
                 s->state.defaultSource = fromUtf8(i->default_source_name);
+                s->state.defaultSink = fromUtf8(i->default_sink_name);
+            }
             s->replyDone();
         },
         snap));

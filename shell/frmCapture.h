@@ -95,8 +95,9 @@ public:
     QStringList wizardApplications() override;
     QStringList wizardInputs() override;
     // A conversation: the device (the microphone) in the lists, and the
-    // application's line, recorded with it by a second recorder, into each
-    // take until the lists are changed. False when either is not here.
+    // application's line (empty: the Stereo Mix of the default output),
+    // recorded with it by a second recorder, into each take until the lists
+    // are changed. False when either is not here.
     bool chooseConversation(const QString &device, const QString &application, bool mixed);
     bool inConversation() const { return m_conversation != nullptr; }
     void endConversation();

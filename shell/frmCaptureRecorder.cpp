@@ -199,7 +199,8 @@ bool frmCapture::chooseConversation(const QString &device, const QString &applic
     if (!m_sources->chooseDevice(device))
         return false;
     std::unique_ptr<AudioRecord> second = m_components.makeRecorder();
-    const LinePlace at = valueOrSkip<DeviceSnapshot>([&] { return second->devices(); }, {}).findApplication(application);
+    const DeviceSnapshot devices = valueOrSkip<DeviceSnapshot>([&] { return second->devices(); }, {});
+    const LinePlace at = application.isEmpty() ? devices.defaultMix : devices.findApplication(application);
     if (!at.found())
         return false;
     skipOnError([&] { second->setDeviceIndex(at.device); });
@@ -209,7 +210,7 @@ bool frmCapture::chooseConversation(const QString &device, const QString &applic
                                                     mixed ? Conversation::Layout::Mixed : Conversation::Layout::Split);
     m_take->setFilter(m_conversation.get());
     m_recording->setConversation(m_conversation.get());
-    m_recording->setRecordingWhat(tr("%1 and %2").arg(device, application));
+    m_recording->setRecordingWhat(application.isEmpty() ? tr("%1 and all sound").arg(device) : tr("%1 and %2").arg(device, application));
     // A line chosen by hand ends the conversation.
     m_conversationEnds = connect(m_sources, &SourceLists::sourceApplied, this, &frmCapture::endConversation);
     return true;

@@ -167,8 +167,15 @@ private slots:
 
     // Your microphone (a null sink's monitor here) and a call program: each
     // in its channel of the file, and the status bar names both.
+    void conversation_recordsTheMicrophoneLeftAndTheApplicationRight_data()
+    {
+        QTest::addColumn<bool>("allSound");   // the other side: everything the default output plays
+        QTest::newRow("the application") << false;
+        QTest::newRow("all sound") << true;
+    }
     void conversation_recordsTheMicrophoneLeftAndTheApplicationRight()
     {
+        QFETCH(bool, allSound);
         const QByteArray mic = voiceLike(Rate * 6, 41), chat = voiceLike(Rate * 6, 42);
         auto talking = play(QStringLiteral("micfeed"), mic, Rate, 2, 16);
         auto call = play(QStringLiteral("card1"), chat, Rate, 2, 16, {QStringLiteral("--client-name=Chat")});
@@ -186,13 +193,15 @@ private slots:
             return z->ComboApp->findText(QStringLiteral("Chat"), Qt::MatchStartsWith) >= 0;
         }, 5000));
         QVERIFY(z->ComboInput->isVisible() && !z->CheckMixed->isChecked());
-        z->ComboApp->setCurrentIndex(z->ComboApp->findText(QStringLiteral("Chat"), Qt::MatchStartsWith));
+        QCOMPARE(z->ComboApp->itemText(0), QStringLiteral("All sound"));
+        z->ComboApp->setCurrentIndex(allSound ? 0 : z->ComboApp->findText(QStringLiteral("Chat"), Qt::MatchStartsWith));
         z->ComboInput->setCurrentText(QStringLiteral("Fake_Mic"));
         z->TextWavFile->setText(path);
         z->CmdNext->click();
         const CaptureView v(*r.w);
         QVERIFY(r.w->recordingState() == RecordingState::Recording);
-        QVERIFY2(r.w->panelText(1).contains(QStringLiteral("Fake_Mic and Chat")), qPrintable(r.w->panelText(1)));
+        const QString both = allSound ? QStringLiteral("Fake_Mic and all sound") : QStringLiteral("Fake_Mic and Chat");
+        QVERIFY2(r.w->panelText(1).contains(both), qPrintable(r.w->panelText(1)));
         QTest::qWait(2500);
         v.CmdStop->click();
         for (QProcess *player : {talking.get(), call.get()}) {

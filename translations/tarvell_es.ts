@@ -1036,6 +1036,10 @@ Yes opens %1 in your web browser.</source>
         <source>%1 and %2</source>
         <translation>%1 y %2</translation>
     </message>
+    <message>
+        <source>%1 and all sound</source>
+        <translation>%1 y todo el sonido</translation>
+    </message>
 </context>
 <context>
     <name>frmWizard</name>
@@ -1158,10 +1162,6 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>There is no microphone to record from</source>
         <translation>No hay ningún micrófono del que grabar</translation>
-    </message>
-    <message>
-        <source>No application is playing now: start the call, then choose it here</source>
-        <translation>Ninguna aplicación está sonando: inicie la llamada y elíjala aquí</translation>
     </message>
     <message>
         <source>Mi&amp;x together</source>

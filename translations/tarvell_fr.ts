@@ -1036,6 +1036,10 @@ Yes opens %1 in your web browser.</source>
         <source>%1 and %2</source>
         <translation>%1 et %2</translation>
     </message>
+    <message>
+        <source>%1 and all sound</source>
+        <translation>%1 et tout le son</translation>
+    </message>
 </context>
 <context>
     <name>frmWizard</name>
@@ -1158,10 +1162,6 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>There is no microphone to record from</source>
         <translation>Il n&apos;y a pas de microphone à enregistrer</translation>
-    </message>
-    <message>
-        <source>No application is playing now: start the call, then choose it here</source>
-        <translation>Aucune application ne joue en ce moment : lancez l&apos;appel, puis choisissez-le ici</translation>
     </message>
     <message>
         <source>Mi&amp;x together</source>

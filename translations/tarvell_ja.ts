@@ -1036,6 +1036,10 @@ Yes opens %1 in your web browser.</source>
         <source>%1 and %2</source>
         <translation>%1 と %2</translation>
     </message>
+    <message>
+        <source>%1 and all sound</source>
+        <translation>%1 とすべての音</translation>
+    </message>
 </context>
 <context>
     <name>frmWizard</name>
@@ -1158,10 +1162,6 @@ Yes opens %1 in your web browser.</source>
     <message>
         <source>There is no microphone to record from</source>
         <translation>録音できるマイクがありません</translation>
-    </message>
-    <message>
-        <source>No application is playing now: start the call, then choose it here</source>
-        <translation>再生中のアプリケーションがありません。通話を始めてから、ここで選んでください</translation>
     </message>
     <message>
         <source>Mi&amp;x together</source>

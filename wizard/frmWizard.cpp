@@ -315,14 +315,12 @@ void frmWizard::ShowPage()
         if (application) {
             const QString chosen = ComboApp->currentText();
             ComboApp->clear();
-            // A conversation is with one application (the other side).
-            const int first = conversation ? 0 : 1;
-            if (!conversation)
-                ComboApp->addItem(tr("All sound"));
+            // The other side: everything the computer plays, or one application.
+            ComboApp->addItem(tr("All sound"));
             QStringList apps;
             skipOnError([&] { apps = m_main ? m_main->wizardApplications() : QStringList(); });
             ComboApp->addItems(apps);
-            ComboApp->setCurrentIndex(std::max(0, int(apps.indexOf(chosen)) + first));
+            ComboApp->setCurrentIndex(std::max(0, int(apps.indexOf(chosen)) + 1));
         }
     };
 
@@ -406,10 +404,8 @@ void frmWizard::CmdNext_Click()
             return;
         }
     }
-    if (CurrentPage == 1 && Option7->isChecked() && (ComboApp->count() == 0 || ComboInput->count() == 0)) {
-        refuse(ComboInput->count() == 0 ? tr("There is no microphone to record from")
-                                        : tr("No application is playing now: start the call, then choose it here"),
-               false, [&] { ComboApp->setFocus(); });
+    if (CurrentPage == 1 && Option7->isChecked() && ComboInput->count() == 0) {
+        refuse(tr("There is no microphone to record from"), false, [&] { ComboInput->setFocus(); });
         return;
     }
     if (CurrentPage == 1 && url) {
@@ -456,7 +452,7 @@ void frmWizard::FinishWizard()
         WizardMediaAction = 3;
     // Also when Check1 was hidden: its state is kept all the same.
     WizardRecordNow = Check1->isChecked();
-    WizardApplication = Option7->isChecked() || (Option2->isChecked() && ComboApp->currentIndex() > 0) ? ComboApp->currentText() : QString();
+    WizardApplication = (Option7->isChecked() || Option2->isChecked()) && ComboApp->currentIndex() > 0 ? ComboApp->currentText() : QString();
     WizardInput = Option7->isChecked() ? ComboInput->currentText() : QString();
     WizardMixed = Option7->isChecked() && CheckMixed->isChecked();
 
