@@ -20,7 +20,7 @@
 
 namespace Help {
 
-QString folder(const QString &programFolder)
+QString installedFolder(const QString &programFolder)
 {
     const QString found = DataFolders::locate(QStringLiteral("help/"), programFolder);
     // A folder without its contents page is no help.
@@ -29,7 +29,7 @@ QString folder(const QString &programFolder)
 
 QString topicPath(const QString &page, const QString &programFolder)
 {
-    const QString help = folder(programFolder);
+    const QString help = installedFolder(programFolder);
     if (!help.isEmpty())
         return help + page;
     return DataFolders::locateOrBeside(QStringLiteral("help/") + page, programFolder);
@@ -132,7 +132,7 @@ HelpWindow *HelpWindow::showContents(QWidget *owner, const QString &programFolde
     if (window) {
         window->goHome();
     } else {
-        window = new HelpWindow(Help::folder(programFolder), owner);
+        window = new HelpWindow(Help::installedFolder(programFolder), owner);
         // Over the middle of the owner, inside its screen.
         if (owner) {
             QRect frame = window->frameGeometry();

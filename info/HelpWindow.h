@@ -16,7 +16,7 @@ inline constexpr char UpdateTopic[] = "update.html";
 
 // The help folder of a program in programFolder, ending in "/"; empty when
 // there is none.
-QString folder(const QString &programFolder);
+QString installedFolder(const QString &programFolder);
 
 // The full path of one page, or where it would be beside the program when
 // the help is missing.
@@ -32,7 +32,7 @@ class HelpWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    // helpFolder as Help::folder() gives it; empty shows a short notice.
+    // helpFolder as Help::installedFolder() gives it; empty shows a short notice.
     HelpWindow(const QString &helpFolder, QWidget *owner);
 
     // "Contents": the owner's help window at the default topic, opened or

@@ -29,6 +29,7 @@ std::function<int(FormWAV &)> FormWAV::runHook;
 namespace {
 
 using Twips::Box;
+using Twips::place;
 
 // The stored layout, in twips, relative to the client area or (for the radio
 // buttons) to the borderless box that holds them.
@@ -99,14 +100,6 @@ protected:
         }
     }
 };
-
-template<typename W>
-W *place(W *widget, const Box &box, const char *name)
-{
-    widget->setGeometry(box.rect());
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QRadioButton *option(QWidget *box, const QString &text, const Box &at, const char *name, QButtonGroup *group)
 {

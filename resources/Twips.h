@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 // Stored window layouts are in twips: 1440 to the inch, 15 to a pixel at
 // 96 dpi. This is the one place they become logical pixels; Qt scales logical
@@ -25,6 +26,16 @@ struct Box
 inline QSize size(int width, int height)
 {
     return {px(width), px(height)};
+}
+
+// Puts a control of a stored layout at its box, under the name that the
+// layout (and the tests) know it by.
+template<typename W>
+W *place(W *widget, const Box &box, const char *name)
+{
+    widget->setGeometry(box.rect());
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
 }
 
 } // namespace Twips

@@ -46,18 +46,11 @@
 #include <cmath>
 
 using namespace CaptureLayout;
+using Twips::place;
 
 namespace {
 
-template<typename W>
-W *place(W *widget, const Twips::Box &box, const char *name)
-{
-    widget->setGeometry(box.rect());
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QLabel *label(QWidget *parent, const QString &text, const Twips::Box &box, const char *name)
+QLabel *labelAt(QWidget *parent, const QString &text, const Twips::Box &box, const char *name)
 {
     auto *l = place(new QLabel(text, parent), box, name);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -67,12 +60,12 @@ QLabel *label(QWidget *parent, const QString &text, const Twips::Box &box, const
     return l;
 }
 
-QPushButton *button(QWidget *parent, const QString &text, const Twips::Box &box, const char *name)
+QPushButton *buttonAt(QWidget *parent, const QString &text, const Twips::Box &box, const char *name)
 {
     return place(new QPushButton(text, parent), box, name);
 }
 
-QLabel *picture(QWidget *parent, const QPixmap &pm, const Twips::Box &box)
+QLabel *pictureAt(QWidget *parent, const QPixmap &pm, const Twips::Box &box)
 {
     auto *l = new QLabel(parent);
     l->setPixmap(pm);
@@ -199,10 +192,10 @@ void frmCapture::buildMediaPanel()
 {
     Frame1 = place(new QGroupBox(tr("Media Player"), centralWidget()), CaptureLayout::Frame1, "Frame1");
     Picture2 = place(new QWidget(Frame1), CaptureLayout::Picture2, "Picture2");
-    Label8 = label(Picture2, tr("File Name:"), CaptureLayout::Label8, "Label8");
+    Label8 = labelAt(Picture2, tr("File Name:"), CaptureLayout::Label8, "Label8");
     TextMedia = place(new QLineEdit(Picture2), CaptureLayout::TextMedia, "TextMedia");
-    Command1 = button(Picture2, tr("Br&owse..."), CaptureLayout::Command1, "Command1");
-    CmdURL = button(Picture2, tr("&URL"), CaptureLayout::CmdURL, "CmdURL");
+    Command1 = buttonAt(Picture2, tr("Br&owse..."), CaptureLayout::Command1, "Command1");
+    CmdURL = buttonAt(Picture2, tr("&URL"), CaptureLayout::CmdURL, "CmdURL");
     connect(Command1, &QPushButton::clicked, this, &frmCapture::Command1_Click);
     connect(CmdURL, &QPushButton::clicked, this, &frmCapture::CmdURL_Click);
 
@@ -221,35 +214,35 @@ void frmCapture::buildRecorderPanel()
     Frame2 = place(new QGroupBox(tr("Sound Recorder"), centralWidget()), CaptureLayout::Frame2, "Frame2");
     Picture1 = place(new QWidget(Frame2), CaptureLayout::Picture1, "Picture1");
 
-    Label3 = label(Picture1, tr("Save as:"), CaptureLayout::Label3, "Label3");
+    Label3 = labelAt(Picture1, tr("Save as:"), CaptureLayout::Label3, "Label3");
     TextWavFile = place(new QLineEdit(Picture1), CaptureLayout::TextWavFile, "TextWavFile");
-    Command2 = button(Picture1, tr("&Browse..."), CaptureLayout::Command2, "Command2");
-    CmdStart = button(Picture1, tr("&Record"), CaptureLayout::CmdStart, "CmdStart");
-    CmdPause = button(Picture1, tr("&Pause"), CaptureLayout::CmdPause, "CmdPause");
-    CmdStop = button(Picture1, tr("&Stop"), CaptureLayout::CmdStop, "CmdStop");
-    CmdPlay = button(Picture1, tr("&Play"), CaptureLayout::CmdPlay, "CmdPlay");
+    Command2 = buttonAt(Picture1, tr("&Browse..."), CaptureLayout::Command2, "Command2");
+    CmdStart = buttonAt(Picture1, tr("&Record"), CaptureLayout::CmdStart, "CmdStart");
+    CmdPause = buttonAt(Picture1, tr("&Pause"), CaptureLayout::CmdPause, "CmdPause");
+    CmdStop = buttonAt(Picture1, tr("&Stop"), CaptureLayout::CmdStop, "CmdStop");
+    CmdPlay = buttonAt(Picture1, tr("&Play"), CaptureLayout::CmdPlay, "CmdPlay");
     CmdPause->setEnabled(false);
     CmdStop->setEnabled(false);
     CmdPlay->setEnabled(false);
-    Label4 = label(Picture1, tr("Quality:"), CaptureLayout::Label4, "Label4");
-    LabelFomartStr = label(Picture1, QString(), CaptureLayout::LabelFomartStr, "LabelFomartStr");
-    CmdSet = button(Picture1, tr("Se&t"), CaptureLayout::CmdSet, "CmdSet");
-    Label6 = label(Picture1, tr("Source:"), CaptureLayout::Label6, "Label6");
+    Label4 = labelAt(Picture1, tr("Quality:"), CaptureLayout::Label4, "Label4");
+    LabelFomartStr = labelAt(Picture1, QString(), CaptureLayout::LabelFomartStr, "LabelFomartStr");
+    CmdSet = buttonAt(Picture1, tr("Se&t"), CaptureLayout::CmdSet, "CmdSet");
+    Label6 = labelAt(Picture1, tr("Source:"), CaptureLayout::Label6, "Label6");
     ComboSource = place(new QComboBox(Picture1), CaptureLayout::ComboSource, "ComboSource");
     ComboSource->setToolTip(tr("We strongly recommend you select 'Stereo Mix' to record most sound. The name for 'Stereo Mix' could be "
         "'Sound Mix', 'WAV Mix' etc."));
-    Label2 = label(Picture1, tr("Device:"), CaptureLayout::Label2, "Label2");
+    Label2 = labelAt(Picture1, tr("Device:"), CaptureLayout::Label2, "Label2");
     DeviceCombo = place(new QComboBox(Picture1), CaptureLayout::DeviceCombo, "DeviceCombo");
 
     place(new QFrame(Picture1), CaptureLayout::Divider, "Divider")->setFrameShape(QFrame::VLine);
-    picture(Picture1, Artwork::speaker(false), SpeakerLeft);
-    picture(Picture1, Artwork::speaker(true), SpeakerRight);
-    Label5 = label(Picture1, tr("Balance:"), CaptureLayout::Label5, "Label5");
+    pictureAt(Picture1, Artwork::speaker(false), SpeakerLeft);
+    pictureAt(Picture1, Artwork::speaker(true), SpeakerRight);
+    Label5 = labelAt(Picture1, tr("Balance:"), CaptureLayout::Label5, "Label5");
     slBalance = place(new QSlider(Qt::Horizontal, Picture1), CaptureLayout::slBalance, "slBalance");
     slBalance->setRange(0, 100);
     slBalance->setValue(50);
-    picture(Picture1, Artwork::balanceScale(), BalanceScale);
-    Label1 = label(Picture1, tr("Volume:"), CaptureLayout::Label1, "Label1");
+    pictureAt(Picture1, Artwork::balanceScale(), BalanceScale);
+    Label1 = labelAt(Picture1, tr("Volume:"), CaptureLayout::Label1, "Label1");
     slVolume = place(new QSlider(Qt::Vertical, Picture1), CaptureLayout::slVolume, "slVolume");
     slVolume->setRange(0, 65535);
     slVolume->setInvertedAppearance(true);   // position 0 (loudest) at the top
@@ -258,7 +251,7 @@ void frmCapture::buildRecorderPanel()
     slVolume->setInvertedControls(true);
     slVolume->setSingleStep(655);
     slVolume->setPageStep(4096);
-    picture(Picture1, Artwork::volumeWedge(), VolumeWedge);
+    pictureAt(Picture1, Artwork::volumeWedge(), VolumeWedge);
 
     AudioDisplay21 = m_components.makeDisplay(Picture1);
     if (auto *w = dynamic_cast<QWidget *>(AudioDisplay21))

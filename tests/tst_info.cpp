@@ -281,9 +281,9 @@ private slots:
         // A folder is found as a folder, a file of the same name is not one.
         QDir().mkpath(share + QStringLiteral("help"));
         QCOMPARE(DataFolders::locate(QStringLiteral("help/"), bin), share + QStringLiteral("help/"));
-        QCOMPARE(Help::folder(bin), QString());   // no contents page: no help
+        QCOMPARE(Help::installedFolder(bin), QString());   // no contents page: no help
         writeFile(share + QStringLiteral("help/index.html"), "<html><title>x</title></html>");
-        QCOMPARE(Help::folder(bin), share + QStringLiteral("help/"));
+        QCOMPARE(Help::installedFolder(bin), share + QStringLiteral("help/"));
 
         // Without any help the update page is named beside the program, for
         // the browser to say it is missing.

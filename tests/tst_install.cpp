@@ -132,7 +132,7 @@ private slots:
     void installedProgramFindsItsHelpAndSkin()
     {
         const QString programFolder = bin();
-        QCOMPARE(Help::folder(programFolder), share() + QStringLiteral("help/"));
+        QCOMPARE(Help::installedFolder(programFolder), share() + QStringLiteral("help/"));
         QCOMPARE(skinFilePath(programFolder), share() + QStringLiteral("skin.cjstyles"));
 
         Skin skin;

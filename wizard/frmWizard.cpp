@@ -27,6 +27,7 @@
 namespace {
 
 using Twips::Box;
+using Twips::place;
 
 // The stored layout, in twips: the client area, and each control relative to
 // its page or (for the rule and the buttons) to the client area.
@@ -87,14 +88,6 @@ constexpr Box CmdCancelBox{3135, 2115 + Grow, 1080, 360};
 
 const char *const NextCaption = QT_TRANSLATE_NOOP("frmWizard", "&Next >");
 const char *const FinishCaption = QT_TRANSLATE_NOOP("frmWizard", "&Finish");
-
-template<typename W>
-W *place(W *widget, const Box &box, const char *name)
-{
-    widget->setGeometry(box.rect());
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // A caption that this desktop's font draws a little larger than the layout's
 // own keeps its end (and its second line), as far as its page leaves room.
