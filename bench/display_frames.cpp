@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QRandomGenerator>
+#include <QWindow>
 
 #include <cmath>
 #include <cstdio>
@@ -57,6 +58,9 @@ int main(int argc, char **argv)
         display.resize(427, 115);
         display.setDisplayStyle(style);
         display.show();
+        // repaint() paints nothing until the window is on the screen.
+        while (!display.windowHandle() || !display.windowHandle()->isExposed())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QRandomGenerator random(7);
         double state[2] = {0, 0};
         const double start = cpuSeconds();
