@@ -44,10 +44,8 @@ QFont labelFont()
 
 QLabel *makeLabel(QWidget *parent, const QString &text, const Twips::Box &box, const char *name)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto *label = Twips::place(new QLabel(text, parent), box, name);
     label->setFont(labelFont());
-    label->setGeometry(box.rect());
     // Bold text in a font other than Tahoma can be wider or taller than the
     // stored box: keep all of it.
     const QSize hint = label->sizeHint();
