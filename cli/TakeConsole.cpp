@@ -7,10 +7,8 @@
 #include "engine/StopSignals.h"
 #include "engine/Take.h"
 #include "engine/TakeTarget.h"
-#include "engine/WavAudioFile.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <csignal>
@@ -211,7 +209,7 @@ void TakeConsole::onEnded()
         say(QCoreApplication::translate("tarvell-rec", "%1%2; the file holds the %3 recorded until then").arg(where, why, recorded));
     } else if (m_showProgress) {
         write(stderr, QCoreApplication::translate("tarvell-rec", "Recorded %1 into %2 (%3)\n")
-                          .arg(recorded, path, sizeText(fileBytes()))
+                          .arg(recorded, path, sizeText(m_take.fileBytes()))
                           .toUtf8());
     }
     if (const qint64 lost = m_take.lostFrames(); lost > 0 && !m_showProgress)
@@ -228,15 +226,6 @@ void TakeConsole::onEnded()
         say(QStringLiteral("%1: %2").arg(path, what.join(QStringLiteral(", "))));
     }
     QCoreApplication::exit(exit);
-}
-
-qint64 TakeConsole::fileBytes() const
-{
-    // A compressed file's size is the encoder's to know; a WAV's follows
-    // from the sound in it, without asking the disk.
-    if (takeFileType(m_take.path(), std::nullopt) != FileType::Wav)
-        return QFileInfo(m_take.path()).size();
-    return WavAudioFile::HeaderSize + m_take.bytesWritten();
 }
 
 QString TakeConsole::secondsText(qint64 frames) const
@@ -257,7 +246,7 @@ void TakeConsole::drawProgress(bool now)
     m_sinceDrawn.restart();
     const SignalWatch &watch = m_take.watch();
     QString line = QStringLiteral("REC %1  %2  ")
-                       .arg(clockText(m_take.recordedMs()), sizeText(fileBytes()));
+                       .arg(clockText(m_take.recordedMs()), sizeText(m_take.fileBytes()));
     // The warnings before the meters: a narrow terminal cuts the end of the line.
     if (watch.noSound())
         line += QCoreApplication::translate("tarvell-rec", "NO SOUND %1 s  ").arg(watch.quietMs() / 1000);

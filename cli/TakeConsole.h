@@ -58,7 +58,6 @@ private:
     void clearProgress();
     // "12.345 s" of sound: what the file holds, or lost.
     QString secondsText(qint64 frames) const;
-    qint64 fileBytes() const;
 
     AudioRecord &m_rec;
     Take &m_take;

@@ -48,6 +48,10 @@ public:
     // Bytes of sample data in the open file (0 when none is open); after a
     // write that failed, what of it reached the file.
     virtual quint64 dataBytes() const = 0;
+    // The open file's size as it stands after the last block: header and
+    // sound (a compressed file: what the encoder has written). 0 when no
+    // file is open.
+    virtual quint64 fileBytes() const = 0;
     // A recording that was never closed (the program was killed, the computer
     // lost power) is found again here, at the next start: its header is put
     // right for every whole frame on disk. Each is reported once; files that

@@ -33,21 +33,21 @@ SourceLine lineOf(SourceLine::Kind kind, const QString &name, const QString &sou
     return line;
 }
 
-QString displayName(const QString &description, const QString &name)
+QString serverName(const QString &description, const QString &name)
 {
     return description.isEmpty() ? name : description;
 }
 
 void addInputLines(CaptureDevice &device, const ServerSource &source)
 {
-    const QString sourceName = displayName(source.description, source.name);
+    const QString sourceName = serverName(source.description, source.name);
     if (source.ports.size() <= 1) {
         device.lines.append(lineOf(SourceLine::Input, sourceName, source.name));
         return;
     }
     for (const auto &port : source.ports)
         device.lines.append(lineOf(SourceLine::Input,
-                                   QStringLiteral("%1 (%2)").arg(displayName(port.description, port.name), sourceName),
+                                   QStringLiteral("%1 (%2)").arg(serverName(port.description, port.name), sourceName),
                                    source.name, port.name));
 }
 
@@ -55,7 +55,7 @@ void addMixLine(CaptureDevice &device, const ServerSink &sink, const ServerState
 {
     if (sink.monitorSource.isEmpty() || !state.source(sink.monitorSource))
         return;
-    device.lines.append(lineOf(SourceLine::PlaybackMix, playbackMixName(displayName(sink.description, sink.name)),
+    device.lines.append(lineOf(SourceLine::PlaybackMix, playbackMixName(serverName(sink.description, sink.name)),
                                sink.monitorSource));
     QSet<QString> applications;
     for (const auto &stream : state.streams) {
@@ -97,7 +97,7 @@ QList<CaptureDevice> mapDevices(const ServerState &state)
     QList<CaptureDevice> devices;
 
     for (const auto &card : state.cards) {
-        CaptureDevice device{displayName(card.description, card.name), {}};
+        CaptureDevice device{serverName(card.description, card.name), {}};
         for (const auto &source : state.sources)
             if (source.card == card.index && !isMonitor(source))
                 addInputLines(device, source);
@@ -111,7 +111,7 @@ QList<CaptureDevice> mapDevices(const ServerState &state)
     for (const auto &sink : state.sinks) {
         if (sink.card != PA_INVALID_INDEX)
             continue;
-        CaptureDevice device{displayName(sink.description, sink.name), {}};
+        CaptureDevice device{serverName(sink.description, sink.name), {}};
         addMixLine(device, sink, state);
         if (!device.lines.isEmpty())
             devices.append(device);
@@ -120,7 +120,7 @@ QList<CaptureDevice> mapDevices(const ServerState &state)
     for (const auto &source : state.sources) {
         if (source.card != PA_INVALID_INDEX || isMonitor(source))
             continue;
-        CaptureDevice device{displayName(source.description, source.name), {}};
+        CaptureDevice device{serverName(source.description, source.name), {}};
         addInputLines(device, source);
         devices.append(device);
     }

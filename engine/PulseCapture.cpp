@@ -211,14 +211,14 @@ void PulseCapture::readAvailable()
         }
         // A hole (data == nullptr) is filled with silence and counted; it
         // must be dropped like real data.
-        append(static_cast<const char *>(data), bytes, data == nullptr);
+        convertArrived(static_cast<const char *>(data), bytes, data == nullptr);
         pa_stream_drop(m_stream);
     }
 }
 
 // The stream's data, converted to the recording's rate when it runs at
 // another; a hole is converted as silence.
-void PulseCapture::append(const char *data, size_t bytes, bool hole)
+void PulseCapture::convertArrived(const char *data, size_t bytes, bool hole)
 {
     if (!m_resampler) {
         store(data, bytes, hole);

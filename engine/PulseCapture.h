@@ -83,7 +83,7 @@ private:
     static void onTiming(pa_stream *s, int success, void *self);
 
     void readAvailable();                                 // loop thread, lock held
-    void append(const char *data, size_t bytes, bool hole); // loop thread
+    void convertArrived(const char *data, size_t bytes, bool hole); // loop thread
     void store(const char *data, size_t bytes, bool hole);  // loop thread, at the recording's rate
     void startConversion(pa_stream *s);                   // loop thread, m_mutex held
     void closeStream();                                   // loop lock held

@@ -4,6 +4,8 @@
 #include "engine/AudioFile.h"
 #include "engine/AudioRecord.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -11,13 +13,13 @@
 Take::Take(AudioRecord &recorder, AudioFile &file, QObject *parent) : QObject(parent), m_rec(recorder), m_file(file)
 {
     m_overdue.setSingleShot(true);
-    connect(&m_overdue, &QTimer::timeout, this, [this] { finish(End::DurationReached, QString()); });
+    connect(&m_overdue, &QTimer::timeout, this, [this] { endTake(End::DurationReached, QString()); });
 }
 
 Take::~Take()
 {
     if (isOpen())
-        finish(End::Stopped, QString());
+        endTake(End::Stopped, QString());
 }
 
 bool Take::start(const QString &path)
@@ -148,7 +150,7 @@ void Take::resume()
 void Take::stop()
 {
     if (isOpen())
-        finish(End::Stopped, QString());
+        endTake(End::Stopped, QString());
 }
 
 void Take::writeCapturedNow()
@@ -194,8 +196,8 @@ void Take::writeFetched(QByteArray (AudioRecord::*fetch)())
     } catch (...) {
         return;
     }
-    if (write(captured) && reachedEnd())
-        finish(End::DurationReached, QString());
+    if (writeCaptured(captured) && reachedEnd())
+        endTake(End::DurationReached, QString());
 }
 
 void Take::onCaptureError(qint32 number, const QString &description)
@@ -203,14 +205,14 @@ void Take::onCaptureError(qint32 number, const QString &description)
     if (!isOpen())
         return;
     if (number == AudioFailure::DeviceRemoved)
-        finish(End::DeviceRemoved, description);
+        endTake(End::DeviceRemoved, description);
     else if (number == AudioFailure::NotConnected)
-        finish(End::ServerLost, description);
+        endTake(End::ServerLost, description);
     else
-        finish(End::CaptureFailed, description);
+        endTake(End::CaptureFailed, description);
 }
 
-bool Take::write(const QByteArray &captured)
+bool Take::writeCaptured(const QByteArray &captured)
 {
     if (m_writeFailed)
         return false;
@@ -235,9 +237,17 @@ bool Take::writeRaw(QByteArray data)
         // whole frames that fitted, and the header says so. A take that goes
         // on writing nothing would only pretend.
         m_writeFailed = true;
-        finish(End::CannotWrite, AudioFailure::from(std::current_exception()).description());
+        endTake(End::CannotWrite, AudioFailure::from(std::current_exception()).description());
         return false;
     }
+}
+
+qint64 Take::fileBytes() const
+{
+    if (isOpen())
+        return qint64(m_file.fileBytes());
+    const QFileInfo file(m_path);
+    return file.exists() ? file.size() : 0;
 }
 
 qint64 Take::lostFrames() const
@@ -305,7 +315,7 @@ void Take::noteSoundEdges()
     m_clippingTold = clipping;
 }
 
-void Take::finish(End end, const QString &reason)
+void Take::endTake(End end, const QString &reason)
 {
     if (end != End::Stopped && m_end == End::Stopped && m_endReason.isEmpty()) {
         m_end = end;
@@ -337,7 +347,7 @@ void Take::finish(End end, const QString &reason)
             } catch (...) {
                 break;
             }
-            if (block.isEmpty() || !write(block))
+            if (block.isEmpty() || !writeCaptured(block))
                 break;
         }
         dropCaptured();

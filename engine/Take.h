@@ -112,6 +112,9 @@ public:
     // Of the open or the last take.
     qint64 framesWritten() const { return m_frameBytes > 0 ? m_bytesWritten / m_frameBytes : 0; }
     qint64 bytesWritten() const { return m_bytesWritten; }
+    // The file's size in bytes: as the writer knows it while the take runs,
+    // from the disk once it has ended; 0 when it cannot be read.
+    qint64 fileBytes() const;
     qint64 recordedMs() const { return framesToMs(framesWritten()); }
     qint64 framesToMs(qint64 frames) const { return m_format.sampleRate > 0 ? frames * 1000 / m_format.sampleRate : 0; }
     const QList<Loss> &losses() const { return m_losses; }
@@ -146,14 +149,14 @@ private:
     // writes it, and ends the take when its duration is full.
     void writeFetched(QByteArray (AudioRecord::*fetch)());
     // Appends what fits before the take's end; false once writing failed.
-    bool write(const QByteArray &captured);
+    bool writeCaptured(const QByteArray &captured);
     bool writeRaw(QByteArray data);
     bool reachedEnd() const { return m_limitBytes >= 0 && m_bytesWritten >= m_limitBytes; }
     void noteLosses();
     void noteWaiting();
     void noteSoundEdges();
     // Stops capture, drains it into the file (unless paused), closes it.
-    void finish(End end, const QString &reason);
+    void endTake(End end, const QString &reason);
     void failStart(StartFailure failure, const QString &reason);
     void dropCaptured();
 

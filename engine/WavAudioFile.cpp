@@ -150,6 +150,17 @@ void WavAudioFile::SetFileType(FileType type, Quality quality)
 
 qint32 WavAudioFile::OpenStatus() const { return m_fd >= 0 ? 0 : -1; }
 
+quint64 WavAudioFile::fileBytes() const
+{
+    if (m_fd < 0)
+        return 0;
+    // A WAV's header has one size whatever it holds; no need to ask the disk.
+    if (m_fileType == FileType::Wav)
+        return HeaderSize + m_dataBytes;
+    struct stat st {};
+    return ::fstat(m_fd, &st) == 0 ? quint64(st.st_size) : 0;
+}
+
 void WavAudioFile::CreateWaveFile(const QString &path, qint32 reserved)
 {
     if (reserved != 0)

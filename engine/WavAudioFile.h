@@ -68,6 +68,7 @@ public:
 
     WaveFormat format() const { return m_format; }
     quint64 dataBytes() const override { return m_dataBytes; }
+    quint64 fileBytes() const override;
 
     // For tests and tools: grows the data chunk of the open file by `bytes`
     // zero bytes without writing them (a sparse hole made with ftruncate), so

@@ -26,13 +26,6 @@
 
 namespace {
 
-// Size of the file on disk in units of 1024 bytes; 0 when it cannot be read.
-double fileSizeKb(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() ? double(info.size()) / 1024.0 : 0.0;
-}
-
 // The first sentence of the message that tells why a recording ended early.
 QString stoppedBecause(const QString &why)
 {
@@ -283,12 +276,12 @@ void RecordingControl::onProgress()
     const qint64 recordedMs = m_take->recordedMs();
     setPanelText(2, tr("Elapsed: ") + PublicDim::FormatTime(double(recordedMs / 1000)));
     showWarnings(recordedMs);
-    setPanelText(3, tr("File size: ") + sizeText(fileSizeKb(m_take->path())) + tr(" KB"));
+    setPanelText(3, tr("File size: ") + sizeText(double(m_take->fileBytes()) / 1024.0) + tr(" KB"));
 }
 
 void RecordingControl::onEnded(Take::End end, const QString &reason)
 {
-    setPanelText(3, tr("File size: ") + sizeText(fileSizeKb(m_take->path())) + tr(" KB"));
+    setPanelText(3, tr("File size: ") + sizeText(double(m_take->fileBytes()) / 1024.0) + tr(" KB"));
     if (end == Take::End::DeviceRemoved)
         m_failure = tr("The recording device was removed.");
     else if (end != Take::End::Stopped && end != Take::End::DurationReached)

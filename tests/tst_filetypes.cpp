@@ -123,7 +123,11 @@ private slots:
         const QByteArray pcm = sweep(f, 3.1);
         const QString file = path(QString::fromLatin1(QTest::currentDataTag()));
         WavAudioFile w(path(QStringLiteral("journals")));
-        writeTake(w, file, FileType(type), f, pcm);
+        writeTake(w, file, FileType(type), f, pcm, false);
+        // The size the window and tarvell-rec show while recording is the file's.
+        QCOMPARE(qint64(w.fileBytes()), QFileInfo(file).size());
+        w.CloseFile();
+        QCOMPARE(w.fileBytes(), quint64(0));
         const SndfileResult back = readWithSndfile(file);
         QVERIFY2(back.opened, qPrintable(back.error));
         QVERIFY(back.format == sfFormat && back.sampleRate == rate && back.channels == channels);

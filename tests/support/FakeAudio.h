@@ -291,6 +291,7 @@ public:
     }
     qint32 OpenStatus() const override { return open ? 0 : -1; }
     quint64 dataBytes() const override { return open ? quint64(all().size()) : 0; }
+    quint64 fileBytes() const override { return open ? 44 + dataBytes() : 0; }
     WaveFormat waveFormat() const override { return format; }
     FileType type = FileType::Wav;
     Quality squeeze = Quality::Music;
