@@ -16,9 +16,18 @@ constexpr qint64 ConverterDelay = 2;
 // From reading frame for frame to reading through the converter: a
 // crossfade this long.
 constexpr qint64 Fade = 256;
-// Clock readings jitter by a millisecond or so: each moves the offset by
-// this share of its difference.
-constexpr double OffsetSmoothing = 0.05;
+// Clock readings jitter by a fraction of a millisecond, and through
+// PipeWire's pulse server one now and then is late or early by part of a
+// delivery (a few to a dozen milliseconds, more often one way than the
+// other). The offset is the median of the latest readings that agree with it
+// within CorrectFromMs; one further off is left out, unless nearly all of
+// the latest are: then the offset has moved. (A reading that is off counts
+// twice or more: it stays the latest of its stream until the next.)
+constexpr size_t OffsetReadings = 41;
+constexpr size_t MovedReadings = OffsetReadings * 9 / 10;
+// The offset is known once this many readings agree within ResyncMs, so
+// that one reading off by a delivery does not place the second at the start.
+constexpr size_t SettledReadings = 3;
 
 } // namespace
 
@@ -58,13 +67,35 @@ void StreamAligner::noteOffset()
     if (!m_firstClock || !m_secondClock)
         return;
     const double raw = double(m_secondFrame - m_firstFrame) + double(m_firstUs - m_secondUs) * m_rate / 1e6;
-    // A stream that started again (an application's next one) moves the
-    // offset at once; otherwise it is the readings' mean.
-    if (!m_offsetKnown || std::abs(raw - m_offset) > ResyncMs * m_rate / 2000.0)
-        m_offset = raw;
-    else
-        m_offset += OffsetSmoothing * (raw - m_offset);
-    m_offsetKnown = true;
+    const double off = std::abs(raw - m_median);
+    const bool leftOut = m_readings.size() >= SettledReadings && off > CorrectFromMs * m_rate / 1000;
+    m_leftOut.push_back(leftOut);
+    m_leftOutCount += leftOut;
+    if (m_leftOut.size() > OffsetReadings) {
+        m_leftOutCount -= m_leftOut.front();
+        m_leftOut.pop_front();
+    }
+    // A stream that started again (an application's next one) starts the
+    // readings afresh, and the second waits until they have settled.
+    if (!m_readings.empty() && (off > ResyncMs * m_rate / 2000.0 || m_leftOutCount >= MovedReadings)) {
+        m_readings.clear();
+        m_leftOut.clear();
+        m_leftOutCount = 0;
+        m_offsetKnown = false;
+    } else if (leftOut) {
+        return;
+    }
+    m_readings.push_back(raw);
+    if (m_readings.size() > OffsetReadings)
+        m_readings.pop_front();
+    m_sorted.assign(m_readings.begin(), m_readings.end());
+    const auto middle = m_sorted.begin() + qsizetype(m_sorted.size() / 2);
+    std::nth_element(m_sorted.begin(), middle, m_sorted.end());
+    m_median = *middle;
+    if (m_readings.size() >= SettledReadings) {
+        m_offset = m_median;
+        m_offsetKnown = true;
+    }
 }
 
 void StreamAligner::pushSecond(const float *samples, qint64 count)
@@ -74,8 +105,10 @@ void StreamAligner::pushSecond(const float *samples, qint64 count)
     m_in.insert(m_in.end(), samples, samples + count);
     m_inEnd += count;
     // What was read (or can no longer be) goes; a second that is not read
-    // keeps its latest minute.
-    const qint64 keepFrom = m_reading ? (m_converting ? m_fed : m_direct) - ConverterLead : m_inEnd - 60LL * m_rate;
+    // keeps its latest minute. While the converter fades in, what it fades
+    // from is still read.
+    const qint64 readFrom = m_converting && m_fadeLeft == 0 ? m_fed : std::min(m_fed, m_direct);
+    const qint64 keepFrom = m_reading ? (m_converting ? readFrom : m_direct) - ConverterLead : m_inEnd - 60LL * m_rate;
     if (keepFrom - m_inStart > m_rate) {
         m_in.erase(m_in.begin(), m_in.begin() + (keepFrom - m_inStart));
         m_inStart = keepFrom;

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <deque>
 #include <vector>
 
 struct soxr;
@@ -86,6 +87,11 @@ private:
     qint64 m_secondFrame = 0, m_secondUs = 0;
     bool m_offsetKnown = false;
     double m_offset = 0;   // the second's frame minus the first's, captured at one moment
+    std::deque<double> m_readings;   // the offset as the latest clock readings gave it
+    double m_median = 0;             // theirs
+    std::deque<bool> m_leftOut;      // whether each of the latest readings was left out
+    size_t m_leftOutCount = 0;
+    std::vector<double> m_sorted;
 
     std::vector<float> m_in;   // the second's frames from m_inStart on
     qint64 m_inStart = 0;
