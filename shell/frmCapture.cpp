@@ -324,7 +324,8 @@ void frmCapture::buildRecordingControl()
 void frmCapture::buildWizardHandOff()
 {
     m_handOff = std::make_unique<WizardHandOff>(WizardHandOff::Window{
-        [this] { Menu_PR_Click(); }, TextMedia, TextWavFile, MediaPlayer1, m_mediaRecording.get(),
+        this, [this] { return m_file.get(); }, [this] { DisplayFormatStr(); }, [this] { return m_sources->applications(); },
+        [this] { return m_sources->inputs(); }, [this] { Menu_PR_Click(); }, TextMedia, TextWavFile, MediaPlayer1, m_mediaRecording.get(),
         [this](const QString &line) { return m_sources->chooseApplication(line); },
         [this](const QString &device, const QString &application, bool mixed) { return chooseConversation(device, application, mixed); },
         [this] { CmdStart_Click(); }});
@@ -366,7 +367,7 @@ void frmCapture::Form_Initialize()
     // Nothing to prepare: Qt sets up its controls itself.
 }
 
-void frmCapture::comeForward()
+void frmCapture::bringToFront()
 {
     QWidget *front = this;
     if (frmWizard *wizard = wizardWindow(); wizard && wizard->isVisible())
@@ -391,7 +392,7 @@ bool frmCapture::Form_Load()
             endProgram(0);
             return false;
         }
-        connect(&m_instance, &SingleInstance::comeForward, this, &frmCapture::comeForward);
+        connect(&m_instance, &SingleInstance::comeForward, this, &frmCapture::bringToFront);
 
         // 2. The program's folder, ending in exactly one "/".
         PublicDim::AppFolder = m_components.appFolder.isEmpty() ? QCoreApplication::applicationDirPath()

@@ -5,7 +5,6 @@
 #include "media/MediaRecording.h"
 #include "recorder/RecordingControl.h"
 #include "shell/SingleInstance.h"
-#include "wizard/WizardHost.h"
 
 #include <QMainWindow>
 #include <QElapsedTimer>
@@ -48,10 +47,10 @@ class frmWizard;
 // frmCapture*.cpp files beside it, all in shell/.
 //
 // Its controls and state are its own. Other windows reach it through the few
-// operations below (the record wizard through WizardHost); tests find its
+// operations below (the record wizard through its hand-off); tests find its
 // controls by their object names and run its handlers by name as the
 // controls' signals do.
-class frmCapture : public QMainWindow, public WizardHost
+class frmCapture : public QMainWindow
 {
     Q_OBJECT
 public:
@@ -87,13 +86,9 @@ public:
     // The record wizard while it is open.
     frmWizard *wizardWindow() const;
 
-    // WizardHost
-    QWidget *wizardHostWindow() override { return this; }
-    AudioFile *wizardAudioFile() override { return m_file.get(); }
-    void DisplayFormatStr() override;
-    void ProcessWizard() override;
-    QStringList wizardApplications() override;
-    QStringList wizardInputs() override;
+    void DisplayFormatStr();
+    // Acts on the record wizard's choices (WizardHandOff).
+    void ProcessWizard();
     // A conversation: the device (the microphone) in the lists, and the
     // application's line (empty: the Stereo Mix of the default output),
     // recorded with it by a second recorder, into each take until the lists
@@ -166,7 +161,7 @@ private slots:
 private:
     // A second start asked for us: the window the user last had comes to the
     // front (the wizard or the Wav Player when one is open).
-    void comeForward();
+    void bringToFront();
     void buildMenus();
     void buildMediaPanel();
     void buildRecorderPanel();

@@ -183,16 +183,6 @@ void frmCapture::captureRunningChanged()
     showResampling();   // a capture knows the rate the device really runs at
 }
 
-QStringList frmCapture::wizardApplications()
-{
-    return m_sources->applications();
-}
-
-QStringList frmCapture::wizardInputs()
-{
-    return m_sources->inputs();
-}
-
 bool frmCapture::chooseConversation(const QString &device, const QString &application, bool mixed)
 {
     endConversation();

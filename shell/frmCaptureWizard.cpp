@@ -19,7 +19,7 @@ void frmCapture::Menu_Wizard_Click()
     // when it unloads.
     skipOnError([&] {
         if (!wizardWindow())
-            m_wizard = new frmWizard(this);
+            m_wizard = new frmWizard(m_handOff.get());
         m_wizard->show();
     });
 }

@@ -5,8 +5,9 @@
 class AudioFile;
 class QWidget;
 
-// What the record wizard needs of the window that opens it. The main window
-// implements it; the wizard knows nothing else of that window.
+// What the record wizard needs of the window that opens it. The main
+// window's hand-off (WizardHandOff) implements it; the wizard knows nothing
+// else of that window.
 class WizardHost
 {
 public:
