@@ -6,7 +6,6 @@
 
 #include <functional>
 
-class AudioFile;
 class MediaPlayer;
 class MediaRecording;
 class QLineEdit;
