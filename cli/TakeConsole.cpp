@@ -201,9 +201,9 @@ void TakeConsole::onEnded()
     clearProgress();
     const QString path = m_take.path();
     const QString recorded = secondsText(m_take.framesWritten());
-    const auto [exit, told] = Ends[int(m_take.end())];
+    const auto [exit, told] = Ends[int(m_take.howEnded())];
     if (exit != Recorded) {
-        const QString why = QCoreApplication::translate("tarvell-rec", told).arg(m_take.end() == Take::End::DeviceRemoved ? m_deviceName : m_take.endReason());
+        const QString why = QCoreApplication::translate("tarvell-rec", told).arg(m_take.howEnded() == Take::End::DeviceRemoved ? m_deviceName : m_take.endReason());
         // The writer's reasons name the file already; the others do not.
         const QString where = why.contains(path) ? QString() : path + QStringLiteral(": ");
         say(QCoreApplication::translate("tarvell-rec", "%1%2; the file holds the %3 recorded until then").arg(where, why, recorded));

@@ -122,7 +122,7 @@ public:
     const SignalWatch &watch() const { return m_watch; }
     // The application an application's line waits for; empty otherwise.
     QString waitingFor() const { return m_waitingFor; }
-    End end() const { return m_end; }
+    End howEnded() const { return m_end; }
     // The engine's words for what ended the take, empty after stop().
     QString endReason() const { return m_endReason; }
 

@@ -4,13 +4,13 @@
 #include "base/Dialogs.h"
 #include "base/PublicDim.h"
 #include "base/Settings.h"
-#include "engine/Conversation.h"
 #include "base/SkipOnError.h"
 #include "base/WindowPlacement.h"
 #include "base/modSpecialFolder.h"
 #include "engine/AudioFailure.h"
 #include "engine/AudioFile.h"
 #include "engine/AudioRecord.h"
+#include "engine/Conversation.h"
 #include "engine/TakeTarget.h"
 #include "info/ProductLinks.h"
 #include "info/Skin.h"
@@ -19,11 +19,11 @@
 #include "media/MediaRecording.h"
 #include "recorder/AudioDisplay.h"
 #include "recorder/SourceLists.h"
-#include "wizard/frmWizard.h"
 #include "resources/Artwork.h"
 #include "resources/CaptureLayout.h"
 #include "shell/ConsoleKeys.h"
 #include "wizard/WizardHandOff.h"
+#include "wizard/frmWizard.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -469,19 +469,25 @@ bool frmCapture::Form_Load()
     }
 }
 
-void frmCapture::startCapture(OnFailure onFailure)
+void frmCapture::InitAudioPanel()
 {
-    auto step = [onFailure](const auto &call) {
-        if (onFailure == OnFailure::Skip)
-            skipOnError(call);
-        else
-            call();
-    };
-    step([&] { m_record->SetFormat(m_file->FormatDescriptor(), m_file->FormatUnit()); });
-    step([&] { m_record->setBlockLength(m_record->DurationToLength(1000)); });
-    step([&] { AudioDisplay21->SetWaveFormat(m_file->waveFormat()); });
-    step([&] { m_record->StartCapture(); });
-    captureRunningChanged();
+    skipOnError([&] { MediaPlayer1->setAutoPlay(true); });
+    skipOnError([&] { FillDeviceList(); });
+    if (m_ended)
+        return;
+    skipOnError([&] { LoadSettings(this); });
+    skipOnError([&] { AudioDisplay21->setDisplayStyle(PublicDim::PreviewIndex); });
+}
+
+void frmCapture::FillDeviceList()
+{
+    if (m_sources->FillDeviceList())
+        return;
+    Dialogs::instance().messageBox(this,
+                                   tr("Can not initialize sound device. If you started other sound "
+                                                  "recorder, please exit it before run this application"),
+                                   QString(), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
+    endProgram(1);
 }
 
 void frmCapture::reportRecovered(const QList<AudioFile::Recovered> &files)

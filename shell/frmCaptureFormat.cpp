@@ -23,7 +23,7 @@
 // name does not choose the old type back at the next Record.
 void frmCapture::DisplayFormatStr()
 {
-    if (PublicDim::WavFileType != m_shownType && !IsRecording()) {
+    if (PublicDim::WavFileType != m_shownType && !m_recording->isRecording()) {
         m_shownType = PublicDim::WavFileType;
         const QString renamed = renamedForType(TextWavFile->text(), m_shownType);
         if (renamed != TextWavFile->text()) {

@@ -3,7 +3,6 @@
 // (recorder/SourceLists), and the recorder's events feed the level display
 // while the window is in sight.
 
-#include "base/Dialogs.h"
 #include "base/PublicDim.h"
 #include "base/Settings.h"
 #include "base/SkipOnError.h"
@@ -96,14 +95,14 @@ void frmCapture::followVisibility(bool always)
 void frmCapture::AudioRecord_Timer(qint32, qint32, qint32)
 {
     // The level display; what came in reaches the file through the take.
-    if (IsPaused() || !m_displayInSight)
+    if (m_recording->isPaused() || !m_displayInSight)
         return;
     skipOnError([&] {
         const qint64 count = qint64(m_file->FormatUnit()) * 1024;
         if (count <= std::numeric_limits<qint32>::max())
             // A conversation shows what goes into the file: in split, its
             // two sources side by side.
-            AudioDisplay21->ShowSamples(m_conversation && IsRecording() ? m_conversation->displayData(int(count))
+            AudioDisplay21->ShowSamples(m_conversation && m_recording->isRecording() ? m_conversation->displayData(int(count))
                                                                         : m_record->GetDisplayData(qint32(count)));
     });
 }
@@ -111,7 +110,7 @@ void frmCapture::AudioRecord_Timer(qint32, qint32, qint32)
 void frmCapture::AudioRecord_EndArrayRecord(qint32)
 {
     // A recording's blocks are the take's; monitoring's are nobody's.
-    if (!IsRecording())
+    if (!m_recording->isRecording())
         skipOnError([&] { m_record->GetBlock(); });
 }
 
@@ -127,29 +126,7 @@ void frmCapture::AudioRecord_CaptureError(qint32, const QString &)
 // ------------------------------------------------------------ devices and sources
 //
 // The lists, the sliders and following the sound system are the source
-// lists' own (recorder/SourceLists); the window starts them and ends the
-// program when the chosen device has nothing to record from.
-
-void frmCapture::InitAudioPanel()
-{
-    skipOnError([&] { MediaPlayer1->setAutoPlay(true); });
-    skipOnError([&] { FillDeviceList(); });
-    if (m_ended)
-        return;
-    skipOnError([&] { LoadSettings(this); });
-    skipOnError([&] { AudioDisplay21->setDisplayStyle(PublicDim::PreviewIndex); });
-}
-
-void frmCapture::FillDeviceList()
-{
-    if (m_sources->FillDeviceList())
-        return;
-    Dialogs::instance().messageBox(this,
-                                   tr("Can not initialize sound device. If you started other sound "
-                                                  "recorder, please exit it before run this application"),
-                                   QString(), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
-    endProgram(1);
-}
+// lists' own (recorder/SourceLists); the window fills them at start-up.
 
 void frmCapture::SelectSource()
 {
@@ -168,9 +145,24 @@ void frmCapture::AudioRecord_DevicesChanged()
 
 void frmCapture::AudioRecord_ServerConnectionChanged(bool)
 {
-    if (!IsRecording())
+    if (!m_recording->isRecording())
         showIdleState();
     m_sources->devicesChanged();
+}
+
+void frmCapture::startCapture(OnFailure onFailure)
+{
+    auto step = [onFailure](const auto &call) {
+        if (onFailure == OnFailure::Skip)
+            skipOnError(call);
+        else
+            call();
+    };
+    step([&] { m_record->SetFormat(m_file->FormatDescriptor(), m_file->FormatUnit()); });
+    step([&] { m_record->setBlockLength(m_record->DurationToLength(1000)); });
+    step([&] { AudioDisplay21->SetWaveFormat(m_file->waveFormat()); });
+    step([&] { m_record->StartCapture(); });
+    captureRunningChanged();
 }
 
 void frmCapture::captureRunningChanged()

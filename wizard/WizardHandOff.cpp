@@ -46,7 +46,7 @@ void WizardHandOff::ProcessWizard()
     } else if (WizardSource == 4) {
         // A conversation: the microphone and the other side, then as for an
         // application.
-        skipOnError([&] { m_window.chooseConversation(WizardInput, WizardApplication, WizardMixed); });
+        skipOnError([&] { m_window.pickConversation(WizardInput, WizardApplication, WizardMixed); });
         skipOnError([&] { m_window.recordingName->setText(WizardWavFile); });
         WavFileName = WizardWavFile;
         if (WizardRecordNow)

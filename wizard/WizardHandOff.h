@@ -35,7 +35,7 @@ public:
         std::function<bool(const QString &line)> chooseApplication;
         // Records the device (the microphone) and the application's line (all
         // sound when empty) together: a conversation.
-        std::function<bool(const QString &device, const QString &application, bool mixed)> chooseConversation;
+        std::function<bool(const QString &device, const QString &application, bool mixed)> pickConversation;
         std::function<void()> record;              // the Record button
     };
 

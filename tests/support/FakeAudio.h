@@ -167,7 +167,7 @@ public:
     qint32 DefaultSourceIndex() const override { return defaultLine; }
     DeviceSnapshot snapshot() const override
     {
-        DeviceSnapshot out{{}, defaultDevice, defaultLine};
+        DeviceSnapshot out{{}, defaultDevice, defaultLine, {}};
         for (int d = 0; d < devices.size(); ++d) {
             if (!devices[d].valid)
                 continue;
