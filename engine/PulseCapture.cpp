@@ -361,6 +361,9 @@ PulseCapture::Taken PulseCapture::take()
     std::lock_guard g(m_mutex);
     Taken t;
     t.data.swap(m_pending);
+    // The next turn's sound goes into one block of the size this one needed,
+    // not into a buffer grown (and copied) step by step.
+    m_pending.reserve(t.data.size());
     t.peakLeft = m_peakLeft;
     t.peakRight = m_peakRight;
     m_peakLeft = m_peakRight = 0;

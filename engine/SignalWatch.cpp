@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 void SignalWatch::restart(const WaveFormat &format)
 {
@@ -70,6 +71,24 @@ void SignalWatch::takeFrame(const unsigned char *frame)
     take(loudest);
 }
 
+namespace {
+
+// The loudest channel of each of N little-endian 16-bit frames.
+template<int N, int Channels>
+inline void loudness16(const unsigned char *frames, int *loudness)
+{
+    qint16 samples[N * Channels];
+    std::memcpy(samples, frames, sizeof samples);
+    for (int f = 0; f < N; ++f) {
+        int loudest = 0;
+        for (int c = 0; c < Channels; ++c)
+            loudest = std::max(loudest, std::abs(int(samples[f * Channels + c])));
+        loudness[f] = loudest;
+    }
+}
+
+} // namespace
+
 void SignalWatch::take16(const unsigned char *frames, qint64 count)
 {
     constexpr qint64 Block = 64;
@@ -78,17 +97,23 @@ void SignalWatch::take16(const unsigned char *frames, qint64 count)
     for (qint64 at = 0; at < count; at += Block) {
         const qint64 n = std::min(Block, count - at);
         const unsigned char *block = frames + at * 2 * channels;
-        int highest = 0;
-        qint64 firstLoud = -1, lastLoud = -1;
-        for (qint64 f = 0; f < n; ++f) {
-            int loudest = 0;
-            for (int c = 0; c < channels; ++c) {
-                const unsigned char *s = block + 2 * (f * channels + c);
-                loudest = std::max(loudest, std::abs(int(qint16(quint16(s[0] | s[1] << 8)))));
+        if (n == Block && channels == 2)
+            loudness16<Block, 2>(block, loudness);   // the usual block: a fixed count the compiler vectorises
+        else if (n == Block && channels == 1)
+            loudness16<Block, 1>(block, loudness);
+        else
+            for (qint64 f = 0; f < n; ++f) {
+                int loudest = 0;
+                for (int c = 0; c < channels; ++c) {
+                    const unsigned char *s = block + 2 * (f * channels + c);
+                    loudest = std::max(loudest, std::abs(int(qint16(quint16(s[0] | s[1] << 8)))));
+                }
+                loudness[f] = loudest;
             }
-            loudness[f] = loudest;
-            highest = std::max(highest, loudest);
-        }
+        int highest = 0;
+        for (qint64 f = 0; f < n; ++f)
+            highest = std::max(highest, loudness[f]);
+        qint64 firstLoud = -1, lastLoud = -1;
         if (highest >= m_clipFrom) {
             for (qint64 f = 0; f < n; ++f)
                 take(loudness[f]);
