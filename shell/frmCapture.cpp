@@ -11,6 +11,7 @@
 #include "engine/AudioFile.h"
 #include "engine/AudioRecord.h"
 #include "engine/Conversation.h"
+#include "engine/StopSignals.h"
 #include "engine/TakeTarget.h"
 #include "info/ProductLinks.h"
 #include "info/Skin.h"
@@ -44,6 +45,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <csignal>
 
 using namespace CaptureLayout;
 using Twips::place;
@@ -393,6 +395,14 @@ bool frmCapture::Form_Load()
             return false;
         }
         connect(&m_instance, &SingleInstance::comeForward, this, &frmCapture::bringToFront);
+        // The system's request to end (a session that ends, kill, Ctrl+C in
+        // the terminal it was started from) cannot be refused like a close:
+        // a recording under way is finished with what came in, and the
+        // program ends as from the File menu.
+        connect(new StopSignals({SIGTERM, SIGHUP, SIGINT}, this), &StopSignals::caught, this, [this] {
+            if (!m_ended)
+                Form_Unload();
+        });
 
         // 2. The program's folder, ending in exactly one "/".
         PublicDim::AppFolder = m_components.appFolder.isEmpty() ? QCoreApplication::applicationDirPath()

@@ -14,6 +14,8 @@
 #include <QSlider>
 #include <QTest>
 
+#include <csignal>
+
 namespace {
 
 QByteArray block(char fill, int size = 400)
@@ -583,6 +585,30 @@ private slots:
             QFile saved(settingsFilePath());
             QVERIFY(saved.open(QIODevice::ReadOnly));
             QVERIFY(saved.readAll().contains("PreviewIndex=4\r\n"));
+        }
+    }
+
+    // Unlike a close, the system's request to end is not refused: the take
+    // keeps what came in and the program ends, its settings saved.
+    void systemAsksToEnd_whileRecording_finishesTheTakeAndEnds()
+    {
+        for (const int signal : {SIGTERM, SIGHUP}) {
+            CaptureHarness h;
+            h.writeSettings();
+            QVERIFY(h.loadPastWizard());
+            const CaptureView v(*h.window);
+            v.CmdStart->click();
+            h.rec->pending = {block('x')};
+            PublicDim::PreviewIndex = 3;
+
+            ::raise(signal);
+            QVERIFY(QTest::qWaitFor([&] { return !h.endCodes.isEmpty(); }, 3000));
+            QCOMPARE(h.endCodes, QList<int>{0});
+            QCOMPARE(h.file->closes, 1);
+            QCOMPARE(h.file->all(), block('x'));
+            QFile saved(settingsFilePath());
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            QVERIFY(saved.readAll().contains("PreviewIndex=3\r\n"));
         }
     }
 
