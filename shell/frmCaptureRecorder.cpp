@@ -102,8 +102,9 @@ void frmCapture::AudioRecord_Timer(qint32, qint32, qint32)
         if (count <= std::numeric_limits<qint32>::max())
             // A conversation shows what goes into the file: in split, its
             // two sources side by side.
-            AudioDisplay21->ShowSamples(m_conversation && m_recording->isRecording() ? m_conversation->displayData(int(count))
-                                                                        : m_record->GetDisplayData(qint32(count)));
+            AudioDisplay21->ShowSamples(m_conversation && m_recording->isRecording()
+                                            ? m_conversation->displayData(int(count))
+                                            : m_record->GetDisplayData(qint32(count)));
     });
 }
 
