@@ -133,7 +133,7 @@ TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress, const 
             what << QCoreApplication::translate("tarvell-rec", "%1 not read in time").arg(secondsText(loss.notReadFrames));
         if (loss.leftOutFrames > 0)
             what << QCoreApplication::translate("tarvell-rec", "%1 the server left out (silence in its place)").arg(secondsText(loss.leftOutFrames));
-        sayApart(QCoreApplication::translate("tarvell-rec", "sound lost at %1: %2").arg(secondsText(m_take.framesWritten()), what.join(QStringLiteral(", "))));
+        sayApart(QCoreApplication::translate("tarvell-rec", "sound lost at %1: %2").arg(secondsText(loss.atFrame), what.join(QStringLiteral(", "))));
     });
     // An application's sound that stopped: the take waits for its next.
     connect(&m_take, &Take::waitingChanged, this, [this](const QString &application) {

@@ -46,6 +46,7 @@ bool PulseCapture::start(const QString &sourceName, const WaveFormat &format, QS
         m_pending.reserve(format.bytesPerSecond());
         m_peakLeft = m_peakRight = 0;
         m_framesReceived = m_keptFrames = m_holeFrames = m_droppedFrames = 0;
+        m_streamBytesRead = 0;
         m_stalls = StallMeter(format.sampleRate);
         m_lossAt = -1;
         m_clockFrame = -1;
@@ -213,6 +214,7 @@ void PulseCapture::readAvailable()
         // must be dropped like real data.
         convertArrived(static_cast<const char *>(data), bytes, data == nullptr);
         pa_stream_drop(m_stream);
+        m_streamBytesRead += qint64(bytes);
     }
 }
 
@@ -350,6 +352,12 @@ void PulseCapture::onTiming(pa_stream *s, int success, void *userdata)
     self->m_clockFrame = self->m_resampler ? self->m_resampler->outputFrames(written) : written;
     self->m_clockUs = qint64(pa_timeval_load(&info->timestamp)) - qint64(info->source_usec);
     const qint64 lostBefore = self->m_stalls.lostFrames();
+    // The server's read position counts what it sent and what it threw away;
+    // libpulse has taken off what it still holds for us.
+    if (!info->read_index_corrupt) {
+        const qint64 skipped = (qint64(info->read_index) - self->m_streamBytesRead) / qint64(pa_frame_size(streamFormat));
+        self->m_stalls.noteServerSkipped(self->m_resampler ? self->m_resampler->outputFrames(skipped) : skipped);
+    }
     self->m_stalls.noteReport(qint64(pa_timeval_load(&info->timestamp)), producedUs, qint64(info->source_usec),
                               self->m_keptFrames);
     if (self->m_stalls.lostFrames() != lostBefore)

@@ -120,6 +120,7 @@ private:
     // The question in flight: cancelled with its stream, so that its answer
     // never reaches a capture that stopped (or is gone).
     pa_operation *m_timingAsked = nullptr;
+    qint64 m_streamBytesRead = 0;   // dropped from the stream, holes too, at its own rate
     std::chrono::steady_clock::time_point m_timingAskedAt;
     bool m_failed = false;
     bool m_deviceRemoved = false;

@@ -17,8 +17,15 @@
 // from reports made once the server runs normally again, against the lowest
 // value before the stall (a report may lag its server by a period).
 //
-// Positions are frames of the recording kept so far, so a loss found a second
-// after the stall is still placed where the sound stopped coming.
+// Positions are frames of the recording kept so far. A loss found a second
+// after the stall is placed where the sound is missing from the recording:
+// after what the server held back and delivered late, since that came
+// faster than it is made, and sound that comes at its own pace is live.
+//
+// A server may also throw sound away that it had (PipeWire's pulse server,
+// when the client did not read for longer than its buffer holds, keeps only
+// the latest fragment). Its read position then runs ahead of what the client
+// received, by exactly what was thrown away.
 //
 // The server's word is held to what our own clock saw: no more can be missing
 // than the time since the first sound less the sound that came. PipeWire's
@@ -36,6 +43,9 @@ public:
     // stream by then, the part of that still in the device (high while the
     // server catches up), and the frames kept when the report arrived.
     void noteReport(qint64 serverUs, qint64 producedUs, qint64 deviceUs, qint64 position);
+    // How far, in frames, the server's read position has run ahead of what
+    // was received, in all (a report's figure, before noteReport).
+    void noteServerSkipped(qint64 frames);
 
     qint64 lostFrames() const { return m_lostFrames; }
     // Where the latest loss began; -1 before the first.
@@ -48,7 +58,10 @@ public:
     static constexpr int After = 4;                  // normal reports that settle a stall
 
 private:
-    void markStall(qint64 position);
+    void markStall(qint64 position, qint64 nowUs);
+    void addLoss(qint64 frames, qint64 at);
+    // Where the sound missing after the stall being settled belongs.
+    qint64 lossPosition() const;
     static qint64 lowest(const std::deque<qint64> &values);
 
     // The most that can be missing by our clock, in frames.
@@ -61,6 +74,9 @@ private:
     std::deque<qint64> m_after;    // ... since the stall being settled
     bool m_inStall = false;
     qint64 m_stallAt = 0;
+    qint64 m_stallSeenUs = -1;         // when the sound came back; -1: not yet
+    qint64 m_skippedBase = -1, m_skipped = 0;
+    qint64 m_skippedInStall = 0;       // placed when the stall settles
     qint64 m_lostFrames = 0;
     qint64 m_lossAt = -1;
 };
