@@ -151,7 +151,32 @@ void AudioDisplayWidget::showSamplesAt(const QVector<qint16> &samples, qint64 ms
     // nothing to paint, and an idle window costs next to nothing.
     if (effectiveStyle() == Meters && meterLook() == m_paintedLook)
         return;
-    update();
+    update(changingRect());
+}
+
+// What a frame can change: in a widget already painted whole in its present
+// look, only the moving parts are drawn again, and only they reach the screen.
+QRect AudioDisplayWidget::changingRect() const
+{
+    const int style = effectiveStyle();
+    const bool mono = style == Oscilloscope && m_mono;
+    if (m_layout.size != size() || m_layout.dpr != devicePixelRatioF() || m_background.isNull()
+        || m_backgroundStyle != style || m_backgroundMono != mono)
+        return rect();
+    switch (style) {
+    case Meters: {
+        QRectF moving;
+        for (int c = 0; c < 2; ++c)
+            moving |= m_layout.meterBar[c] | m_layout.meterReadout[c] | m_layout.meterClip[c];
+        return moving.toAlignedRect().adjusted(-1, -1, 1, 1);
+    }
+    case Oscilloscope:   // an antialiased trace may touch a pixel beyond its lane
+        return m_layout.scope.toAlignedRect().adjusted(-2, -2, 2, 2);
+    case Spectrogram:
+        return m_layout.spectrogram.toAlignedRect();
+    default:   // drawn whole, off the interface thread
+        return rect();
+    }
 }
 
 // The meters as they would be painted, to the device pixel.

@@ -110,6 +110,7 @@ private:
     void describeStyle();
     QString meterLook() const;
     void ensureLayout();
+    QRect changingRect() const;
     void ensureBackground();
     // The background with what `draw` paints on it, drawn on a thread of
     // Qt's global thread pool (see the definition for why).
