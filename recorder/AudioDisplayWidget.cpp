@@ -164,10 +164,17 @@ QRect AudioDisplayWidget::changingRect() const
         || m_backgroundStyle != style || m_backgroundMono != mono)
         return rect();
     switch (style) {
-    case Meters: {
+    case Meters: {   // of each channel's bar, readout and clip light, those that changed
+        const QStringList look = meterLook();
+        if (m_paintedLook.size() != look.size())
+            return rect();
         QRectF moving;
-        for (int c = 0; c < 2; ++c)
-            moving |= m_layout.meterBar[c] | m_layout.meterReadout[c] | m_layout.meterClip[c];
+        for (int c = 0; c < 2; ++c) {
+            const QRectF parts[] = {m_layout.meterBar[c], m_layout.meterReadout[c], m_layout.meterClip[c]};
+            for (int i = 0; i < 3; ++i)
+                if (look[3 * c + i] != m_paintedLook[3 * c + i])
+                    moving |= parts[i];
+        }
         return moving.toAlignedRect().adjusted(-1, -1, 1, 1);
     }
     case Oscilloscope:   // an antialiased trace may touch a pixel beyond its lane
@@ -179,17 +186,22 @@ QRect AudioDisplayWidget::changingRect() const
     }
 }
 
-// The meters as they would be painted, to the device pixel.
-QString AudioDisplayWidget::meterLook() const
+// The meters as they would be painted: for each channel its bar (where its
+// edges and the hold's mark fall, which decides their pixels), its readout
+// and its clip light.
+QStringList AudioDisplayWidget::meterLook() const
 {
-    QString look;
+    QStringList look;
     const qreal dpr = m_layout.dpr;
     for (int c = 0; c < 2; ++c) {
         const MeterState &m = m_meter[size_t(c)];
-        const auto px = [&](double db) { return qRound(MeterPainter::dbToX(m_layout, db) * dpr); };
-        look += QString::asprintf("%d %d %d %.1f %d;", px(m.peakDb), px(m.rmsDb),
-                                  m.holdDb > LevelMath::kMeterFloorDb ? px(m.holdDb) : -1,
-                                  m.holdDb <= LevelMath::kSilenceDb ? -999.0 : m.holdDb, int(clipLit(c)));
+        const auto x = [&](double db) { return MeterPainter::dbToX(m_layout, db) * dpr; };
+        const double hold = m.holdDb > LevelMath::kMeterFloorDb
+                                ? std::min(x(m.holdDb), (m_layout.meterBar[c].right() - 1.5) * dpr)
+                                : -1.0;
+        look << QString::asprintf("%.3f %.3f %.3f", x(m.peakDb), x(m.rmsDb), hold)
+             << QString::asprintf("%.1f %d", m.holdDb <= LevelMath::kSilenceDb ? -999.0 : m.holdDb, int(clipLit(c)))
+             << QString::number(int(clipLit(c)));
     }
     return look;
 }
@@ -322,7 +334,7 @@ void AudioDisplayWidget::paintEvent(QPaintEvent *)
 {
     ensureLayout();
     ensureBackground();
-    m_paintedLook = effectiveStyle() == Meters ? meterLook() : QString();
+    m_paintedLook = effectiveStyle() == Meters ? meterLook() : QStringList();
     QPainter p(this);
     // The spectrum's and the history's curves are large antialiased fills.
     if (const int style = effectiveStyle(); style == Spectrum || style == History) {

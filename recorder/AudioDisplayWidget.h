@@ -108,7 +108,7 @@ private:
     int effectiveStyle() const;
     // Tells a screen reader which style is shown.
     void describeStyle();
-    QString meterLook() const;
+    QStringList meterLook() const;
     void ensureLayout();
     QRect changingRect() const;
     void ensureBackground();
@@ -136,7 +136,7 @@ private:
     SpectrogramPainter m_spectrogramPainter;
     HistoryPainter m_historyPainter;
 
-    QString m_paintedLook;         // what the meters showed when last painted
+    QStringList m_paintedLook;     // what the meters showed when last painted
     QPixmap m_background;          // the current style's axes and labels
     QImage m_backgroundImage;      // the same, for drawing on another thread
     qint64 m_backgroundImageFrom = 0;   // the cache key of the pixmap it was made from
