@@ -147,15 +147,14 @@ void AudioDisplayWidget::showSamplesAt(const QVector<qint16> &samples, qint64 ms
             m_spectrogramPainter.addColumn(m_analyser, m_sampleRate);
         }
     }
-    // Steady sound and silence leave the meters where they are: then there is
-    // nothing to paint, and an idle window costs next to nothing.
-    if (effectiveStyle() == Meters && meterLook() == m_paintedLook)
-        return;
-    update(changingRect());
+    if (const QRect changed = changingRect(); !changed.isEmpty())
+        update(changed);
 }
 
 // What a frame can change: in a widget already painted whole in its present
 // look, only the moving parts are drawn again, and only they reach the screen.
+// Steady sound and silence leave the meters where they are: then there is
+// nothing to paint, and an idle window costs next to nothing.
 QRect AudioDisplayWidget::changingRect() const
 {
     const int style = effectiveStyle();
@@ -175,7 +174,7 @@ QRect AudioDisplayWidget::changingRect() const
                 if (look[3 * c + i] != m_paintedLook[3 * c + i])
                     moving |= parts[i];
         }
-        return moving.toAlignedRect().adjusted(-1, -1, 1, 1);
+        return moving.isNull() ? QRect() : moving.toAlignedRect().adjusted(-1, -1, 1, 1);
     }
     case Oscilloscope:   // an antialiased trace may touch a pixel beyond its lane
         return m_layout.scope.toAlignedRect().adjusted(-2, -2, 2, 2);
