@@ -42,7 +42,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # No web site exists, so no Homepage field.
 
-# The libraries the programs link (Qt, libpulse, libsoxr, libsndfile,
+# The libraries the programs link (Qt, libpulse, libpipewire, libsoxr, libsndfile,
 # libvorbisenc and libogg, FFTW, the C++ runtime) are found by dpkg-shlibdeps
 # (package dpkg-dev) in the built programs, with the versions their symbols
 # need; CPack adds them to the Depends below.

@@ -39,6 +39,7 @@ struct ServerSource
     QString description;
     quint32 card = PA_INVALID_INDEX;
     quint32 monitorOfSink = PA_INVALID_INDEX;   // set for a sink's monitor
+    quint32 graphNode = PA_INVALID_INDEX;       // a monitor's sink in PipeWire's graph (its object.id)
     QList<ServerPort> ports;
     QString activePort;
     quint32 rate = 0;                    // the rate the device runs at

@@ -181,7 +181,27 @@ bool PulseAudioRecord::startOn(const SourceLine &line, QString *error)
     m_captureLine = line;
     m_waiting = false;
     m_streamStart = m_frames;
+    const ServerSource *source = m_server.state().source(line.sourceName);
+    m_monitorNode = source && line.stream == PA_INVALID_INDEX ? source->graphNode : PA_INVALID_INDEX;
     return true;
+}
+
+AudioRecord::CaptureClock PulseAudioRecord::captureClock() const
+{
+    if (m_clock.frame < 0 || m_monitorNode == PA_INVALID_INDEX)
+        return m_clock;
+    if (!m_graphAsked) {
+        m_graphAsked = true;
+        m_graph = PipeWireGraph::connect();
+        m_graphSince.start();
+    }
+    if (!m_graph)
+        return m_clock;
+    // Unknown until the graph has said who drives it (within about a second):
+    // a clock corrected later would move the sound a cycle.
+    if (!m_graph->heard())
+        return m_graphSince.elapsed() < GraphWaitMs ? CaptureClock{} : m_clock;
+    return {m_clock.frame, m_clock.us - m_graph->cycleUsDrivenBy(m_monitorNode)};
 }
 
 // An application's capture goes with the application: when its stream ends
@@ -238,6 +258,8 @@ void PulseAudioRecord::finishCapture()
     m_capture.stop();
     absorb(m_capture.take());
     m_capturing = false;
+    m_graph.reset();
+    m_graphAsked = false;
     m_waiting = false;
     // Whole blocks first, then the tail, in the order they were captured.
     qint64 size = blockBytes() - m_blockTaken;   // the rest of the block in progress first

@@ -2,10 +2,12 @@
 
 #include "engine/AudioRecord.h"
 #include "engine/DeviceMap.h"
+#include "engine/PipeWireGraph.h"
 #include "engine/PulseCapture.h"
 #include "engine/PulseServer.h"
 #include "engine/WaveFormat.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QTimer>
@@ -24,6 +26,7 @@ class PulseAudioRecord : public AudioRecord
 public:
     static constexpr int TimerIntervalMs = 40;      // 25 Timer events a second
     static constexpr int ServerTimeoutMs = 2000;    // the longest any call waits for the server
+    static constexpr int GraphWaitMs = 2500;        // for PipeWire's graph to say who drives it
 
     explicit PulseAudioRecord(QObject *parent = nullptr);
     ~PulseAudioRecord() override;
@@ -77,7 +80,7 @@ public:
     QString lastError() const override { return m_lastError; }
     qint32 SourceStream() const override;
     QString WaitingFor() const override { return m_waiting ? m_captureLine.application : QString(); }
-    CaptureClock captureClock() const override { return m_clock; }
+    CaptureClock captureClock() const override;
 
     // The server's name of the source the current device records from.
     QString captureSourceName() const;
@@ -128,6 +131,13 @@ private:
     qint64 m_lossAt = -1;   // in frames since the capture began
     qint64 m_streamStart = 0;   // m_frames when the running stream began (an application's next one)
     CaptureClock m_clock;
+    // A sink's monitor on PipeWire is written a graph cycle late when the
+    // sink drives its graph; the graph is watched for that once the clock is
+    // asked for (two captures put in step), until the capture ends.
+    quint32 m_monitorNode = PA_INVALID_INDEX;
+    mutable std::unique_ptr<PipeWireGraph> m_graph;
+    mutable bool m_graphAsked = false;
+    mutable QElapsedTimer m_graphSince;
     QString m_lastError;
     QByteArray m_assembling;                    // captured, not yet handed out
     qint64 m_blockTaken = 0;                    // bytes of the block in progress already handed out

@@ -37,6 +37,11 @@ ServerSource sourceOf(const pa_source_info &i)
     src.description = fromUtf8(i.description);
     src.card = i.card;
     src.monitorOfSink = i.monitor_of_sink;
+    // Only PipeWire's pulse server says which node of its graph a source is.
+    bool isNode = false;
+    const uint node = QByteArray(pa_proplist_gets(i.proplist, "object.id")).toUInt(&isNode);
+    if (i.monitor_of_sink != PA_INVALID_INDEX && isNode)
+        src.graphNode = node;
     for (uint32_t p = 0; p < i.n_ports; ++p)
         src.ports.append({fromUtf8(i.ports[p]->name), fromUtf8(i.ports[p]->description)});
     if (i.active_port)

@@ -2,7 +2,7 @@
 # Checks that every #include of the program's own sources runs down the
 # layers, never up:
 #
-#   0 engine/      the audio engine (QtCore and libpulse only)
+#   0 engine/      the audio engine (QtCore, libpulse, libpipewire only)
 #   1 resources/   drawn images, stored window layouts, the twips conversion
 #   2 base/        shared variables and procedures, settings, the seams for
 #                  dialogs and the desktop, the skip-on-error helper

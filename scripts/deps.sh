@@ -14,7 +14,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libpulse-dev libsndfile1-dev libvorbis-dev libogg-dev libfftw3-dev libsoxr-dev
+  qt6-base-dev qt6-multimedia-dev libpulse-dev libsndfile1-dev libvorbis-dev libogg-dev libfftw3-dev libsoxr-dev libpipewire-0.3-dev
   qt6-l10n-tools qt6-translations-l10n
   pulseaudio pulseaudio-utils xvfb xauth
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good

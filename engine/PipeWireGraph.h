@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+
+// What PipeWire's graph knows and its pulse server does not tell: which
+// nodes drive a graph, and how long a cycle of each graph is.
+//
+// A sink that drives its graph mixes what its players sent at the end of a
+// cycle and writes its monitor then, so whoever records the monitor gets that
+// sound in the next cycle: one cycle after a recorder that takes a player's
+// own stream, and the pulse server reports no latency for it. A sink that
+// follows another driver is written in the cycle itself.
+//
+// Listens to the daemon's profiler on a thread of its own, so it costs the
+// daemon and us a little for as long as it lives: kept only while two
+// captures are put in step.
+class PipeWireGraph
+{
+public:
+    // Connected to this session's PipeWire; nullptr when there is none, or it
+    // offers no profiler.
+    static std::unique_ptr<PipeWireGraph> connect();
+    ~PipeWireGraph();
+    PipeWireGraph(const PipeWireGraph &) = delete;
+    PipeWireGraph &operator=(const PipeWireGraph &) = delete;
+
+    // Whether the profiler has reported a cycle yet (it reports about once a
+    // second). Thread-safe.
+    bool heard() const;
+    // The length of a cycle of the graph the node (its object.id) drives, in
+    // microseconds; 0 when it has driven none lately. Thread-safe.
+    qint64 cycleUsDrivenBy(quint32 node) const;
+
+    // One profiler report's cycle: the driver's node, its cycle in frames at a rate.
+    void noteCycle(quint32 driver, qint64 frames, qint32 rate);
+
+private:
+    PipeWireGraph();
+    struct Native;
+    std::unique_ptr<Native> m_native;
+
+    struct Driven
+    {
+        qint64 cycleUs = 0;
+        std::chrono::steady_clock::time_point seen;
+    };
+    mutable std::mutex m_mutex;
+    std::unordered_map<quint32, Driven> m_drivers;
+    bool m_heard = false;
+};
