@@ -190,6 +190,8 @@ AudioRecord::CaptureClock PulseAudioRecord::captureClock() const
 {
     if (m_clock.frame < 0 || m_monitorNode == PA_INVALID_INDEX)
         return m_clock;
+    if (!m_capturing)
+        return {};   // the last reading was told while it ran
     if (!m_graphAsked) {
         m_graphAsked = true;
         m_graph = PipeWireGraph::connect();

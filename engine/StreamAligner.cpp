@@ -187,11 +187,12 @@ void StreamAligner::align(qint64 firstFrames, std::vector<float> &out, bool atEn
         silence(std::max<qint64>(firstFrames - m_done, 0), out);
         return;
     }
-    const qint64 maxWait = qint64(MaxWaitMs) * m_rate / 1000;
     const double jump = ResyncMs * m_rate / 1000.0;
     while (m_done < firstFrames) {
         const qint64 n = std::min(Chunk, firstFrames - m_done);
         // Frames that may not wait any longer for the second's sound.
+        const bool settling = !m_offsetKnown && m_inEnd > m_inStart;
+        const qint64 maxWait = qint64(settling ? SettleWaitMs : MaxWaitMs) * m_rate / 1000;
         const qint64 due = atEnd ? n : std::min(n, firstFrames - m_done - maxWait);
         if (!m_offsetKnown) {
             if (due <= 0)

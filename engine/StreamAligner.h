@@ -25,12 +25,16 @@ struct soxr;
 // Where the second has no sound for a frame of the first (it started later,
 // it waits for an application, its clock is not known yet), that frame gets
 // silence, once the first is MaxWaitMs ahead or at the end; until then the
-// first waits for the second's sound to arrive.
+// first waits for the second's sound to arrive. A second whose sound comes
+// but whose place is not known yet (its first clock readings, or a stream
+// that started again) is waited for up to SettleWaitMs: on a busy machine its
+// readings come late.
 class StreamAligner
 {
 public:
     static constexpr int ResyncMs = 50;
     static constexpr int MaxWaitMs = 1000;
+    static constexpr int SettleWaitMs = 4000;
     // Two streams on one clock are read frame for frame, bit for bit; once
     // they are further apart than this, through the converter, which makes
     // the difference good...

@@ -115,6 +115,32 @@ private slots:
         }
         QVERIFY(checked > qint64(590) * Rate);
     }
+
+    // On a busy machine the second's first clock readings come seconds late
+    // (one each 1.2 s here) while its sound comes on time: the first waits
+    // for its place, and no sound of the second becomes silence.
+    void secondsReadingsLate_atTheStart_itsSoundIsWaitedFor()
+    {
+        StreamAligner aligner(Rate);
+        const qint64 start = Rate / 10;   // the second's first frame, in the first's frames
+        const auto sample = [](qint64 j) { return float(0.5 * std::sin(0.05 * double(j)) + 0.25); };
+        std::vector<float> out, piece;
+        qint64 made = 0;
+        for (qint64 first = Rate / 20; first <= 6 * Rate; first += Rate / 20) {
+            for (piece.clear(); made < first - start; ++made)
+                piece.push_back(sample(made));
+            aligner.pushSecond(piece.data(), qint64(piece.size()));
+            aligner.noteFirstClock(first, first * 1000000 / Rate);
+            if (first >= 3 * Rate || first % (Rate * 6 / 5) == 0)
+                aligner.noteSecondClock(made, (start + made) * 1000000 / Rate);
+            const qint64 from = aligner.done();
+            aligner.align(first, out);
+            for (qint64 k = std::max(from, start); k < aligner.done(); ++k)
+                if (out[size_t(k)] != sample(k - start))
+                    QFAIL(qPrintable(QStringLiteral("not the second's sound at %1 s").arg(double(k) / Rate)));
+        }
+        QVERIFY(aligner.done() > 5 * Rate);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStreamAligner)
