@@ -25,9 +25,16 @@ struct PipeWireGraph::Native
     pw_core *core = nullptr;
     pw_registry *registry = nullptr;
     pw_proxy *profiler = nullptr;
+    bool watchCycles = true;
+    spa_hook coreListener{};
     spa_hook registryListener{};
     spa_hook profilerListener{};
 
+    static void onDone(void *data, uint32_t id, int seq)
+    {
+        if (id == PW_ID_CORE)
+            static_cast<Native *>(data)->owner->noteAnswer(seq);
+    }
     static void onGlobal(void *data, uint32_t id, uint32_t, const char *type, uint32_t, const spa_dict *);
     static void onProfile(void *data, const spa_pod *pod);
 
@@ -43,8 +50,10 @@ struct PipeWireGraph::Native
             spa_hook_remove(&registryListener);
             pw_proxy_destroy(reinterpret_cast<pw_proxy *>(registry));
         }
-        if (core)
+        if (core) {
+            spa_hook_remove(&coreListener);
             pw_core_disconnect(core);
+        }
         if (context)
             pw_context_destroy(context);
         if (loop)
@@ -56,7 +65,7 @@ void PipeWireGraph::Native::onGlobal(void *data, uint32_t id, uint32_t, const ch
 {
     static const pw_profiler_events events = {PW_VERSION_PROFILER_EVENTS, &Native::onProfile};
     auto *self = static_cast<Native *>(data);
-    if (self->profiler || std::strcmp(type, PW_TYPE_INTERFACE_Profiler) != 0)
+    if (!self->watchCycles || self->profiler || std::strcmp(type, PW_TYPE_INTERFACE_Profiler) != 0)
         return;
     self->profiler = static_cast<pw_proxy *>(pw_registry_bind(self->registry, id, type, PW_VERSION_PROFILER, 0));
     if (self->profiler)
@@ -108,7 +117,7 @@ PipeWireGraph::~PipeWireGraph()
     m_native.reset();   // its thread stops before what it writes to goes
 }
 
-std::unique_ptr<PipeWireGraph> PipeWireGraph::connect()
+std::unique_ptr<PipeWireGraph> PipeWireGraph::connect(bool watchCycles)
 {
     static std::once_flag initialised;
     std::call_once(initialised, [] { pw_init(nullptr, nullptr); });
@@ -117,16 +126,26 @@ std::unique_ptr<PipeWireGraph> PipeWireGraph::connect()
     graph->m_native = std::make_unique<Native>();
     Native &n = *graph->m_native;
     n.owner = graph.get();
+    n.watchCycles = watchCycles;
     n.loop = pw_thread_loop_new("tarvell-graph", nullptr);
     if (!n.loop)
         return nullptr;
     n.context = pw_context_new(pw_thread_loop_get_loop(n.loop), nullptr, 0);
+    if (!n.context)
+        return nullptr;
     // The client's half of the profiler's protocol.
-    if (!n.context || !pw_context_load_module(n.context, "libpipewire-module-profiler", nullptr, nullptr))
+    if (watchCycles && !pw_context_load_module(n.context, "libpipewire-module-profiler", nullptr, nullptr))
         return nullptr;
     n.core = pw_context_connect(n.context, nullptr, 0);
     if (!n.core)
         return nullptr;
+    static pw_core_events coreEvents = [] {
+        pw_core_events e{};
+        e.version = PW_VERSION_CORE_EVENTS;
+        e.done = &Native::onDone;
+        return e;
+    }();
+    pw_core_add_listener(n.core, &n.coreListener, &coreEvents, &n);
     static const pw_registry_events events = {PW_VERSION_REGISTRY_EVENTS, &Native::onGlobal, nullptr};
     n.registry = pw_core_get_registry(n.core, PW_VERSION_REGISTRY, 0);
     if (!n.registry)
@@ -157,4 +176,32 @@ qint64 PipeWireGraph::cycleUsDrivenBy(quint32 node) const
     if (it == m_drivers.end() || std::chrono::steady_clock::now() - it->second.seen > Forgotten)
         return 0;
     return it->second.cycleUs;
+}
+
+void PipeWireGraph::askAlive()
+{
+    pw_thread_loop_lock(m_native->loop);
+    const int seq = pw_core_sync(m_native->core, PW_ID_CORE, 0);
+    {
+        std::lock_guard g(m_mutex);
+        m_asked = seq;
+        m_askedAt = std::chrono::steady_clock::now();
+        m_answered = false;
+    }
+    pw_thread_loop_unlock(m_native->loop);
+}
+
+void PipeWireGraph::noteAnswer(int seq)
+{
+    std::lock_guard g(m_mutex);
+    if (seq != m_asked || m_answered)
+        return;
+    m_answered = true;
+    m_answeredAt = std::chrono::steady_clock::now();
+}
+
+bool PipeWireGraph::answeredWithin(std::chrono::milliseconds soon) const
+{
+    std::lock_guard g(m_mutex);
+    return m_answered && m_answeredAt - m_askedAt <= soon;
 }

@@ -16,15 +16,20 @@
 // own stream, and the pulse server reports no latency for it. A sink that
 // follows another driver is written in the cycle itself.
 //
-// Listens to the daemon's profiler on a thread of its own, so it costs the
-// daemon and us a little for as long as it lives: kept only while two
-// captures are put in step.
+// Watching the cycles means listening to the daemon's profiler on a thread
+// of our own, which costs the daemon and us a little for as long as it lives:
+// done only while two captures are put in step.
+//
+// It also tells whether the daemon itself runs: when a pulse stream brings
+// nothing, either the pulse server alone stands still (the graph runs on, and
+// what it plays is lost to us) or the whole graph does, and with it every
+// player on it (nothing is played, so nothing is lost).
 class PipeWireGraph
 {
 public:
-    // Connected to this session's PipeWire; nullptr when there is none, or it
-    // offers no profiler.
-    static std::unique_ptr<PipeWireGraph> connect();
+    // Connected to this session's PipeWire; nullptr when there is none (or,
+    // watching the cycles, it offers no profiler).
+    static std::unique_ptr<PipeWireGraph> connect(bool watchCycles = true);
     ~PipeWireGraph();
     PipeWireGraph(const PipeWireGraph &) = delete;
     PipeWireGraph &operator=(const PipeWireGraph &) = delete;
@@ -36,8 +41,14 @@ public:
     // microseconds; 0 when it has driven none lately. Thread-safe.
     qint64 cycleUsDrivenBy(quint32 node) const;
 
+    // Asks the daemon for an answer (a round trip); answeredWithin() tells
+    // whether it came that soon after this. Thread-safe.
+    void askAlive();
+    bool answeredWithin(std::chrono::milliseconds soon) const;
+
     // One profiler report's cycle: the driver's node, its cycle in frames at a rate.
     void noteCycle(quint32 driver, qint64 frames, qint32 rate);
+    void noteAnswer(int seq);
 
 private:
     PipeWireGraph();
@@ -52,4 +63,7 @@ private:
     mutable std::mutex m_mutex;
     std::unordered_map<quint32, Driven> m_drivers;
     bool m_heard = false;
+    int m_asked = -1;   // the round trip's sequence number
+    std::chrono::steady_clock::time_point m_askedAt, m_answeredAt;
+    bool m_answered = false;
 };

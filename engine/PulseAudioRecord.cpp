@@ -183,7 +183,29 @@ bool PulseAudioRecord::startOn(const SourceLine &line, QString *error)
     m_streamStart = m_frames;
     const ServerSource *source = m_server.state().source(line.sourceName);
     m_monitorNode = source && line.stream == PA_INVALID_INDEX ? source->graphNode : PA_INVALID_INDEX;
+    m_playedOnGraph = source && source->graphNode != PA_INVALID_INDEX;
+    m_stillProbe.reset();
+    m_silentFor.start();
     return true;
+}
+
+// When no sound has come for a while, PipeWire's daemon is asked whether it
+// runs; when sound comes again, a daemon that did not answer at once stood
+// still with the players (SIGSTOP, a machine starved of time), and the time
+// it stood is no sound missing from the take.
+void PulseAudioRecord::watchGraph(bool soundCame)
+{
+    if (!m_playedOnGraph)
+        return;
+    if (!soundCame) {
+        if (!m_stillProbe && m_silentFor.elapsed() >= SilentProbeMs && (m_stillProbe = PipeWireGraph::connect(false)))
+            m_stillProbe->askAlive();
+        return;
+    }
+    m_silentFor.restart();
+    if (m_stillProbe && !m_stillProbe->answeredWithin(std::chrono::milliseconds(AnswerMs)))
+        m_capture.noteGraphStoodStill();
+    m_stillProbe.reset();
 }
 
 AudioRecord::CaptureClock PulseAudioRecord::captureClock() const
@@ -262,6 +284,7 @@ void PulseAudioRecord::finishCapture()
     m_capturing = false;
     m_graph.reset();
     m_graphAsked = false;
+    m_stillProbe.reset();
     m_waiting = false;
     // Whole blocks first, then the tail, in the order they were captured.
     qint64 size = blockBytes() - m_blockTaken;   // the rest of the block in progress first
@@ -295,6 +318,8 @@ void PulseAudioRecord::absorb(PulseCapture::Taken &&taken)
 void PulseAudioRecord::onTick()
 {
     PulseCapture::Taken taken = m_capture.take();
+    if (m_capturing && !m_waiting)
+        watchGraph(!taken.data.isEmpty());
     const bool failed = taken.failed;
     const int number = taken.deviceRemoved ? AudioFailure::DeviceRemoved : AudioFailure::CaptureFailed;
     const QString error = taken.error;

@@ -27,6 +27,8 @@ public:
     static constexpr int TimerIntervalMs = 40;      // 25 Timer events a second
     static constexpr int ServerTimeoutMs = 2000;    // the longest any call waits for the server
     static constexpr int GraphWaitMs = 2500;        // for PipeWire's graph to say who drives it
+    static constexpr int SilentProbeMs = 500;       // no sound this long: does the graph run?
+    static constexpr int AnswerMs = 200;            // a daemon that runs answers within this
 
     explicit PulseAudioRecord(QObject *parent = nullptr);
     ~PulseAudioRecord() override;
@@ -97,6 +99,7 @@ private:
     void finishCapture();
     [[noreturn]] void fail(int number, const QString &description) const;
 
+    void watchGraph(bool soundCame);
     const CaptureDevice *currentDevice() const;
     const SourceLine *currentLine() const;          // nullptr at "one past the end"
     const ServerSource &currentSource() const;      // throws when there is none
@@ -138,6 +141,12 @@ private:
     mutable std::unique_ptr<PipeWireGraph> m_graph;
     mutable bool m_graphAsked = false;
     mutable QElapsedTimer m_graphSince;
+    // What a capture of a monitor or an application records on PipeWire is
+    // played by the graph's own players: when no sound comes, the daemon is
+    // asked whether it runs (see PipeWireGraph).
+    bool m_playedOnGraph = false;
+    std::unique_ptr<PipeWireGraph> m_stillProbe;
+    QElapsedTimer m_silentFor;
     QString m_lastError;
     QByteArray m_assembling;                    // captured, not yet handed out
     qint64 m_blockTaken = 0;                    // bytes of the block in progress already handed out

@@ -386,6 +386,12 @@ PulseCapture::Taken PulseCapture::take()
     return t;
 }
 
+void PulseCapture::noteGraphStoodStill()
+{
+    std::lock_guard g(m_mutex);
+    m_stalls.noteGraphStoodStill();
+}
+
 qint32 PulseCapture::convertedFrom() const
 {
     std::lock_guard g(m_mutex);

@@ -66,6 +66,9 @@ public:
     };
     Taken take();
 
+    // The stall under way was PipeWire's graph standing still with its
+    // players (see StallMeter). Thread-safe.
+    void noteGraphStoodStill();
     // The rate the running or last capture is converted from: the device's
     // own, when the recording is made at another; 0 when nothing is converted.
     // Thread-safe.

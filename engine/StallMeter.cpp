@@ -68,6 +68,12 @@ void StallMeter::noteServerSkipped(qint64 frames)
         addLoss(more, m_lastPosition);
 }
 
+void StallMeter::noteGraphStoodStill()
+{
+    if (m_inStall)
+        m_graphStill = true;
+}
+
 qint64 StallMeter::lowest(const std::deque<qint64> &values)
 {
     return *std::min_element(values.begin(), values.end());
@@ -106,8 +112,11 @@ void StallMeter::noteReport(qint64 serverUs, qint64 producedUs, qint64 deviceUs,
         if (lost * 1'000'000 < LeastLossUs * m_rate)
             lost = 0;
     }
+    if (m_graphStill)
+        lost = 0;
     addLoss(lost + m_skippedInStall, lossPosition());
     m_skippedInStall = 0;
+    m_graphStill = false;
     m_inStall = false;
     m_before.assign(m_after.begin(), m_after.end());
     m_after.clear();
