@@ -55,6 +55,7 @@ struct ServerStream
     QString application;               // application.name, else the stream's own name
     QString binary;                    // application.process.binary
     QString media;                     // media.name, when it says more than the application
+    bool pulseClient = false;          // on PipeWire: played by a client of its pulse server
 };
 
 struct ServerState

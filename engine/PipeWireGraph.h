@@ -22,8 +22,9 @@
 //
 // It also tells whether the daemon itself runs: when a pulse stream brings
 // nothing, either the pulse server alone stands still (the graph runs on, and
-// what it plays is lost to us) or the whole graph does, and with it every
-// player on it (nothing is played, so nothing is lost).
+// what it plays is lost to us, but for the pulse server's own clients, which
+// stand still with it) or the whole graph does, and with it every player on
+// it (nothing is played, so nothing is lost).
 class PipeWireGraph
 {
 public:

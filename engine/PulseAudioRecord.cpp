@@ -190,9 +190,11 @@ bool PulseAudioRecord::startOn(const SourceLine &line, QString *error)
 }
 
 // When no sound has come for a while, PipeWire's daemon is asked whether it
-// runs; when sound comes again, a daemon that did not answer at once stood
-// still with the players (SIGSTOP, a machine starved of time), and the time
-// it stood is no sound missing from the take.
+// runs. When sound comes again, the players stood still if the daemon did
+// not answer at once (SIGSTOP, a machine starved of time), or if it did, but
+// every player was a client of its pulse server, which stood still with them:
+// then the time they stood is no sound missing from the take. Otherwise what
+// the graph played meanwhile is lost.
 void PulseAudioRecord::watchGraph(bool soundCame)
 {
     if (!m_playedOnGraph)
@@ -203,9 +205,27 @@ void PulseAudioRecord::watchGraph(bool soundCame)
         return;
     }
     m_silentFor.restart();
-    if (m_stillProbe && !m_stillProbe->answeredWithin(std::chrono::milliseconds(AnswerMs)))
-        m_capture.noteGraphStoodStill();
+    if (m_stillProbe && (!m_stillProbe->answeredWithin(std::chrono::milliseconds(AnswerMs)) || playedOnlyByPulseClients()))
+        m_capture.notePlayersStoodStill();
     m_stillProbe.reset();
+}
+
+// Every stream that plays what the capture records (into the monitored sink,
+// or the application's own) is a client of the pulse server; a sink that
+// nothing plays into plays silence.
+bool PulseAudioRecord::playedOnlyByPulseClients() const
+{
+    const ServerState &state = m_server.state();
+    const ServerSource *source = state.source(m_captureLine.sourceName);
+    if (!source || source->monitorOfSink == PA_INVALID_INDEX)
+        return false;
+    for (const ServerStream &st : state.streams) {
+        const bool plays = m_captureLine.stream != PA_INVALID_INDEX ? st.index == m_captureLine.stream
+                                                                     : st.sink == source->monitorOfSink;
+        if (plays && !st.pulseClient)
+            return false;
+    }
+    return true;
 }
 
 AudioRecord::CaptureClock PulseAudioRecord::captureClock() const

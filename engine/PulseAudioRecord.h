@@ -100,6 +100,7 @@ private:
     [[noreturn]] void fail(int number, const QString &description) const;
 
     void watchGraph(bool soundCame);
+    bool playedOnlyByPulseClients() const;
     const CaptureDevice *currentDevice() const;
     const SourceLine *currentLine() const;          // nullptr at "one past the end"
     const ServerSource &currentSource() const;      // throws when there is none
@@ -143,7 +144,7 @@ private:
     mutable QElapsedTimer m_graphSince;
     // What a capture of a monitor or an application records on PipeWire is
     // played by the graph's own players: when no sound comes, the daemon is
-    // asked whether it runs (see PipeWireGraph).
+    // asked whether they ran (see PipeWireGraph).
     bool m_playedOnGraph = false;
     std::unique_ptr<PipeWireGraph> m_stillProbe;
     QElapsedTimer m_silentFor;

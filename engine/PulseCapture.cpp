@@ -386,10 +386,10 @@ PulseCapture::Taken PulseCapture::take()
     return t;
 }
 
-void PulseCapture::noteGraphStoodStill()
+void PulseCapture::notePlayersStoodStill()
 {
     std::lock_guard g(m_mutex);
-    m_stalls.noteGraphStoodStill();
+    m_stalls.notePlayersStoodStill();
 }
 
 qint32 PulseCapture::convertedFrom() const

@@ -66,9 +66,9 @@ public:
     };
     Taken take();
 
-    // The stall under way was PipeWire's graph standing still with its
-    // players (see StallMeter). Thread-safe.
-    void noteGraphStoodStill();
+    // The players of what is recorded stood still through the stall under
+    // way (see StallMeter). Thread-safe.
+    void notePlayersStoodStill();
     // The rate the running or last capture is converted from: the device's
     // own, when the recording is made at another; 0 when nothing is converted.
     // Thread-safe.

@@ -60,6 +60,7 @@ ServerStream streamOf(const pa_sink_input_info &i)
     s.binary = fromUtf8(pa_proplist_gets(i.proplist, PA_PROP_APPLICATION_PROCESS_BINARY));
     const QString streamName = fromUtf8(i.name);
     s.media = fromUtf8(pa_proplist_gets(i.proplist, PA_PROP_MEDIA_NAME));
+    s.pulseClient = qstrcmp(pa_proplist_gets(i.proplist, "client.api"), "pipewire-pulse") == 0;
     if (s.media.isEmpty())
         s.media = streamName;
     if (s.application.isEmpty()) {

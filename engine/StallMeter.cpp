@@ -68,7 +68,7 @@ void StallMeter::noteServerSkipped(qint64 frames)
         addLoss(more, m_lastPosition);
 }
 
-void StallMeter::noteGraphStoodStill()
+void StallMeter::notePlayersStoodStill()
 {
     if (m_inStall)
         m_graphStill = true;

@@ -47,10 +47,11 @@ public:
     // was received, in all (a report's figure, before noteReport).
     void noteServerSkipped(qint64 frames);
 
-    // The stall under way is PipeWire's whole graph standing still, and with
-    // it every player on it: for a stream of what they play, the time it
-    // stood is no sound missing (what the server threw away still is).
-    void noteGraphStoodStill();
+    // The players of what the stream records stood still through the stall
+    // under way (PipeWire's whole graph stood, or its pulse server with every
+    // player of its own): the time they stood is no sound missing (what the
+    // server threw away still is).
+    void notePlayersStoodStill();
 
     qint64 lostFrames() const { return m_lostFrames; }
     // Where the latest loss began; -1 before the first.
@@ -82,7 +83,7 @@ private:
     qint64 m_stallSeenUs = -1;         // when the sound came back; -1: not yet
     qint64 m_skippedBase = -1, m_skipped = 0;
     qint64 m_skippedInStall = 0;       // placed when the stall settles
-    bool m_graphStill = false;         // the stall being settled was the graph's
+    bool m_graphStill = false;         // its players stood still through the stall being settled
     qint64 m_lostFrames = 0;
     qint64 m_lossAt = -1;
 };
