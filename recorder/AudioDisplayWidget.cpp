@@ -180,8 +180,10 @@ QRect AudioDisplayWidget::changingRect() const
         return m_layout.scope.toAlignedRect().adjusted(-2, -2, 2, 2);
     case Spectrogram:
         return m_layout.spectrogram.toAlignedRect();
-    default:   // drawn whole, off the interface thread
-        return rect();
+    case Spectrum:   // the curves are clipped to their plot
+        return m_layout.spectrum.toAlignedRect();
+    default:
+        return m_layout.history.toAlignedRect();
     }
 }
 

@@ -440,7 +440,8 @@ void TestAudioDisplay::framesDrawnInPart_showWhatAWholePaintShows()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     qint64 t = 0;
-    for (int style : {AudioDisplayWidget::Oscilloscope, AudioDisplayWidget::Meters, AudioDisplayWidget::Spectrogram}) {
+    for (int style : {AudioDisplayWidget::Oscilloscope, AudioDisplayWidget::Meters, AudioDisplayWidget::Spectrogram,
+                      AudioDisplayWidget::Spectrum, AudioDisplayWidget::History}) {
         w.setDisplayStyle(style);
         for (unsigned i = 0; i < 80; ++i, t += 40) {   // past the clip light's 3 s
             w.showSamplesAt(i ? mixed(2048, i) : stereo(2048, [](int, int c) { return c ? 0.1 : 1.0; }), t);
