@@ -215,9 +215,10 @@ private slots:
     // - PulseAudio makes that good from its queue: nothing is lost, none is told.
     // - PipeWire's whole graph stops, and the player on it; or its pulse server
     //   alone, and the player, a client of it, with it: nothing is played
-    //   meanwhile, so none of that time is told as lost (the server drops part
-    //   of it, and the player a little of its own: seen 0 to 0.1 s of the
-    //   counter, as much in a second recorder's file).
+    //   meanwhile, so none of that time is told as lost. (What the players
+    //   lose on their side of the pulse server as it stops, no recorder gets:
+    //   seen 0 to 0.4 s of the counter, and over a second now and then, as
+    //   much in a second recorder's file.)
     // - PipeWire's pulse server alone stops while the graph and a player of
     //   its own run on: what was played meanwhile is lost, as much as the
     //   counter misses is told, where the sound stopped.
@@ -279,7 +280,7 @@ private slots:
         const QString figures = QStringLiteral("ran %1, kept %2, lost %3, the counter misses %4").arg(ranFrames).arg(kept).arg(lost).arg(missing);
         qInfo().noquote() << figures;
         if (pipeWire && !nativePlayer) {
-            QVERIFY2(lost < Rate / 20 && missing < Rate / 2, qPrintable(figures));
+            QVERIFY2(lost < Rate / 20, qPrintable(figures));
             return;
         }
         // Kept and lost add up to the time the take ran, but for what is
@@ -293,7 +294,7 @@ private slots:
         } else {
             // The counter runs on without a gap: silence where the player
             // ran dry, then its next frame.
-            QVERIFY2(lost == 0 && take.losses().isEmpty() && back.frames == kept, qPrintable(figures));
+            QVERIFY2(lost == 0 && missing == 0 && take.losses().isEmpty() && back.frames == kept, qPrintable(figures));
         }
     }
 
