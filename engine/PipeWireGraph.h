@@ -47,12 +47,12 @@ public:
     void askAlive();
     bool answeredWithin(std::chrono::milliseconds soon) const;
 
-    // One profiler report's cycle: the driver's node, its cycle in frames at a rate.
-    void noteCycle(quint32 driver, qint64 frames, qint32 rate);
-    void noteAnswer(int seq);
-
 private:
     PipeWireGraph();
+    // From the connection's thread: one profiler report's cycle (the
+    // driver's node, its cycle in frames at a rate), and a round trip's answer.
+    void noteCycle(quint32 driver, qint64 frames, qint32 rate);
+    void noteAnswer(int seq);
     struct Native;
     std::unique_ptr<Native> m_native;
 

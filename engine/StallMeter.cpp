@@ -71,7 +71,7 @@ void StallMeter::noteServerSkipped(qint64 frames)
 void StallMeter::notePlayersStoodStill()
 {
     if (m_inStall)
-        m_graphStill = true;
+        m_playersStill = true;
 }
 
 qint64 StallMeter::lowest(const std::deque<qint64> &values)
@@ -112,11 +112,11 @@ void StallMeter::noteReport(qint64 serverUs, qint64 producedUs, qint64 deviceUs,
         if (lost * 1'000'000 < LeastLossUs * m_rate)
             lost = 0;
     }
-    if (m_graphStill)
+    if (m_playersStill)
         lost = 0;
     addLoss(lost + m_skippedInStall, lossPosition());
     m_skippedInStall = 0;
-    m_graphStill = false;
+    m_playersStill = false;
     m_inStall = false;
     m_before.assign(m_after.begin(), m_after.end());
     m_after.clear();

@@ -83,7 +83,7 @@ private:
     qint64 m_stallSeenUs = -1;         // when the sound came back; -1: not yet
     qint64 m_skippedBase = -1, m_skipped = 0;
     qint64 m_skippedInStall = 0;       // placed when the stall settles
-    bool m_graphStill = false;         // its players stood still through the stall being settled
+    bool m_playersStill = false;         // its players stood still through the stall being settled
     qint64 m_lostFrames = 0;
     qint64 m_lossAt = -1;
 };
