@@ -1,11 +1,10 @@
 #include "recorder/AudioDisplayWidget.h"
 
 #include <QMouseEvent>
-#include <QSemaphore>
-#include <QThreadPool>
 #include <QPainter>
 
 #include <algorithm>
+#include <cstring>
 
 using LevelMath::kSilenceDb;
 
@@ -307,28 +306,23 @@ void AudioDisplayWidget::ensureBackground()
     }
 }
 
-QImage AudioDisplayWidget::drawnOnPool(const std::function<void(QPainter &)> &draw)
+// The spectrum and the history draw their curves straight into an image of
+// the background (recorder/display/CurveRaster).
+void AudioDisplayWidget::restoreFrame()
 {
-    // Qt's raster engine splits a fill of many spans among the threads of
-    // the global thread pool and waits for them, unless it already runs on
-    // one of them. At 25 frames a second those hand-offs, several for each
-    // curve, cost more than the drawing itself; drawn on one of the pool's
-    // threads, a frame costs one hand-off, and the pixels are the same.
-    if (m_backgroundImage.cacheKey() == 0 || m_backgroundImageFrom != m_background.cacheKey()) {
+    if (m_backgroundImage.isNull() || m_backgroundImageFrom != m_background.cacheKey()) {
         m_backgroundImage = m_background.toImage();
+        if (m_backgroundImage.format() != QImage::Format_RGB32
+            && m_backgroundImage.format() != QImage::Format_ARGB32_Premultiplied)
+            m_backgroundImage.convertTo(QImage::Format_ARGB32_Premultiplied);
         m_backgroundImageFrom = m_background.cacheKey();
+        m_frame = QImage();
     }
-    QImage frame = m_backgroundImage.copy();
-    QSemaphore done;
-    QThreadPool::globalInstance()->start([&] {
-        {
-            QPainter q(&frame);
-            draw(q);
-        }
-        done.release();
-    });
-    done.acquire();
-    return frame;
+    if (m_frame.size() != m_backgroundImage.size() || m_frame.format() != m_backgroundImage.format()) {
+        m_frame = m_backgroundImage.copy();
+        return;
+    }
+    std::memcpy(m_frame.bits(), m_backgroundImage.constBits(), size_t(m_frame.sizeInBytes()));
 }
 
 void AudioDisplayWidget::paintEvent(QPaintEvent *)
@@ -337,14 +331,13 @@ void AudioDisplayWidget::paintEvent(QPaintEvent *)
     ensureBackground();
     m_paintedLook = effectiveStyle() == Meters ? meterLook() : QStringList();
     QPainter p(this);
-    // The spectrum's and the history's curves are large antialiased fills.
     if (const int style = effectiveStyle(); style == Spectrum || style == History) {
-        p.drawImage(0, 0, drawnOnPool([&](QPainter &q) {
-            if (style == Spectrum)
-                m_spectrumPainter.paint(q, m_layout);
-            else
-                m_historyPainter.paint(q, m_layout, m_now);
-        }));
+        restoreFrame();
+        if (style == Spectrum)
+            m_spectrumPainter.paint(m_frame, m_layout);
+        else
+            m_historyPainter.paint(m_frame, m_layout, m_now);
+        p.drawImage(0, 0, m_frame);
         return;
     }
     p.drawPixmap(0, 0, m_background);
@@ -352,14 +345,8 @@ void AudioDisplayWidget::paintEvent(QPaintEvent *)
     case Oscilloscope:
         m_scopePainter.paint(p, m_layout, m_samples.constData(), m_frames, m_mono);
         break;
-    case Spectrum:
-        m_spectrumPainter.paint(p, m_layout);
-        break;
     case Spectrogram:
         m_spectrogramPainter.paint(p, m_layout);
-        break;
-    case History:
-        m_historyPainter.paint(p, m_layout, m_now);
         break;
     default: {
         std::array<MeterReading, 2> readings;

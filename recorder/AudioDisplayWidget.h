@@ -18,7 +18,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
 // The level display: oscilloscope, spectrum, level meters, spectrogram or
 // level history of the latest samples, drawn on a dark panel.
@@ -112,9 +111,8 @@ private:
     void ensureLayout();
     QRect changingRect() const;
     void ensureBackground();
-    // The background with what `draw` paints on it, drawn on a thread of
-    // Qt's global thread pool (see the definition for why).
-    QImage drawnOnPool(const std::function<void(QPainter &)> &draw);
+    // Puts the background back into m_frame.
+    void restoreFrame();
 
     qint32 m_style = Meters;
     int m_sampleRate = 44100;
@@ -138,8 +136,9 @@ private:
 
     QStringList m_paintedLook;     // what the meters showed when last painted
     QPixmap m_background;          // the current style's axes and labels
-    QImage m_backgroundImage;      // the same, for drawing on another thread
+    QImage m_backgroundImage;      // the same, as an image to draw into
     qint64 m_backgroundImageFrom = 0;   // the cache key of the pixmap it was made from
+    QImage m_frame;                // the background and the curves of this frame
     int m_backgroundStyle = -1;
     bool m_backgroundMono = false;
 };

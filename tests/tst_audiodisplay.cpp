@@ -1,8 +1,11 @@
 #include "recorder/AudioDisplayWidget.h"
+#include "recorder/display/CurveRaster.h"
 #include "engine/LevelMath.h"
 
 #include <QDir>
 #include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QtTest>
 
 #include <climits>
@@ -108,6 +111,8 @@ private slots:
     void spectrumFollowsWaveFormat();
     void spectrogramPutsHighNotesHigher();
     void historyScrolls();
+    void curvesAsQPainterDrawsThem_data();
+    void curvesAsQPainterDrawsThem();
     void screenshots();
 };
 
@@ -600,6 +605,99 @@ void TestAudioDisplay::historyScrolls()
 
 // TARVELL_DISPLAY_SHOTS=dir writes every style for a mixed signal, to look at
 // (with QT_SCALE_FACTOR=2 for a dense screen).
+// The spectrum's and the history's curves are drawn by CurveRaster rather
+// than QPainter, and must look the same: a fill under the curve and a
+// 1.25-pixel line over it, compared pixel by pixel with QPainter's.
+void TestAudioDisplay::curvesAsQPainterDrawsThem_data()
+{
+    QTest::addColumn<QVector<double>>("heights");   // of the plot, 0 bottom, 1 top
+    QTest::addColumn<double>("beyond");             // how far the curve runs past the plot on each side
+    QTest::addColumn<qreal>("dpr");
+    std::mt19937 rng(5);
+    std::normal_distribution<double> noise(0, 0.08);
+    QVector<double> jagged, spikes, flat, repeats;
+    for (int i = 0; i < 512; ++i) {
+        jagged << std::clamp(0.7 - 0.4 * i / 512 + noise(rng), 0.0, 1.0);
+        spikes << (i % 37 < 2 ? 0.95 : 0.3 + 0.02 * (i % 5));
+        flat << 0.5;
+        repeats << 0.2 + 0.5 * ((i / 3) % 2);   // steps, each height three times over
+    }
+    QTest::newRow("noisy") << jagged << 0.0 << 1.0;
+    QTest::newRow("spikes") << spikes << 0.0 << 1.0;
+    QTest::newRow("flat") << flat << 0.0 << 1.0;
+    QTest::newRow("repeated points") << repeats << 0.0 << 1.0;
+    QTest::newRow("running past the plot") << jagged << 30.0 << 1.0;
+    QTest::newRow("spikes, pixel ratio 2") << spikes << 0.0 << 2.0;
+}
+
+void TestAudioDisplay::curvesAsQPainterDrawsThem()
+{
+    QFETCH(QVector<double>, heights);
+    QFETCH(double, beyond);
+    QFETCH(qreal, dpr);
+    const QRectF plot(30.5, 6.3, 380, 88.4);
+    QPolygonF polygon;   // logical pixels: base, curve, base
+    polygon << QPointF(plot.left() - beyond, plot.bottom());
+    for (qsizetype i = 0; i < heights.size(); ++i)
+        polygon << QPointF(plot.left() - beyond + (plot.width() + 2 * beyond) * (i + 0.5) / heights.size(),
+                           plot.bottom() - plot.height() * heights[i]);
+    polygon << QPointF(plot.right() + beyond, plot.bottom());
+    QLinearGradient gradient(0, plot.top(), 0, plot.bottom());
+    gradient.setColorAt(0, QColor(0x62, 0xc8, 0xf4, 150));
+    gradient.setColorAt(1, QColor(0x62, 0xc8, 0xf4, 25));
+    const QColor line(0x62, 0xc8, 0xf4);
+
+    QImage background(QSize(427, 115) * dpr, QImage::Format_RGB32);
+    background.setDevicePixelRatio(dpr);
+    background.fill(QColor(0x15, 0x1a, 0x20));
+    {
+        QPainter p(&background);   // a grid line, which the fill must show through
+        p.fillRect(QRectF(200, 0, 1, 115), QColor(0x33, 0x3e, 0x4a));
+    }
+    QImage byPainter = background.copy();
+    {
+        QPainter p(&byPainter);
+        p.setClipRect(plot);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(gradient);
+        p.drawPolygon(polygon);
+        p.setPen(QPen(line, 1.25));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(polygon.constData() + 1, int(polygon.size() - 2));
+    }
+    QImage byRaster = background.copy();
+    {
+        const QRect clip = CurveRaster::deviceRect(plot, dpr);
+        QPolygonF device;
+        for (const QPointF &point : polygon)
+            device << point * dpr;
+        CurveRaster raster(byRaster, clip);
+        raster.fill(device.constData(), device.size());
+        raster.paint(CurveRaster::rowColours(gradient, clip, dpr));
+        raster.stroke(device.constData() + 1, device.size() - 2, 1.25 * dpr);
+        raster.paint(qPremultiply(line.rgba()));
+    }
+
+    // Pixels the curve covers wholly or not at all are the same; along its
+    // edges, the two may round a pixel's coverage differently.
+    int worst = 0, covered = 0;
+    double total = 0;
+    for (int y = 0; y < byPainter.height(); ++y) {
+        for (int x = 0; x < byPainter.width(); ++x) {
+            const QRgb a = byPainter.pixel(x, y), b = byRaster.pixel(x, y);
+            const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                    std::abs(qBlue(a) - qBlue(b))});
+            worst = std::max(worst, d);
+            total += d;
+            covered += a != background.pixel(x, y);
+        }
+    }
+    QVERIFY2(worst <= 4, qPrintable(QStringLiteral("a pixel differs by %1 levels").arg(worst)));
+    QVERIFY(covered > 0);
+    QVERIFY2(total / covered < 0.5, qPrintable(QStringLiteral("%1 levels apart on average").arg(total / covered)));
+}
+
 void TestAudioDisplay::screenshots()
 {
     const QString dir = qEnvironmentVariable("TARVELL_DISPLAY_SHOTS");

@@ -1,4 +1,5 @@
 #include "recorder/display/HistoryPainter.h"
+#include "recorder/display/CurveRaster.h"
 #include "engine/LevelMath.h"
 
 #include <QFontMetricsF>
@@ -53,7 +54,7 @@ void HistoryPainter::paintBackground(QPainter &p, const Layout &l) const
     drawLabelsBelow(p, placeLabels(xLabels, r.left() - 12, l.size.width(), 8), r, fm.height());
 }
 
-void HistoryPainter::paint(QPainter &p, const Layout &l, qint64 now)
+void HistoryPainter::paint(QImage &frame, const Layout &l, qint64 now)
 {
     const QRectF &r = l.history;
     if (m_count == 0)
@@ -72,35 +73,37 @@ void HistoryPainter::paint(QPainter &p, const Layout &l, qint64 now)
     }
     const qreal pxPerMs = r.width() / kHistoryMs;
     auto xOf = [&](const Entry &e) { return r.right() - (now - e.t) * pxPerMs; };
+    const qreal s = l.dpr;
 
-    p.save();
-    p.setClipRect(r);
-    p.setRenderHint(QPainter::Antialiasing);
-    auto area = [&](bool peak, const QBrush &brush) {
+    CurveRaster raster(frame, CurveRaster::deviceRect(r, s));
+    auto area = [&](bool peak, const QColor &colour) {
         m_polygon.resize(0);
-        m_polygon << QPointF(xOf(at(first)), r.bottom());
+        m_polygon << QPointF(xOf(at(first)), r.bottom()) * s;
         for (qsizetype i = first; i >= 0; --i)
-            m_polygon << QPointF(xOf(at(i)), dbToY(r, peak ? at(i).peakDb : at(i).rmsDb));
-        m_polygon << QPointF(r.right(), r.bottom());
-        p.setPen(Qt::NoPen);
-        p.setBrush(brush);
-        p.drawPolygon(m_polygon);
+            m_polygon << QPointF(xOf(at(i)), dbToY(r, peak ? at(i).peakDb : at(i).rmsDb)) * s;
+        m_polygon << QPointF(r.right(), r.bottom()) * s;
+        raster.fill(m_polygon.constData(), m_polygon.size());
+        raster.paint(qPremultiply(colour.rgba()));
     };
     QColor peakFill = kSpectrumLine;
     peakFill.setAlpha(70);
     area(true, peakFill);
     // The peak outline, then the loudness body in front of it.
-    p.setPen(QPen(kSpectrumLine, 1.25));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolyline(m_polygon.constData() + 1, m_polygon.size() - 2);
+    raster.stroke(m_polygon.constData() + 1, m_polygon.size() - 2, 1.25 * s);
+    raster.paint(qPremultiply(kSpectrumLine.rgba()));
     QColor rmsFill = kGreen;
     rmsFill.setAlpha(200);
     area(false, rmsFill);
 
     // Clipping marks along the top.
-    p.setRenderHint(QPainter::Antialiasing, false);
-    for (qsizetype i = first; i >= 0; --i)
-        if (at(i).clipped)
-            p.fillRect(QRectF(xOf(at(i)) - 1.5, r.top(), 3, 4), kRed);
-    p.restore();
+    QPainter p;
+    for (qsizetype i = first; i >= 0; --i) {
+        if (!at(i).clipped)
+            continue;
+        if (!p.isActive()) {
+            p.begin(&frame);
+            p.setClipRect(r);
+        }
+        p.fillRect(QRectF(xOf(at(i)) - 1.5, r.top(), 3, 4), kRed);
+    }
 }

@@ -3,6 +3,7 @@
 #include "recorder/display/DisplayCommon.h"
 #include "engine/LevelMath.h"
 
+#include <QImage>
 #include <QPolygonF>
 
 #include <vector>
@@ -20,8 +21,9 @@ public:
     void add(qint64 msecs, double peakDb, double rmsDb, bool clipped);
 
     void paintBackground(QPainter &p, const LevelDisplay::Layout &l) const;
-    // now: the time of the latest level.
-    void paint(QPainter &p, const LevelDisplay::Layout &l, qint64 now);
+    // Draws into frame, which holds the background; now: the time of the
+    // latest level.
+    void paint(QImage &frame, const LevelDisplay::Layout &l, qint64 now);
 
     static double dbToY(const QRectF &plot, double db);
 
@@ -37,5 +39,5 @@ private:
     std::vector<Entry> m_ring;
     qsizetype m_head = 0;          // next slot to write
     qsizetype m_count = 0;
-    QPolygonF m_polygon;
+    QPolygonF m_polygon;           // in device pixels
 };

@@ -1,4 +1,5 @@
 #include "recorder/display/SpectrumPainter.h"
+#include "recorder/display/CurveRaster.h"
 #include "recorder/display/SpectrumAnalyser.h"
 #include "engine/LevelMath.h"
 
@@ -73,30 +74,31 @@ void SpectrumPainter::paintBackground(QPainter &p, const Layout &l, int sampleRa
     drawLabelsBelow(p, placeLabels(labels, r.left() - 12, l.size.width() - 2, 6), r, fm.height());
 }
 
-void SpectrumPainter::paint(QPainter &p, const Layout &l)
+void SpectrumPainter::paint(QImage &frame, const Layout &l)
 {
     const QRectF &r = l.spectrum;
+    const qreal s = l.dpr;
+    const QRect clip = CurveRaster::deviceRect(r, s);
+    if (clip != m_fillClip || s != m_fillDpr) {
+        QLinearGradient fill(0, r.top(), 0, r.bottom());
+        QColor c = kSpectrumLine;
+        c.setAlpha(150);
+        fill.setColorAt(0, c);
+        c.setAlpha(25);
+        fill.setColorAt(1, c);
+        m_fillRows = CurveRaster::rowColours(fill, clip, s);
+        m_fillClip = clip;
+        m_fillDpr = s;
+    }
     m_polygon.resize(0);
-    m_polygon << QPointF(r.left(), r.bottom());
+    m_polygon << QPointF(r.left(), r.bottom()) * s;
     for (int i = 0; i < kCells; ++i)
-        m_polygon << QPointF(r.left() + r.width() * (i + 0.5) / kCells, dbToY(r, m_cells[size_t(i)]));
-    m_polygon << QPointF(r.right(), r.bottom());
+        m_polygon << QPointF(r.left() + r.width() * (i + 0.5) / kCells, dbToY(r, m_cells[size_t(i)])) * s;
+    m_polygon << QPointF(r.right(), r.bottom()) * s;
 
-    QLinearGradient fill(0, r.top(), 0, r.bottom());
-    QColor c = kSpectrumLine;
-    c.setAlpha(150);
-    fill.setColorAt(0, c);
-    c.setAlpha(25);
-    fill.setColorAt(1, c);
-
-    p.save();
-    p.setClipRect(r);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(fill);
-    p.drawPolygon(m_polygon);
-    p.setPen(QPen(kSpectrumLine, 1.25));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolyline(m_polygon.constData() + 1, kCells);
-    p.restore();
+    CurveRaster raster(frame, clip);
+    raster.fill(m_polygon.constData(), m_polygon.size());
+    raster.paint(m_fillRows);
+    raster.stroke(m_polygon.constData() + 1, kCells, 1.25 * s);
+    raster.paint(qPremultiply(kSpectrumLine.rgba()));
 }

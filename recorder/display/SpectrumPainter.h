@@ -2,6 +2,7 @@
 
 #include "recorder/display/DisplayCommon.h"
 
+#include <QImage>
 #include <QPolygonF>
 
 #include <vector>
@@ -24,7 +25,8 @@ public:
     void clear();
 
     void paintBackground(QPainter &p, const LevelDisplay::Layout &l, int sampleRate) const;
-    void paint(QPainter &p, const LevelDisplay::Layout &l);
+    // The curve, drawn into frame, which holds the background.
+    void paint(QImage &frame, const LevelDisplay::Layout &l);
 
     static double frequencyToX(const QRectF &plot, int sampleRate, double hz);
     static double dbToY(const QRectF &plot, double db);
@@ -32,5 +34,8 @@ public:
 private:
     std::vector<float> m_cells;        // smoothed, on the log axis
     std::vector<float> m_newCells;
-    QPolygonF m_polygon;
+    QPolygonF m_polygon;              // in device pixels
+    std::vector<QRgb> m_fillRows;     // the fill's gradient, row by row
+    QRect m_fillClip;
+    qreal m_fillDpr = 0;
 };
