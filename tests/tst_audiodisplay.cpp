@@ -113,6 +113,7 @@ private slots:
     void historyScrolls();
     void curvesAsQPainterDrawsThem_data();
     void curvesAsQPainterDrawsThem();
+    void curvesWithPointsOfNoNumber_drawNothingOutsideTheirPlot();
     void screenshots();
 };
 
@@ -696,6 +697,31 @@ void TestAudioDisplay::curvesAsQPainterDrawsThem()
     QVERIFY2(worst <= 4, qPrintable(QStringLiteral("a pixel differs by %1 levels").arg(worst)));
     QVERIFY(covered > 0);
     QVERIFY2(total / covered < 0.5, qPrintable(QStringLiteral("%1 levels apart on average").arg(total / covered)));
+}
+
+// A curve computed from a broken level must not write outside its plot
+// (a crash, or a smear over the labels).
+void TestAudioDisplay::curvesWithPointsOfNoNumber_drawNothingOutsideTheirPlot()
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    const QPointF points[] = {{10, 90}, {50, 40}, {60, nan}, {70, -inf}, {80, 1e300}, {nan, 50}, {90, 60}, {400, 90}};
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    const QRect plot(20, 10, 100, 80);
+    CurveRaster raster(image, plot);
+    raster.fill(points, std::size(points));
+    raster.paint(qRgb(0, 0, 255));
+    raster.stroke(points, std::size(points), 1.25);
+    raster.paint(qRgb(255, 255, 255));
+    bool drawn = false;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool black = image.pixel(x, y) == qRgb(0, 0, 0);
+            QVERIFY2(plot.contains(x, y) || black, qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+            drawn = drawn || !black;
+        }
+    }
+    QVERIFY(drawn);   // the good edges are drawn
 }
 
 void TestAudioDisplay::screenshots()

@@ -154,6 +154,12 @@ void CurveRaster::addPolygon(const QPointF *points, qsizetype count)
 
 void CurveRaster::edge(QPointF from, QPointF to)
 {
+    // A point that is no number, or lies absurdly far off, takes its edges
+    // with it; QPainter too draws nothing sensible of them.
+    constexpr double Far = 1 << 20;
+    for (const QPointF &p : {from, to})
+        if (!(std::abs(p.x()) < Far && std::abs(p.y()) < Far))
+            return;
     const QPointF origin = m_clip.topLeft();
     addEdge(onGrid(from - origin), onGrid(to - origin));
 }
