@@ -63,6 +63,13 @@ public:
     // How often Timer comes (every 40 ms unless set otherwise). Fewer events
     // cost less; the sound waits in the recorder meanwhile, none is lost.
     virtual void setTimerInterval(qint32 milliseconds) = 0;
+    // Whether anyone wants the running capture's sound. Monitoring while no
+    // display is in sight wants none: the sound server then holds it back,
+    // which costs neither side anything, and Timer brings no sound (nor
+    // EndArrayRecord any block) until it is wanted again; from then on the
+    // sound comes as it is captured, and GetDisplayData holds only that.
+    // Every StartCapture wants its sound.
+    virtual void setSoundWanted(bool wanted) = 0;
     virtual void setBlockLength(qint32 frames) = 0;
     // 0 or more while capture runs or after a clean stop; negative when
     // capture did not start or died (see lastError()).

@@ -155,6 +155,7 @@ void PulseAudioRecord::StartCapture()
     m_clock = {};
     m_lastError.clear();
     m_status = -1;
+    m_soundWanted = true;
 
     const CaptureDevice *dev = currentDevice();
     const int line = dev ? selectedLine(m_device) : -1;
@@ -178,6 +179,8 @@ bool PulseAudioRecord::startOn(const SourceLine &line, QString *error)
 {
     if (!m_capture.start(line.sourceName, m_captureFormat, error, ServerTimeoutMs, line.stream))
         return false;
+    if (!m_soundWanted)
+        m_capture.setSoundWanted(false);
     m_captureLine = line;
     m_waiting = false;
     m_streamStart = m_frames;
@@ -197,7 +200,7 @@ bool PulseAudioRecord::startOn(const SourceLine &line, QString *error)
 // the graph played meanwhile is lost.
 void PulseAudioRecord::watchGraph(bool soundCame)
 {
-    if (!m_playedOnGraph)
+    if (!m_playedOnGraph || !m_soundWanted)
         return;
     if (!soundCame) {
         if (!m_stillProbe && m_silentFor.elapsed() >= SilentProbeMs && (m_stillProbe = PipeWireGraph::connect(false)))
@@ -288,6 +291,17 @@ void PulseAudioRecord::followApplication(bool streamEnded)
 void PulseAudioRecord::setTimerInterval(qint32 milliseconds)
 {
     m_tick.setInterval(std::clamp(milliseconds, 10, 1000));
+}
+
+void PulseAudioRecord::setSoundWanted(bool wanted)
+{
+    if (!m_capturing || wanted == m_soundWanted)
+        return;
+    m_soundWanted = wanted;
+    m_capture.setSoundWanted(wanted);
+    // Sound held back is no silence of the players.
+    m_stillProbe.reset();
+    m_silentFor.restart();
 }
 
 void PulseAudioRecord::StopCapture()

@@ -44,6 +44,7 @@ public:
     qint32 BlockLength() const override { return m_blockLength; }
     void setBlockLength(qint32 frames) override;
     void setTimerInterval(qint32 milliseconds) override;
+    void setSoundWanted(bool wanted) override;
     int timerInterval() const { return m_tick.interval(); }
     // Without a display, GetDisplayData() returns nothing and capturing
     // costs less.
@@ -126,6 +127,7 @@ private:
     bool m_capturing = false;
     SourceLine m_captureLine;                   // what the running capture records from
     bool m_waiting = false;                     // for the application's next stream
+    bool m_soundWanted = true;                  // until the capture stops; kept when it follows an application
     qint32 m_status = 0;
     qint64 m_frames = 0;
     int m_peakLeft = 0;

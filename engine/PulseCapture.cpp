@@ -398,6 +398,19 @@ qint32 PulseCapture::convertedFrom() const
     return m_convertedFrom;
 }
 
+void PulseCapture::setSoundWanted(bool wanted)
+{
+    PulseServer::Lock lock(m_server);
+    if (!m_stream)
+        return;
+    if (wanted) {
+        std::lock_guard g(m_mutex);
+        m_displayFilled = 0;
+    }
+    if (pa_operation *o = pa_stream_cork(m_stream, wanted ? 0 : 1, nullptr, nullptr))
+        pa_operation_unref(o);
+}
+
 void PulseCapture::setDisplayKept(bool kept)
 {
     std::lock_guard g(m_mutex);

@@ -76,6 +76,11 @@ public:
 
     // The latest count samples, interleaved left/right as 16-bit. Thread-safe.
     QVector<qint16> displayData(int count) const;
+    // Whether the sound is wanted (from start(), it is). While it is not, the
+    // stream is corked: the server holds the sound back, nothing arrives, and
+    // nothing is missed. Wanted again, it comes as it is captured from then
+    // on, and displayData() starts over with it. User-interface thread.
+    void setSoundWanted(bool wanted);
     // Whether the copy for displayData() is kept (it is unless turned off): a
     // recorder that shows no display does not pay for one. Before start().
     void setDisplayKept(bool kept);

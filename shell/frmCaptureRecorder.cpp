@@ -88,8 +88,11 @@ void frmCapture::followVisibility(bool always)
     if (inSight == m_displayInSight && !always)
         return;
     m_displayInSight = inSight;
-    if (m_record)
-        skipOnError([&] { m_record->setTimerInterval(inSight ? TimerInSightMs : TimerOutOfSightMs); });
+    if (!m_record)
+        return;
+    skipOnError([&] { m_record->setTimerInterval(inSight ? TimerInSightMs : TimerOutOfSightMs); });
+    // Monitoring out of sight shows nothing: its sound may wait at the server.
+    skipOnError([&] { m_record->setSoundWanted(inSight || m_recording->isRecording()); });
 }
 
 void frmCapture::AudioRecord_Timer(qint32, qint32, qint32)
@@ -163,6 +166,8 @@ void frmCapture::startCapture(OnFailure onFailure)
     step([&] { m_record->setBlockLength(m_record->DurationToLength(1000)); });
     step([&] { AudioDisplay21->SetWaveFormat(m_file->waveFormat()); });
     step([&] { m_record->StartCapture(); });
+    if (!m_displayInSight)
+        skipOnError([&] { m_record->setSoundWanted(false); });
     captureRunningChanged();
 }
 

@@ -252,7 +252,7 @@ private slots:
         QCOMPARE(h.window->recordingState(), RecordingState::NotRecording);
     }
 
-    void outOfSight_theDisplayRests_andTheRecordingGoesOnFourTimesASecond()
+    void outOfSight_monitoringWaits_theDisplayRests_andTheRecordingGoesOnFourTimesASecond()
     {
         CaptureHarness h;
         h.writeSettings();
@@ -261,6 +261,12 @@ private slots:
         const CaptureView v(w);
         QVERIFY(w.isVisible());
         QCOMPARE(h.rec->timerInterval, 40);
+        // Monitoring out of sight wants no sound; in sight again, it does.
+        QVERIFY(h.rec->soundWanted);
+        w.showMinimized();
+        QVERIFY(!h.rec->soundWanted);
+        w.showNormal();
+        QVERIFY(h.rec->soundWanted);
         v.TextWavFile->setText(h.documents() + QStringLiteral("away.wav"));
         v.CmdStart->click();
 
@@ -270,6 +276,7 @@ private slots:
         for (const auto leave : {+[](frmCapture &f) { f.showMinimized(); }, +[](frmCapture &f) { f.hide(); }}) {
             leave(w);
             QCOMPARE(h.rec->timerInterval, 250);
+            QVERIFY(h.rec->soundWanted);   // a recording's sound is always wanted
             const int shownBefore = h.display->shown;
             const qsizetype before = h.file->all().size();
             h.rec->partial = block('h');
@@ -281,7 +288,11 @@ private slots:
             h.rec->tick(48000);
             QCOMPARE(h.display->shown, shownBefore + 1);
         }
+        // Stopped out of sight: the monitoring that follows waits.
+        w.showMinimized();
         v.CmdStop->click();
+        QVERIFY(h.rec->capturing);
+        QVERIFY(!h.rec->soundWanted);
     }
 
     void applicationGoneQuiet_theStatusSaysWhoIsAwaited_andTheRecordingGoesOn()

@@ -436,6 +436,35 @@ private slots:
             QCOMPARE(display[i], display[i + 1]);
     }
 
+    // Monitoring out of sight: the server holds the sound back; wanted again,
+    // it comes as it is captured, with nothing counted lost for the wait.
+    void soundNotWanted_waitsAtTheServer_andComesAgainWhenWanted()
+    {
+        PulseAudioRecord rec;
+        QVERIFY(chooseLine(rec, QStringLiteral("Stereo Mix (Fake_Card_1)")));
+        QSignalSpy blocks(&rec, &AudioRecord::EndArrayRecord);
+        const WaveFormat f{48000, 2, 16};
+        startCapture(rec, f, f.sampleRate / 10);
+        auto player = play(QStringLiteral("card1"), noise(48000 * 4, 2, 16, 5, 0.9), 48000, 2, 16);
+        QVERIFY(player);
+        QVERIFY(waitFor([&] { return blocks.size() >= 3; }, 5000));
+
+        rec.setSoundWanted(false);
+        QTest::qWait(300);   // what was already on its way
+        const int before = blocks.size();
+        QTest::qWait(1000);
+        QCOMPARE(blocks.size(), before);
+
+        rec.setSoundWanted(true);
+        QVERIFY(waitFor([&] { return blocks.size() >= before + 3; }, 3000));
+        int loudest = 0;
+        for (qint16 v : rec.GetDisplayData(4096))
+            loudest = std::max(loudest, std::abs(int(v)));
+        QVERIFY(loudest > 20000);   // the player's noise, not silence
+        rec.StopCapture();
+        QCOMPARE(rec.lostFrames(), 0);
+    }
+
     void startCapture_onAVanishedLine_failsQuickly()
     {
         // A source that disappears between listing and capture.

@@ -105,6 +105,7 @@ public:
     {
         log << QStringLiteral("StartCapture");
         pending.clear();
+        soundWanted = true;
         status = connected && device >= 0 && device < devices.size() ? statusOnStart : -1;
         capturing = status >= 0;
         if (capturing)
@@ -144,6 +145,8 @@ public:
     QString WaitingFor() const override { return waitingFor; }
     qint32 SourceStream() const override { return -1; }
     void setTimerInterval(qint32 ms) override { timerInterval = ms; }
+    bool soundWanted = true;
+    void setSoundWanted(bool wanted) override { soundWanted = wanted; }
     void setBlockLength(qint32 f) override
     {
         log << QStringLiteral("BlockLength %1").arg(f);
