@@ -81,10 +81,6 @@ std::vector<QRgb> CurveRaster::rowColours(const QBrush &brush, const QRect &clip
     return rows;
 }
 
-void CurveRaster::fill(const QPointF *points, qsizetype count)
-{
-    addPolygon(points, count);
-}
 
 void CurveRaster::stroke(const QPointF *points, qsizetype count, qreal width)
 {
@@ -144,7 +140,7 @@ void CurveRaster::stroke(const QPointF *points, qsizetype count, qreal width)
     }
 }
 
-void CurveRaster::addPolygon(const QPointF *points, qsizetype count)
+void CurveRaster::fill(const QPointF *points, qsizetype count)
 {
     if (m_clip.isEmpty())
         return;
@@ -256,10 +252,9 @@ void CurveRaster::blend(ColourOfRow colourOfRow)
         float *row = m_delta.data() + size_t(y) * stride;
         QRgb *pixel = reinterpret_cast<QRgb *>(m_image.scanLine(m_clip.top() + y)) + m_clip.left();
         const QRgb colour = colourOfRow(y);
-        const bool opaque = qAlpha(colour) == 255;
         // A whole pixel over the same background gives the same colour:
         // along a row of the plot, that is nearly every whole pixel.
-        QRgb wholeOver = 0, wholeGives = colour + byteMul(0, qAlpha(~colour));
+        QRgb wholeOver = 0, wholeGives = colour;
         float winding = 0;
         for (int x = first; x < end; ++x) {
             winding += row[x];
@@ -270,15 +265,11 @@ void CurveRaster::blend(ColourOfRow colourOfRow)
             if (coverage == 0)
                 continue;
             if (coverage == 255) {
-                if (opaque) {
-                    pixel[x] = colour;
-                } else {
-                    if (pixel[x] != wholeOver) {
-                        wholeOver = pixel[x];
-                        wholeGives = colour + byteMul(wholeOver, qAlpha(~colour));
-                    }
-                    pixel[x] = wholeGives;
+                if (pixel[x] != wholeOver) {
+                    wholeOver = pixel[x];
+                    wholeGives = colour + byteMul(wholeOver, qAlpha(~colour));
                 }
+                pixel[x] = wholeGives;
                 continue;
             }
             const QRgb s = byteMul(colour, coverage);

@@ -55,7 +55,6 @@ public:
     void paint(const std::vector<QRgb> &rowColours);
 
 private:
-    void addPolygon(const QPointF *points, qsizetype count);
     // An edge in the image's coordinates, put on the rasteriser's grid.
     void edge(QPointF from, QPointF to);
     void addEdge(QPointF from, QPointF to);
