@@ -163,15 +163,18 @@ QRect AudioDisplayWidget::changingRect() const
         return rect();
     switch (style) {
     case Meters: {   // of each channel's bar, readout and clip light, those that changed
-        const QStringList look = meterLook();
-        if (m_paintedLook.size() != look.size())
+        if (!m_paintedLook)
             return rect();
+        const std::array<MeterLook, 2> look = meterLook();
         QRectF moving;
         for (int c = 0; c < 2; ++c) {
-            const QRectF parts[] = {m_layout.meterBar[c], m_layout.meterReadout[c], m_layout.meterClip[c]};
-            for (int i = 0; i < 3; ++i)
-                if (look[3 * c + i] != m_paintedLook[3 * c + i])
-                    moving |= parts[i];
+            const MeterLook &now = look[size_t(c)], &painted = (*m_paintedLook)[size_t(c)];
+            if (now.bar != painted.bar)
+                moving |= m_layout.meterBar[c];
+            if (now.readout != painted.readout || now.clip != painted.clip)
+                moving |= m_layout.meterReadout[c];
+            if (now.clip != painted.clip)
+                moving |= m_layout.meterClip[c];
         }
         return moving.isNull() ? QRect() : moving.toAlignedRect().adjusted(-1, -1, 1, 1);
     }
@@ -186,22 +189,20 @@ QRect AudioDisplayWidget::changingRect() const
     }
 }
 
-// The meters as they would be painted: for each channel its bar (where its
-// edges and the hold's mark fall, which decides their pixels), its readout
+// The meters as they would be painted: for each channel where its bar's
+// edges and the hold's mark fall (which decides their pixels), its readout
 // and its clip light.
-QStringList AudioDisplayWidget::meterLook() const
+std::array<AudioDisplayWidget::MeterLook, 2> AudioDisplayWidget::meterLook() const
 {
-    QStringList look;
+    std::array<MeterLook, 2> look;
     const qreal dpr = m_layout.dpr;
     for (int c = 0; c < 2; ++c) {
         const MeterState &m = m_meter[size_t(c)];
-        const auto x = [&](double db) { return MeterPainter::dbToX(m_layout, db) * dpr; };
-        const double hold = m.holdDb > LevelMath::kMeterFloorDb
-                                ? std::min(x(m.holdDb), (m_layout.meterBar[c].right() - 1.5) * dpr)
-                                : -1.0;
-        look << QString::asprintf("%.3f %.3f %.3f", x(m.peakDb), x(m.rmsDb), hold)
-             << QString::asprintf("%.1f %d", m.holdDb <= LevelMath::kSilenceDb ? -999.0 : m.holdDb, int(clipLit(c)))
-             << QString::number(int(clipLit(c)));
+        const auto x = [&](double db) { return qRound64(MeterPainter::dbToX(m_layout, db) * dpr * 1000); };
+        const qint64 hold = m.holdDb > LevelMath::kMeterFloorDb
+                                ? std::min(x(m.holdDb), qRound64((m_layout.meterBar[c].right() - 1.5) * dpr * 1000))
+                                : -1;
+        look[size_t(c)] = {{x(m.peakDb), x(m.rmsDb), hold}, MeterPainter::readoutText(m.holdDb), clipLit(c)};
     }
     return look;
 }
@@ -329,7 +330,10 @@ void AudioDisplayWidget::paintEvent(QPaintEvent *)
 {
     ensureLayout();
     ensureBackground();
-    m_paintedLook = effectiveStyle() == Meters ? meterLook() : QStringList();
+    if (effectiveStyle() == Meters)
+        m_paintedLook = meterLook();
+    else
+        m_paintedLook.reset();
     QPainter p(this);
     if (const int style = effectiveStyle(); style == Spectrum || style == History) {
         restoreFrame();

@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 // The level display: oscilloscope, spectrum, level meters, spectrogram or
 // level history of the latest samples, drawn on a dark panel.
@@ -104,10 +105,19 @@ private:
         qint64 clipUntil = -1;   // lit while the latest time is before this
     };
 
+    // What a channel's meter shows: where its bar's edges and the hold's
+    // mark fall (thousandths of a device pixel), its readout, its clip light.
+    struct MeterLook
+    {
+        std::array<qint64, 3> bar{};
+        QString readout;
+        bool clip = false;
+    };
+
     int effectiveStyle() const;
     // Tells a screen reader which style is shown.
     void describeStyle();
-    QStringList meterLook() const;
+    std::array<MeterLook, 2> meterLook() const;
     void ensureLayout();
     QRect changingRect() const;
     void ensureBackground();
@@ -134,7 +144,7 @@ private:
     SpectrogramPainter m_spectrogramPainter;
     HistoryPainter m_historyPainter;
 
-    QStringList m_paintedLook;     // what the meters showed when last painted
+    std::optional<std::array<MeterLook, 2>> m_paintedLook;   // what the meters showed when last painted
     QPixmap m_background;          // the current style's axes and labels
     QImage m_backgroundImage;      // the same, as an image to draw into
     qint64 m_backgroundImageFrom = 0;   // the cache key of the pixmap it was made from

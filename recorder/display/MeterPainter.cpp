@@ -72,6 +72,13 @@ void MeterPainter::paintBackground(QPainter &p, const Layout &l) const
     p.drawText(unit, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("dBFS"));
 }
 
+QString MeterPainter::readoutText(double holdDb)
+{
+    return holdDb <= LevelMath::kSilenceDb ? QStringLiteral("-inf")
+           : holdDb > -0.05                ? QStringLiteral("0.0")
+                                           : QString::number(holdDb, 'f', 1);
+}
+
 void MeterPainter::paint(QPainter &p, const Layout &l, const std::array<MeterReading, 2> &channels,
                          const QPixmap &background) const
 {
@@ -80,9 +87,7 @@ void MeterPainter::paint(QPainter &p, const Layout &l, const std::array<MeterRea
     for (int c = 0; c < 2; ++c) {
         const MeterReading &m = channels[size_t(c)];
         const bool clip = m.clipLit;
-        const QString text = m.holdDb <= LevelMath::kSilenceDb ? QStringLiteral("-inf")
-                             : m.holdDb > -0.05                ? QStringLiteral("0.0")
-                                                               : QString::number(m.holdDb, 'f', 1);
+        const QString text = readoutText(m.holdDb);
         drawPiece(p, m_pieces[size_t(2 * c)], text + QLatin1Char(clip ? '!' : ' '), l.meterReadout[c], background,
                   [&](QPainter &q) {
                       q.setFont(l.readoutFont);

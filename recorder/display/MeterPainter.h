@@ -30,6 +30,8 @@ public:
                const QPixmap &background) const;
 
     static double dbToX(const LevelDisplay::Layout &l, double db);
+    // The held peak's readout: "-inf", or dB with one decimal.
+    static QString readoutText(double holdDb);
 
 private:
     // A piece of the panel as last drawn, on its own background: the texts
