@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <tuple>
 #include <utility>
 
 #include <sys/ioctl.h>
@@ -144,15 +145,21 @@ TakeConsole::TakeConsole(AudioRecord &rec, Take &take, bool showProgress, const 
     });
     connect(&m_take, &Take::ended, this, &TakeConsole::onEnded);
     // The sound's warnings, as they start (and the sound's return); the last
-    // place left open in each is where in the take.
-    const std::pair<void (Take::*)(), QString> edges[] = {
-        {&Take::noSoundBegan, QCoreApplication::translate("tarvell-rec", "no sound at %3: everything below %1 dBFS for %2 s; check the line and its volume")
-                                  .arg(SignalWatch::NoSoundBelowDbfs)
-                                  .arg(SignalWatch::NoSoundAfterMs / 1000)},
-        {&Take::soundReturned, QCoreApplication::translate("tarvell-rec", "sound again at %1")},
-        {&Take::clippingBegan, QCoreApplication::translate("tarvell-rec", "clipping at %1: samples at full scale; lower the line's volume")}};
-    for (const auto &[edge, text] : edges)
-        connect(&m_take, edge, this, [this, text] { sayApart(text.arg(secondsText(m_take.framesWritten()))); });
+    // place left open in each is where in the take the watch saw it happen,
+    // which may be before the take told of it.
+    const std::tuple<void (Take::*)(), qint64 (SignalWatch::*)() const, QString> edges[] = {
+        {&Take::noSoundBegan, &SignalWatch::noSoundReachedAt,
+         QCoreApplication::translate("tarvell-rec", "no sound at %3: everything below %1 dBFS for %2 s; check the line and its volume")
+             .arg(SignalWatch::NoSoundBelowDbfs)
+             .arg(SignalWatch::NoSoundAfterMs / 1000)},
+        {&Take::soundReturned, &SignalWatch::soundReturnedAt, QCoreApplication::translate("tarvell-rec", "sound again at %1")},
+        {&Take::clippingBegan, &SignalWatch::clippingBeganAt,
+         QCoreApplication::translate("tarvell-rec", "clipping at %1: samples at full scale; lower the line's volume")}};
+    for (const auto &[edge, place, text] : edges)
+        connect(&m_take, edge, this, [this, place = place, text = text] {
+            const qint64 at = (m_take.watch().*place)();
+            sayApart(text.arg(secondsText(at >= 0 ? at : m_take.framesWritten())));
+        });
 }
 
 // What happens to one of the two sources is said with its name.

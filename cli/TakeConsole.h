@@ -39,6 +39,9 @@ public:
     // How often the recorder hands over what it captured (and the progress
     // line is redrawn).
     static constexpr int TickMs = 250;
+    // The same off a terminal, where nothing is redrawn: what a crash could
+    // lose grows to this, and the recorder wakes a quarter as often.
+    static constexpr int UnseenTickMs = 1000;
 
     // showProgress: draw the progress line on standard error (a terminal).
     // conversation: the take's second source, told apart in what is said.

@@ -58,10 +58,13 @@ int main(int argc, char **argv)
     if (const int code = o.list ? cli::Recorded : cli::checkTarget(o); code != cli::Recorded)
         return code;
 
-    PulseAudioRecord rec;
     // Nothing here is drawn 25 times a second: waking four times a second
-    // keeps the cost of a long recording near that of the capture itself.
-    rec.setTimerInterval(cli::TakeConsole::TickMs);
+    // (once off a terminal, unless two clocks are kept in step) keeps the
+    // cost of a long recording near that of the capture itself.
+    const bool showProgress = !o.quiet && ::isatty(STDERR_FILENO);
+    const int tickMs = showProgress || !o.also.isEmpty() ? cli::TakeConsole::TickMs : cli::TakeConsole::UnseenTickMs;
+    PulseAudioRecord rec;
+    rec.setTimerInterval(tickMs);
     rec.setDisplayKept(false);
     if (!rec.ServerConnected())
         return cli::refuse(cli::NoServer, QCoreApplication::translate("tarvell-rec", "no sound server answers (is PulseAudio or PipeWire running "
@@ -80,7 +83,7 @@ int main(int argc, char **argv)
     std::optional<Conversation> conversation;
     if (!o.also.isEmpty()) {
         second.emplace();
-        second->setTimerInterval(cli::TakeConsole::TickMs);
+        second->setTimerInterval(tickMs);
         second->setDisplayKept(false);
         const QString app = o.also.startsWith(QLatin1String("app:")) ? o.also.mid(4) : QString();
         if (!(app.isEmpty() ? cli::chooseLine(*second, QString(), o.also, &error) : cli::chooseApplication(*second, app, &error)))
@@ -94,7 +97,7 @@ int main(int argc, char **argv)
     Take take(rec, file);
     if (conversation)
         take.setFilter(&*conversation);
-    cli::TakeConsole console(rec, take, !o.quiet && ::isatty(STDERR_FILENO), conversation ? &*conversation : nullptr);
+    cli::TakeConsole console(rec, take, showProgress, conversation ? &*conversation : nullptr);
     if (const int code = console.start(o); code != cli::Recorded)
         return code;
     return app.exec();

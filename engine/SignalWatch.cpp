@@ -22,6 +22,7 @@ void SignalWatch::restart(const WaveFormat &format)
     m_soundFrom = int(std::ceil(fullScale * std::pow(10.0, NoSoundBelowDbfs / 20.0)));
     m_clipFrom = fullScale - FullScaleSteps * std::max(1, fullScale / 32768);
     m_noSoundFrames = NoSoundAfterMs * format.sampleRate / 1000;
+    m_clipWindowFrames = ClipWindowMs * format.sampleRate / 1000;
 }
 
 void SignalWatch::feed(const char *pcm, qsizetype bytes)
@@ -130,12 +131,16 @@ void SignalWatch::take16(const unsigned char *frames, qint64 count)
             }
         }
         const qint64 quietBefore = firstLoud < 0 ? n : firstLoud;
-        if (m_quietFrames < m_noSoundFrames && m_quietFrames + quietBefore >= m_noSoundFrames)
+        if (m_quietFrames < m_noSoundFrames && m_quietFrames + quietBefore >= m_noSoundFrames) {
             ++m_noSoundStretches;
+            m_noSoundReachedAt = m_frames + (m_noSoundFrames - m_quietFrames);
+        }
         m_quietFrames += quietBefore;
         if (firstLoud >= 0) {
-            if (m_quietFrames >= m_noSoundFrames)
+            if (m_quietFrames >= m_noSoundFrames) {
                 m_noSoundDoneMs += toMs(m_quietFrames);
+                m_soundReturnedAt = m_frames + firstLoud;
+            }
             m_quietFrames = n - 1 - lastLoud;
         }
         m_inClip = false;
@@ -146,16 +151,22 @@ void SignalWatch::take16(const unsigned char *frames, qint64 count)
 void SignalWatch::take(int loudest)
 {
     if (loudest >= m_soundFrom) {
-        if (m_quietFrames >= m_noSoundFrames)
+        if (m_quietFrames >= m_noSoundFrames) {
             m_noSoundDoneMs += toMs(m_quietFrames);
+            m_soundReturnedAt = m_frames;
+        }
         m_quietFrames = 0;
     } else if (++m_quietFrames == m_noSoundFrames) {
         ++m_noSoundStretches;
+        m_noSoundReachedAt = m_frames + 1;
     }
 
     const bool atFullScale = loudest >= m_clipFrom;
     if (atFullScale && !m_inClip) {
         ++m_clips;
+        if (m_lastClipAt < 0 || m_frames - m_lastClipAt >= m_clipWindowFrames)
+            m_clippingBeganAt = m_frames;
+        m_lastClipAt = m_frames;
         const qint64 number = slotOf(m_frames);
         Slot &slot = m_slots[size_t(number % Slots)];
         if (slot.number != number)

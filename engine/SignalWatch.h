@@ -56,6 +56,15 @@ public:
     // Clips in the last ClipWindowMs of sound (to a tenth of a second).
     int recentClips() const;
 
+    // --- where the warnings' edges fell: frames fed before each, -1 before
+    // the first; exact wherever the pieces fed began and ended ---
+    // The latest quiet stretch had lasted NoSoundAfterMs,
+    qint64 noSoundReachedAt() const { return m_noSoundReachedAt; }
+    // sound came back after it,
+    qint64 soundReturnedAt() const { return m_soundReturnedAt; }
+    // the latest clip with none in the ClipWindowMs before it began.
+    qint64 clippingBeganAt() const { return m_clippingBeganAt; }
+
     // --- the recording so far ---
     struct Summary
     {
@@ -83,6 +92,7 @@ private:
     int m_soundFrom = 0;            // magnitudes from here up are sound
     int m_clipFrom = 0;             // magnitudes from here up are at full scale
     qint64 m_noSoundFrames = std::numeric_limits<qint64>::max();   // NoSoundAfterMs in frames
+    qint64 m_clipWindowFrames = 0;
 
     QByteArray m_partial;           // the start of a frame whose end has not come
     qint64 m_frames = 0;
@@ -92,6 +102,10 @@ private:
     int m_noSoundStretches = 0;     // including the current one once it is long enough
     qint64 m_noSoundDoneMs = 0;     // the stretches that have ended
     qint64 m_clips = 0;
+    qint64 m_noSoundReachedAt = -1;
+    qint64 m_soundReturnedAt = -1;
+    qint64 m_clippingBeganAt = -1;
+    qint64 m_lastClipAt = -1;
     struct Slot
     {
         qint64 number = -1;

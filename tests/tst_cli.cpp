@@ -592,7 +592,8 @@ private slots:
         }
         auto player = play(QStringLiteral("card1"), sine, 48000, 2, 16);
         QVERIFY2(waitFor([&] { return said("clipping at "); }, 5000), qPrintable(err));
-        QVERIFY(player->waitForFinished(5000));
+        // Off a terminal the take looks once a second: the player may be done.
+        QVERIFY(player->state() == QProcess::NotRunning || player->waitForFinished(5000));
         ::kill(pid_t(rec->processId()), SIGINT);
         const Result r = finish(*rec);
         QCOMPARE(r.exit, 0);

@@ -107,8 +107,9 @@ private slots:
         QCOMPARE(w.summary().clips, qint64(clipped.size() + 1));
     }
     // Whole blocks are read faster than frame by frame; they must count the
-    // same: quiet stretches that start, end and run on across blocks, a
-    // lone sound in a block, clips at a block's edge.
+    // same, and place the warnings' edges the same: quiet stretches that
+    // start, end and run on across blocks, a lone sound in a block, clips at
+    // a block's edge.
     void blocks_countAsFrameByFrame()
     {
         const WaveFormat f{1000, 2, 16};   // a frame a millisecond: every frame shows in the times
@@ -132,6 +133,12 @@ private slots:
             QCOMPARE(w->summary().clips, qint64(1));
             QCOMPARE(w->quietMs(), qint64(11000));
             QVERIFY(w->noSound());
+            // Where the latest edges fell, whatever the pieces: the third
+            // stretch lasted ten seconds at 41139, sound came back after the
+            // second at 22069, the clip began at 22133.
+            QCOMPARE(w->noSoundReachedAt(), qint64(41139));
+            QCOMPARE(w->soundReturnedAt(), qint64(22069));
+            QCOMPARE(w->clippingBeganAt(), qint64(22133));
         }
         QCOMPARE(whole.summary().noSoundMs, qint64(10063 + 12005 + 11000));
         QCOMPARE(frameByFrame.summary().noSoundMs, qint64(10063 + 12005 + 11000));
