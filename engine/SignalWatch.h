@@ -92,7 +92,7 @@ private:
     int m_soundFrom = 0;            // magnitudes from here up are sound
     int m_clipFrom = 0;             // magnitudes from here up are at full scale
     qint64 m_noSoundFrames = std::numeric_limits<qint64>::max();   // NoSoundAfterMs in frames
-    qint64 m_clipWindowFrames = 0;
+    qint64 m_clipWindowFrames = 0;                                 // ClipWindowMs in frames
 
     QByteArray m_partial;           // the start of a frame whose end has not come
     qint64 m_frames = 0;
