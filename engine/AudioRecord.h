@@ -61,7 +61,9 @@ public:
     virtual QVector<qint16> GetDisplayData(qint32 count) const = 0;
     virtual qint32 BlockLength() const = 0;
     // How often Timer comes (every 40 ms unless set otherwise). Fewer events
-    // cost less; the sound waits in the recorder meanwhile, none is lost.
+    // cost less; the sound waits in the recorder meanwhile, none is lost. The
+    // server's timing (which finds sound it lost) is asked for as often, at
+    // most four times a second, and that often while a stall is settled.
     virtual void setTimerInterval(qint32 milliseconds) = 0;
     // Whether anyone wants the running capture's sound. Monitoring while no
     // display is in sight wants none: the sound server then holds it back,

@@ -291,6 +291,8 @@ void PulseAudioRecord::followApplication(bool streamEnded)
 void PulseAudioRecord::setTimerInterval(qint32 milliseconds)
 {
     m_tick.setInterval(std::clamp(milliseconds, 10, 1000));
+    // Nobody looks at where the server stands more often than Timer comes.
+    m_capture.setTimingInterval(m_tick.interval());
 }
 
 void PulseAudioRecord::setSoundWanted(bool wanted)

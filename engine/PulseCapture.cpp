@@ -15,8 +15,10 @@
 
 namespace {
 
-// How often the server is asked where it stands (see StallMeter).
-constexpr auto TimingInterval = std::chrono::milliseconds(250);
+// How often, at most, the server is asked where it stands (see StallMeter):
+// as often as this while a stall is being settled, so that a loss is told
+// within a second or so of the server running again.
+constexpr auto FastestTiming = std::chrono::milliseconds(250);
 
 qint64 microseconds(std::chrono::steady_clock::time_point t)
 {
@@ -327,8 +329,13 @@ inline void PulseCapture::storeDisplayFrame(int left, int right)
 void PulseCapture::askForTiming()
 {
     const auto now = std::chrono::steady_clock::now();
-    if (m_timingAsked || now - m_timingAskedAt < TimingInterval)
+    if (m_timingAsked || now - m_timingAskedAt < FastestTiming)
         return;
+    if (now - m_timingAskedAt < std::chrono::milliseconds(m_timingIntervalMs.load(std::memory_order_relaxed))) {
+        std::lock_guard g(m_mutex);
+        if (!m_stalls.settling())
+            return;
+    }
     if ((m_timingAsked = pa_stream_update_timing_info(m_stream, &PulseCapture::onTiming, this)))
         m_timingAskedAt = now;
 }
@@ -409,6 +416,11 @@ void PulseCapture::setSoundWanted(bool wanted)
     }
     if (pa_operation *o = pa_stream_cork(m_stream, wanted ? 0 : 1, nullptr, nullptr))
         pa_operation_unref(o);
+}
+
+void PulseCapture::setTimingInterval(int milliseconds)
+{
+    m_timingIntervalMs.store(milliseconds, std::memory_order_relaxed);
 }
 
 void PulseCapture::setDisplayKept(bool kept)

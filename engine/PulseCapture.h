@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVector>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <memory>
@@ -81,6 +82,10 @@ public:
     // nothing is missed. Wanted again, it comes as it is captured from then
     // on, and displayData() starts over with it. User-interface thread.
     void setSoundWanted(bool wanted);
+    // How often the server is asked where it stands, when no stall is being
+    // settled (250 ms unless set; never more often than that): an owner that
+    // looks once a second needs the answer no more often. Thread-safe.
+    void setTimingInterval(int milliseconds);
     // Whether the copy for displayData() is kept (it is unless turned off): a
     // recorder that shows no display does not pay for one. Before start().
     void setDisplayKept(bool kept);
@@ -130,6 +135,7 @@ private:
     pa_operation *m_timingAsked = nullptr;
     qint64 m_streamBytesRead = 0;   // dropped from the stream, holes too, at its own rate
     std::chrono::steady_clock::time_point m_timingAskedAt;
+    std::atomic<int> m_timingIntervalMs{250};   // set from any thread
     bool m_failed = false;
     bool m_deviceRemoved = false;
     QString m_error;

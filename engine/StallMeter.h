@@ -53,6 +53,10 @@ public:
     // server threw away still is).
     void notePlayersStoodStill();
 
+    // From the first sign of a stall until the reports after it settle it:
+    // more reports are wanted then (a loss is told after After of them).
+    bool settling() const { return m_inStall; }
+
     qint64 lostFrames() const { return m_lostFrames; }
     // Where the latest loss began; -1 before the first.
     qint64 lossAt() const { return m_lossAt; }

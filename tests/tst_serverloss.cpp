@@ -226,14 +226,17 @@ private slots:
     {
         QTest::addColumn<bool>("pulseAlone");
         QTest::addColumn<bool>("nativePlayer");
-        QTest::newRow("the whole server") << false << false;
-        QTest::newRow("PipeWire's pulse server alone, its client playing") << true << false;
-        QTest::newRow("PipeWire's pulse server alone, a native player") << true << true;
+        QTest::addColumn<int>("timerMs");   // how often the owner looks (the server is asked as often)
+        QTest::newRow("the whole server") << false << false << 40;
+        QTest::newRow("PipeWire's pulse server alone, its client playing") << true << false << 40;
+        QTest::newRow("PipeWire's pulse server alone, a native player") << true << true << 40;
+        QTest::newRow("the same, looked at once a second") << true << true << 1000;
     }
     void serverStalled_theTakeTellsWhatItDoesNotHold_andWhere()
     {
         QFETCH(bool, pulseAlone);
         QFETCH(bool, nativePlayer);
+        QFETCH(int, timerMs);
         constexpr int Rate = 48000;
         const bool pipeWire = qEnvironmentVariable("TARVELL_TEST_SOUND_SERVER_KIND") == QLatin1String("pipewire");
         if (pulseAlone && !pipeWire)
@@ -251,6 +254,7 @@ private slots:
         QVERIFY(player);
 
         PulseAudioRecord rec;
+        rec.setTimerInterval(timerMs);
         const QList<LinePlace> mix = rec.devices().linesNamed(QStringLiteral("Stereo Mix (Fake_Card_1)"));
         QCOMPARE(mix.size(), 1);
         rec.setDeviceIndex(mix[0].device);
