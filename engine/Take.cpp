@@ -82,6 +82,7 @@ bool Take::start(const QString &path)
     }
 
     m_watch.restart(m_format);
+    m_sinceWritten.invalidate();
     m_noSoundTold = 0;
     m_quietTold = m_clippingTold = false;
     m_limitBytes = m_durationMs > 0 ? m_durationMs * m_format.sampleRate / 1000 * m_frameBytes : -1;
@@ -164,6 +165,12 @@ void Take::onTimer()
 {
     if (m_state != State::Recording)
         return;
+    // Timer's own jitter must not put a write off to the event after: it is
+    // due an eighth of the interval early.
+    if (m_writeIntervalMs > 0 && m_sinceWritten.isValid()
+        && m_sinceWritten.elapsed() < m_writeIntervalMs - m_writeIntervalMs / 8)
+        return;
+    m_sinceWritten.start();
     writeCapturedNow();
     if (m_state != State::Recording)
         return;

@@ -4,6 +4,7 @@
 #include "engine/WaveFormat.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -47,9 +48,9 @@ public:
 // Starting: capture first, in the writer's format with one-second blocks; the
 // file only once capture runs, so a start that fails leaves an existing file
 // as it was (the writer makes it under a temporary name and renames it). What
-// comes in is written at every Timer event with the header brought up to date
-// (the writer also syncs the data and keeps the crash journal), so a crash
-// loses at most one interval. Pause and resume cut exactly where they are
+// comes in is written at every Timer event, or at the first after each write
+// interval, with the header brought up to date (the writer also syncs the
+// data and keeps the crash journal), so a crash loses at most one interval. Pause and resume cut exactly where they are
 // called: what was captured up to pause() is written, what comes in until
 // resume() is not. Losses are noted with their place in the take, the sound
 // written is watched for silence and clipping, and an application's line that
@@ -89,6 +90,11 @@ public:
     void setFilter(TakeFilter *filter) { m_filter = filter; }
     // The next take ends by itself after this much sound; 0: when stopped.
     void setDurationMs(qint64 ms) { m_durationMs = ms; }
+    // What came in is written at the first Timer event after this much time
+    // (0, the default: at every Timer event), and so is progress told. A face
+    // that has Timer come often for its level display need not write as
+    // often; a crash loses at most this much.
+    void setWriteIntervalMs(int ms) { m_writeIntervalMs = ms; }
 
     // Starts a take into path in the writer's format. False when it could
     // not start: startFailure() and failureReason() tell why, capture is
@@ -127,7 +133,8 @@ public:
     QString endReason() const { return m_endReason; }
 
 signals:
-    // What came in was written (at every Timer event while recording).
+    // What came in was written (at every Timer event while recording, or at
+    // the first after each write interval).
     void progressed();
     void lossFound(const Take::Loss &loss);
     void waitingChanged(const QString &application);
@@ -164,6 +171,8 @@ private:
     AudioFile &m_file;
     TakeFilter *m_filter = nullptr;
     qint64 m_durationMs = 0;
+    int m_writeIntervalMs = 0;
+    QElapsedTimer m_sinceWritten;   // since the latest timed write
 
     State m_state = State::Closed;
     StartFailure m_startFailure = StartFailure::None;

@@ -13,5 +13,6 @@ frmCapture::Components frmCapture::Components::real()
     c.makeFile = [] { return std::make_unique<WavAudioFile>(); };
     c.makeDisplay = [](QWidget *parent) -> AudioDisplay * { return new AudioDisplayWidget(parent); };
     c.makePlayer = [](QWidget *parent) -> MediaPlayer * { return new MediaPlayerWidget(parent); };
+    c.writeIntervalMs = 200;
     return c;
 }

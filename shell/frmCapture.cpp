@@ -420,6 +420,7 @@ bool frmCapture::Form_Load()
         m_record = m_components.makeRecorder();
         m_file = m_components.makeFile();
         m_take = std::make_unique<Take>(*m_record, *m_file);
+        m_take->setWriteIntervalMs(m_components.writeIntervalMs);
         m_take->setFilter(m_mediaRecording->filter());
         m_mediaRecording->setTake(m_take.get());
         m_recording->attach(*m_record, *m_take, *m_file);

@@ -65,6 +65,11 @@ public:
         QString appFolder;              // empty: the executable's folder
         QString instanceLockPath;       // empty: the per-user default
         std::function<void(int)> endProgram;   // empty: quit the application
+        // How often a recording's sound is written while Timer comes 25 times
+        // a second for the display (a crash loses at most this much); 0: at
+        // every Timer event, as a recorder whose Timer is driven by hand
+        // needs.
+        int writeIntervalMs = 0;
 
         static Components real();
     };

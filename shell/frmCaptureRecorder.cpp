@@ -197,6 +197,8 @@ bool frmCapture::chooseConversation(const QString &device, const QString &applic
     m_conversation = std::make_unique<Conversation>(*m_record, *m_secondRecord,
                                                     mixed ? Conversation::Layout::Mixed : Conversation::Layout::Split);
     m_take->setFilter(m_conversation.get());
+    // Its display shows what was written: written at every Timer event.
+    m_take->setWriteIntervalMs(0);
     m_recording->setConversation(m_conversation.get());
     m_recording->setRecordingWhat(application.isEmpty() ? tr("%1 and all sound").arg(device) : tr("%1 and %2").arg(device, application));
     // A line chosen by hand ends the conversation.
@@ -210,6 +212,7 @@ void frmCapture::endConversation()
         return;
     disconnect(m_conversationEnds);
     m_take->setFilter(m_mediaRecording->filter());
+    m_take->setWriteIntervalMs(m_components.writeIntervalMs);
     m_recording->setRecordingWhat(QString());
     m_recording->setConversation(nullptr);
     m_conversation.reset();

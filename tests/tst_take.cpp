@@ -118,6 +118,35 @@ private slots:
         QCOMPARE(r.endedWith(), Take::End::Stopped);
     }
 
+    // A face that has Timer come often writes less often; nothing is lost by
+    // it, and pause and stop still cut where they are called.
+    void writeInterval_writesAtTheFirstTimerAfterIt_andNothingWaitsPastPauseOrStop()
+    {
+        Rig r;
+        r.take.setWriteIntervalMs(200);
+        QSignalSpy progressed(&r.take, &Take::progressed);
+        QVERIFY(r.take.start(QStringLiteral("t.wav")));
+        r.capture(pcm(10, 'a'));   // the first Timer event writes
+        r.capture(pcm(20, 'b'));   // the next ones, before the interval, do not
+        r.capture(pcm(30, 'c'));
+        QCOMPARE(r.file.all(), pcm(10, 'a'));
+        QCOMPARE(progressed.size(), 1);
+        QTest::qWait(200);
+        r.capture(pcm(40, 'd'));
+        QCOMPARE(r.file.all(), pcm(10, 'a') + pcm(20, 'b') + pcm(30, 'c') + pcm(40, 'd'));
+        QCOMPARE(progressed.size(), 2);
+
+        r.capture(pcm(5, 'e'));
+        r.take.pause();            // written at the press, not at the next write
+        r.capture(pcm(50, 'x'));
+        r.take.resume();
+        r.capture(pcm(6, 'f'));    // not yet written: the recorder still holds it at the stop
+        r.rec.pending = {std::exchange(r.rec.partial, QByteArray()) + pcm(7, 'g')};
+        r.take.stop();
+        QCOMPARE(r.file.all(), pcm(10, 'a') + pcm(20, 'b') + pcm(30, 'c') + pcm(40, 'd') + pcm(5, 'e') + pcm(6, 'f')
+                                   + pcm(7, 'g'));
+    }
+
     void losses_atTheirPlaceInTheTake_notThoseOfAPause()
     {
         Rig r;
