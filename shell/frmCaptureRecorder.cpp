@@ -58,7 +58,8 @@ QString frmCapture::panelText(int panel) const
 namespace {
 // Timer events while the level display is in sight, and while it is not: out
 // of sight they only carry the sound to the file, four times a second (a crash
-// of a minimised recording loses no more than that; one in sight, 40 ms).
+// of a minimised recording loses no more than that; one in sight, no more
+// than the take's write interval, Components::writeIntervalMs).
 constexpr qint32 TimerInSightMs = 40;
 constexpr qint32 TimerOutOfSightMs = 250;
 } // namespace
