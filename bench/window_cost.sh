@@ -18,6 +18,10 @@
 # records, Alt+S stops, the window is minimised and restored, Alt+P opens the
 # Wav Player (which hides the window).
 # CPU is read from /proc for the program alone over SECONDS in each state.
+# Beside it, the same way: parecord on the same source, and a bare Qt window
+# (bench/repaint_floor) repainting the level display's area 25 times a second,
+# which is the floor under every row with the window shown on this desktop
+# that day (the machine's own figures vary by up to a third from day to day).
 #
 # SIGNAL=varying (the default) plays pink noise whose level swells and fades
 # every two seconds, so the meters move in every frame as they do with music;
@@ -99,9 +103,18 @@ sleep 1
 pa=$(cpu_percent "$pa_pid")
 kill -INT "$pa_pid"; wait "$pa_pid" 2>/dev/null || true
 
+# What Qt alone costs on this desktop today for a window that repaints the
+# level display's area 25 times a second: the floor under every shown row.
+"$build/bench/repaint_floor" >/dev/null 2>&1 &
+floor_pid=$!
+sleep 2
+floor=$(cpu_percent "$floor_pid")
+kill -TERM "$floor_pid"; wait "$floor_pid" 2>/dev/null || true
+
 echo "tarvell-recorder under Xvfb, card1's monitor playing the $signal signal; $seconds s in each state"
 printf '%-58s %8s %8s\n' "" "% core" "target"
 printf '%s\n' "${rows[@]}"
 printf '%-58s %8s\n' "parecord --latency-msec=50 on the same source" "$pa"
+printf '%-58s %8s\n' "a bare Qt window repainting the display's area, 25/s" "$floor"
 [ -n "$long" ] && echo "$long"
 echo "recorded: $(stat -c %s "$wav") bytes in $wav"
