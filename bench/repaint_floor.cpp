@@ -34,8 +34,9 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), QColor(0x15, 0x1a, 0x20));
         p.fillRect(m_moving, QColor(0x15 + m_frame % 8, 0x1a, 0x20));
-        p.fillRect(m_moving.adjusted(5, 12, 0, 0).intersected(QRect(m_moving.topLeft(), QSize(20 + m_frame * 37 % 380, 20))),
-                   QColor(0x3c, 0xc7, 0x5c));
+        // A bar that moves, as a meter's does.
+        const QRect bar(m_moving.topLeft() + QPoint(5, 12), QSize(20 + m_frame * 37 % 380, 20));
+        p.fillRect(bar & m_moving, QColor(0x3c, 0xc7, 0x5c));
     }
 
 private:

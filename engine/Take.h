@@ -50,11 +50,12 @@ public:
 // as it was (the writer makes it under a temporary name and renames it). What
 // comes in is written at every Timer event, or at the first after each write
 // interval, with the header brought up to date (the writer also syncs the
-// data and keeps the crash journal), so a crash loses at most one interval. Pause and resume cut exactly where they are
-// called: what was captured up to pause() is written, what comes in until
-// resume() is not. Losses are noted with their place in the take, the sound
-// written is watched for silence and clipping, and an application's line that
-// waits for the application's next sound is told.
+// data and keeps the crash journal), so a crash loses at most one interval.
+// Pause and resume cut exactly where they are called: what was captured up to
+// pause() is written, what comes in until resume() is not. Losses are noted
+// with their place in the take, the sound written is watched for silence and
+// clipping, and an application's line that waits for the application's next
+// sound is told.
 //
 // A take ends by stop(), at its duration, or by itself: the device went away,
 // the sound server went away or dropped the capture, the disk is full or the
